@@ -1,0 +1,413 @@
+#include "DBItemCollection.h"
+
+#include "LogXML.h"
+#include "Settings.h"
+#include "UiReporter.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <limits>
+
+namespace {
+
+bool g_modified = false;
+// Where the next search continues; one position for the whole process, -1 while unset.
+qsizetype g_searchCursor = -1;
+
+} // namespace
+
+DBItemCollection::DBItemCollection(LogXML* log, UiReporter* reporter)
+    : m_log(log)
+    , m_reporter(reporter ? reporter : silentReporter())
+    , m_groups(MaxListEntries)
+    , m_locations(MaxListEntries)
+    , m_suppliers(MaxListEntries)
+    , m_fieldLabels(MaxFieldLabels)
+{
+    MakeDynamicLists();
+}
+
+DBItemCollection::DBItemCollection(const QString& path, LogXML* log, UiReporter* reporter)
+    : DBItemCollection(log, reporter)
+{
+    LoadFromAsciiFile(path);
+}
+
+DBItemCollection::~DBItemCollection()
+{
+    deleteLockFile();
+}
+
+void DBItemCollection::clear()
+{
+    deleteLockFile();
+    m_items.clear();
+    m_cursor = 0;
+}
+
+Item* DBItemCollection::addItem(std::unique_ptr<Item> item)
+{
+    Item* added = item.get();
+    if (!added || indexOf(added) >= 0)
+        return added;
+    m_items.push_back(std::move(item));
+    setModified(true);
+    return added;
+}
+
+std::unique_ptr<Item> DBItemCollection::removeItem(Item* item)
+{
+    const int index = indexOf(item);
+    if (index < 0)
+        return nullptr;
+    std::unique_ptr<Item> removed = std::move(m_items[index]);
+    m_items.erase(m_items.begin() + index);
+    return removed;
+}
+
+int DBItemCollection::count() const
+{
+    return int(m_items.size());
+}
+
+Item* DBItemCollection::at(int index) const
+{
+    return index >= 0 && index < count() ? m_items[index].get() : nullptr;
+}
+
+int DBItemCollection::indexOf(const Item* item) const
+{
+    for (size_t i = 0; i < m_items.size(); ++i) {
+        if (m_items[i].get() == item)
+            return int(i);
+    }
+    return -1;
+}
+
+const std::vector<std::unique_ptr<Item>>& DBItemCollection::items() const
+{
+    return m_items;
+}
+
+int DBItemCollection::first()
+{
+    m_cursor = 0;
+    return m_cursor;
+}
+
+int DBItemCollection::last()
+{
+    m_cursor = count();
+    return m_cursor;
+}
+
+Item* DBItemCollection::previousItem(Item* item, bool& atStart) const
+{
+    const int index = indexOf(item);
+    atStart = index <= 0;
+    return atStart ? item : m_items[index - 1].get();
+}
+
+Item* DBItemCollection::nextItem(Item* item, bool& atEnd) const
+{
+    const int index = indexOf(item);
+    atEnd = index < 0 || index == count() - 1;
+    return atEnd ? item : m_items[index + 1].get();
+}
+
+int DBItemCollection::itemCount(int group, bool sumUnits) const
+{
+    if (group > AllGroups || group < 0)
+        return 0;
+    int result = 0;
+    for (const auto& item : m_items) {
+        if (group == AllGroups || item->type() == group)
+            result += sumUnits ? item->number_of_items() : 1;
+    }
+    return result;
+}
+
+double DBItemCollection::total(int group, bool usePriceToday, bool usePrice) const
+{
+    if (group > AllGroups || group < 0)
+        return 0.0;
+    double result = 0.0;
+    for (const auto& item : m_items) {
+        if (group != AllGroups && item->type() != group)
+            continue;
+        if (usePriceToday)
+            result += item->priceToday();
+        else if (usePrice)
+            result += item->price();
+        else
+            result += item->value();
+    }
+    return result;
+}
+
+int DBItemCollection::maxGroup() const
+{
+    int result = 0;
+    for (size_t i = 0; i < m_items.size(); ++i)
+        result = i == 0 ? m_items[i]->type() : std::max(result, m_items[i]->type());
+    return result;
+}
+
+int DBItemCollection::maxLocation() const
+{
+    int result = 0;
+    for (size_t i = 0; i < m_items.size(); ++i)
+        result = i == 0 ? m_items[i]->location() : std::max(result, m_items[i]->location());
+    return result;
+}
+
+int DBItemCollection::nextSerialNumberBase() const
+{
+    if (m_items.empty()) {
+        const int start = openSettings()->value(Setting::StartSerialNumber, Setting::StartSerialNumberDefault).toInt();
+        if (start != 0)
+            return start;
+    }
+    int result = 0;
+    for (size_t i = 0; i < m_items.size(); ++i) {
+        const int serial = m_items[i]->textView(Item::Serialno).toInt();
+        result = i == 0 ? serial : std::max(result, serial);
+    }
+    return result;
+}
+
+template<typename Key>
+void DBItemCollection::sortBy(Key key)
+{
+    // Keys are computed once per item, not once per comparison.
+    using KeyType = decltype(key(*m_items.front()));
+    std::vector<std::pair<KeyType, std::unique_ptr<Item>>> keyed;
+    keyed.reserve(m_items.size());
+    for (auto& item : m_items) {
+        KeyType k = key(*item);
+        keyed.emplace_back(std::move(k), std::move(item));
+    }
+    std::stable_sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (size_t i = 0; i < keyed.size(); ++i)
+        m_items[i] = std::move(keyed[i].second);
+}
+
+void DBItemCollection::sort(int key)
+{
+    if (m_items.empty())
+        return;
+    switch (key) {
+    case 0:
+        sortBy([](const Item& item) { return item.type(); });
+        break;
+    case 1:
+        // By character codes: upper case before lower case, Æ, Ø and Å after the plain letters.
+        sortBy([](const Item& item) { return item.textView(Item::Name); });
+        break;
+    case 2:
+        sortBy([](const Item& item) { return item.textView(Item::Product); });
+        break;
+    case 5:
+        sortBy([](const Item& item) { return item.value(); });
+        break;
+    case 9:
+        // An invalid date sorts before every valid one.
+        sortBy([](const Item& item) {
+            const QDate date = item.dateValue();
+            return date.isValid() ? date.toJulianDay() : std::numeric_limits<qint64>::min();
+        });
+        break;
+    case 10:
+        sortBy([](const Item& item) { return item.location(); });
+        break;
+    default:
+        break;
+    }
+}
+
+Item* DBItemCollection::findByGroupAndSerial(int group, const QString& serialno) const
+{
+    if (m_items.empty() || group < 0 || serialno.isEmpty())
+        return nullptr;
+    for (const auto& item : m_items) {
+        if (item->type() == group && item->textView(Item::Serialno) == serialno)
+            return item.get();
+    }
+    return nullptr;
+}
+
+Item* DBItemCollection::findNext(int key, const QString& text, bool continueSearch, bool& found)
+{
+    found = false;
+    if (!continueSearch || g_searchCursor < 0)
+        g_searchCursor = 0;
+    if (m_items.empty() || text.isEmpty())
+        return nullptr;
+
+    // What the text is compared with, prepared once for the whole search.
+    const int number = text.toInt();
+    auto contains = [&text](QStringView field) { return field.contains(text, Qt::CaseInsensitive); };
+    auto roundedPriceIs = [&text](double price) {
+        std::array<char, 400> buffer;
+        const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), price, std::chars_format::fixed, 0);
+        return result.ec == std::errc() && QLatin1StringView(buffer.data(), result.ptr - buffer.data()) == text;
+    };
+    auto matches = [&](const Item& item) -> bool {
+        switch (key) {
+        case 0:
+            return item.type() == number;
+        case 1:
+            return contains(item.textView(Item::Name));
+        case 2:
+            return contains(item.textView(Item::Product));
+        case 3:
+            return item.number_of_items() == number;
+        case 4:
+            return roundedPriceIs(item.price());
+        case 5:
+            return roundedPriceIs(item.priceToday());
+        case 6:
+            return contains(item.textView(Item::Photolink));
+        case 7:
+            return item.textView(Item::Date) == text;
+        case 8: {
+            std::array<char, 16> buffer;
+            const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), item.location());
+            return QLatin1StringView(buffer.data(), result.ptr - buffer.data()).contains(text, Qt::CaseInsensitive);
+        }
+        case 9:
+            return contains(item.textView(Item::Description));
+        case 10:
+            return contains(item.textView(Item::Supplier));
+        case 11:
+            return contains(item.textView(Item::Address));
+        case 12:
+            return item.textView(Item::Serialno) == text;
+        case 13:
+            return contains(item.textView(Item::Www));
+        case 14:
+            return contains(item.textView(Item::Receipt));
+        case 15:
+            return contains(item.textView(Item::Document));
+        case 16:
+            return contains(item.textView(Item::ProductModel));
+        case 17:
+            return contains(item.textView(Item::Extra1));
+        case 18:
+            return contains(item.textView(Item::Extra2));
+        case 19:
+            return contains(item.textView(Item::Extra3));
+        case 20:
+            return contains(item.textView(Item::Extra4));
+        default:
+            return false;
+        }
+    };
+
+    for (qsizetype i = g_searchCursor; i < qsizetype(m_items.size()); ++i) {
+        if (matches(*m_items[i])) {
+            g_searchCursor = i + 1;
+            found = true;
+            return m_items[i].get();
+        }
+    }
+    g_searchCursor = 0;
+    return nullptr;
+}
+
+Item* DBItemCollection::findByExample(const SearchQuery& query, bool continueSearch)
+{
+    if (m_items.empty())
+        return nullptr;
+    const std::pair<int, QString> order[] = {
+        {1, query.name},
+        {2, query.product},
+        {3, query.numberOfItems},
+        {4, query.price},
+        {5, query.priceToday},
+        {7, query.date == QLatin1StringView(NoDate) ? QString() : query.date},
+        {10, query.supplier},
+        {12, query.serialno},
+        {9, query.description},
+        {11, query.address},
+        {6, query.photolink},
+        {14, query.receipt},
+        {13, query.www},
+        {8, query.location == -1 ? QString() : QString::number(query.location)},
+        {15, query.document},
+    };
+    for (const auto& [key, text] : order) {
+        bool found = false;
+        Item* item = findNext(key, text, continueSearch, found);
+        if (found)
+            return item;
+    }
+    return nullptr;
+}
+
+bool DBItemCollection::isModified()
+{
+    return g_modified;
+}
+
+void DBItemCollection::setModified(bool modified)
+{
+    g_modified = modified;
+}
+
+bool DBItemCollection::isReadOnly() const
+{
+    return m_readOnly;
+}
+
+QString DBItemCollection::lockInfo() const
+{
+    return m_lockInfo;
+}
+
+LookupList& DBItemCollection::groups()
+{
+    return m_groups;
+}
+
+LookupList& DBItemCollection::locations()
+{
+    return m_locations;
+}
+
+LookupList& DBItemCollection::suppliers()
+{
+    return m_suppliers;
+}
+
+LookupList& DBItemCollection::fieldLabels()
+{
+    return m_fieldLabels;
+}
+
+const LookupList& DBItemCollection::groups() const
+{
+    return m_groups;
+}
+
+const LookupList& DBItemCollection::locations() const
+{
+    return m_locations;
+}
+
+const LookupList& DBItemCollection::suppliers() const
+{
+    return m_suppliers;
+}
+
+const LookupList& DBItemCollection::fieldLabels() const
+{
+    return m_fieldLabels;
+}
+
+void DBItemCollection::log(const QString& entry, const char* function) const
+{
+    if (m_log)
+        m_log->LogEntry(entry.toLatin1(), "DBItemCollection", function);
+}

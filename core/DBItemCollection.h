@@ -1,0 +1,146 @@
+#pragma once
+
+#include "Item.h"
+#include "LookupList.h"
+#include "ProgramVariant.h"
+
+#include <QCoreApplication>
+#include <QString>
+
+#include <memory>
+#include <vector>
+
+class LogXML;
+class QIODevice;
+class UiReporter;
+
+// The texts of a search by example; empty texts are not searched for.
+struct SearchQuery
+{
+    QString name;
+    QString product;
+    QString numberOfItems;
+    QString price;
+    QString priceToday;
+    QString date;
+    QString supplier;
+    QString serialno;
+    QString description;
+    QString address;
+    QString photolink;
+    QString receipt;
+    QString www;
+    QString document;
+    int location = -1;
+};
+
+// The database in memory: the items in their order, the four lookup lists, the lock state of
+// a stock database, and the loader and saver of the database file.
+//
+// The collection owns its items. Whoever takes an item out with removeItem() receives it and
+// destroys it; clear() and the destructor destroy the items still held.
+class DBItemCollection
+{
+    Q_DECLARE_TR_FUNCTIONS(DBItemCollection)
+
+public:
+    // Group number that stands for all groups in the counting and summing operations.
+    static constexpr int AllGroups = 10000;
+    static constexpr int MaxListEntries = 9999;
+    static constexpr int MaxFieldLabels = 30;
+    // The date that stands for "no date" in a search by example.
+    static constexpr char NoDate[] = "01.01.1900";
+
+    explicit DBItemCollection(LogXML* log = nullptr, UiReporter* reporter = nullptr);
+    DBItemCollection(const QString& path, LogXML* log = nullptr, UiReporter* reporter = nullptr);
+    ~DBItemCollection();
+    DBItemCollection(const DBItemCollection&) = delete;
+    DBItemCollection& operator=(const DBItemCollection&) = delete;
+
+    // The database file. Loading appends to the items already held and reads every format
+    // version; saving writes the running product's current format.
+    bool LoadFromAsciiFile(const QString& path);
+    // Loads from text already in memory, without the lock file; what LoadFromAsciiFile does
+    // once it has read the file.
+    bool loadFromData(QByteArray data);
+    bool SaveToFileAsAscii(const QString& path);
+    // Writes the database to a device; false when a write failed. Shows nothing.
+    bool writeDatabase(QIODevice& device);
+    // The header line a save writes for a product, without its line end.
+    static QByteArray headerLine(ProgramVariant variant);
+
+    // The lock file of a stock database.
+    bool LockDB(const QString& path);
+    void deleteLockFile();
+    bool isReadOnly() const;
+    QString lockInfo() const;
+
+    // The lookup lists.
+    LookupList& groups();
+    LookupList& locations();
+    LookupList& suppliers();
+    LookupList& fieldLabels();
+    const LookupList& groups() const;
+    const LookupList& locations() const;
+    const LookupList& suppliers() const;
+    const LookupList& fieldLabels() const;
+    bool MakeDynamicLists();
+    bool saveLookupLists();
+
+    // The items.
+    void clear();
+    Item* addItem(std::unique_ptr<Item> item);
+    [[nodiscard]] std::unique_ptr<Item> removeItem(Item* item);
+    int count() const;
+    Item* at(int index) const;
+    int indexOf(const Item* item) const;
+    const std::vector<std::unique_ptr<Item>>& items() const;
+    int first();
+    int last();
+    Item* previousItem(Item* item, bool& atStart) const;
+    Item* nextItem(Item* item, bool& atEnd) const;
+
+    // Figures over one group, or over all with AllGroups.
+    int itemCount(int group, bool sumUnits) const;
+    double total(int group, bool usePriceToday, bool usePrice) const;
+    int maxGroup() const;
+    int maxLocation() const;
+    int nextSerialNumberBase() const;
+
+    // Sorts by a list column: 0 group, 1 name, 2 product, 5 value, 9 date, 10 location.
+    void sort(int key);
+
+    Item* findByGroupAndSerial(int group, const QString& serialno) const;
+    // Searches from the shared search cursor for the next item whose field (0 to 20) matches.
+    Item* findNext(int key, const QString& text, bool continueSearch, bool& found);
+    Item* findByExample(const SearchQuery& query, bool continueSearch);
+
+    // One modified flag for the whole process.
+    static bool isModified();
+    static void setModified(bool modified);
+
+private:
+    template<typename Key>
+    void sortBy(Key key);
+    bool parseDatabase(QByteArray data, const QString& path);
+    QString lockFilePath() const;
+    void log(const QString& entry, const char* function) const;
+    void reportSaveFailure(const QString& path, const QString& reason) const;
+
+    LogXML* m_log;
+    UiReporter* m_reporter;
+    std::vector<std::unique_ptr<Item>> m_items;
+    int m_cursor = 0;
+    LookupList m_groups;
+    LookupList m_locations;
+    LookupList m_suppliers;
+    LookupList m_fieldLabels;
+    bool m_readOnly = false;
+    QString m_lockInfo;
+    // The lock file this collection created, if it holds one.
+    QString m_heldLockPath;
+};
+
+// The format version number of the last database file loaded in this process: 100 without a
+// header, else 240, 241, 252, 253, 254, 255 or 256.
+int fileVersion();
