@@ -396,7 +396,8 @@ bool DBItemCollection::writeDatabase(QIODevice& device)
 
 void DBItemCollection::reportSaveFailure(const QString& path, const QString& reason) const
 {
-    m_reporter->critical(tr("DB_SAVE_ERROR_TITLE"), tr("DB_SAVE_ERROR_TEXT").arg(QDir::toNativeSeparators(path), reason));
+    m_reporter->critical(tr("DB_SAVE_ERROR_TITLE"),
+                         tr("DB_SAVE_ERROR_TEXT") + QStringLiteral("\n\n") + QDir::toNativeSeparators(path) + QStringLiteral("\n") + reason);
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -5,8 +5,14 @@
 #include <cstdio>
 
 namespace {
-// Lines end with CR LF, as every text file of the program does.
-constexpr char LineBreak[] = "\r\n";
+
+// Every line feed, also inside a value, is written as CR LF, as in every text file of the
+// program.
+QByteArray textMode(QByteArray text)
+{
+    return text.contains('\n') ? text.replace("\n", "\r\n") : text;
+}
+
 } // namespace
 
 LogXML::LogXML(const QString& path, const QString& appName)
@@ -48,11 +54,7 @@ bool LogXML::WriteLine(const QByteArray& text)
 {
     if (!m_enabled)
         return false;
-    QByteArray line;
-    line.reserve(text.size() + 2 * m_depth + 2);
-    line += LineBreak;
-    line += QByteArray(2 * m_depth, ' ');
-    line += text;
+    const QByteArray line = textMode('\n' + QByteArray(2 * m_depth, ' ') + text);
     return m_file.write(line) == line.size();
 }
 

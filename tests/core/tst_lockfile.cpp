@@ -1,0 +1,202 @@
+#include "DBItemCollection.h"
+#include "LogXML.h"
+#include "RecordingReporter.h"
+#include "Settings.h"
+#include "TestSettings.h"
+
+#include <QFile>
+#include <QSysInfo>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestLockFile : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void secondInstanceWorksReadOnly();
+    void onlyTheHolderRemovesTheLock();
+    void otherProductsUseNoLock();
+    void lockMovesWithTheDatabase();
+    void lockThatCannotBeCreated();
+
+private:
+    QString lockPath() const;
+    void writeDatabase(const QString& path);
+
+    std::unique_ptr<TestSettings> m_settings;
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_db;
+};
+
+void TestLockFile::init()
+{
+    m_settings = std::make_unique<TestSettings>(ProgramVariant::Stockvane);
+    m_dir = std::make_unique<QTemporaryDir>();
+    m_settings->setValue(Setting::LastDBDir, m_dir->path());
+    m_db = m_dir->filePath(QStringLiteral("stock.db"));
+    writeDatabase(m_db);
+}
+
+void TestLockFile::cleanup()
+{
+    m_dir.reset();
+    m_settings.reset();
+}
+
+QString TestLockFile::lockPath() const
+{
+    return m_dir->filePath(QStringLiteral("LockFile.txt"));
+}
+
+void TestLockFile::writeDatabase(const QString& path)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("#2.5.6 (INV)- Format: x;\r\n"
+               "1;Hammer;Acme;10.000000;12.000000;01.01.2020;S;1001;;;;5;0;;;;;;;;;\r\n");
+}
+
+void TestLockFile::secondInstanceWorksReadOnly()
+{
+    RecordingReporter first;
+    auto holder = std::make_unique<DBItemCollection>(nullptr, &first);
+    QVERIFY(holder->LoadFromAsciiFile(m_db));
+    QVERIFY(first.messages.isEmpty());
+    QVERIFY(!holder->isReadOnly());
+    QVERIFY(QFile::exists(lockPath()));
+
+    QFile lock(lockPath());
+    QVERIFY(lock.open(QIODevice::ReadOnly));
+    const QByteArray content = lock.readAll();
+    lock.close();
+    QVERIFY(content.startsWith(m_db.toLatin1() + " Locked by PC: " + QSysInfo::machineHostName().toLatin1() + ", User: "));
+    QVERIFY(!content.contains('\n'));
+
+    // The second program is told who holds the database, loads it all the same, and refuses
+    // to save.
+    RecordingReporter second;
+    DBItemCollection reader(nullptr, &second);
+    QVERIFY(reader.LoadFromAsciiFile(m_db));
+    QCOMPARE(reader.count(), 1);
+    QVERIFY(reader.isReadOnly());
+    QCOMPARE(reader.lockInfo(), QString::fromLatin1(content));
+    QCOMPARE(second.messages.size(), 1);
+    QCOMPARE(second.messages[0].title, QStringLiteral("FILE_ALLREADY_OPEN_WARNING"));
+    QCOMPARE(second.messages[0].text, QStringLiteral("DB_OPEN_BY_ANOTHER_USER") + QString::fromLatin1(content));
+
+    const QByteArray before = [this] {
+        QFile f(m_db);
+        f.open(QIODevice::ReadOnly);
+        return f.readAll();
+    }();
+    QVERIFY(!reader.SaveToFileAsAscii(m_db));
+    QCOMPARE(second.messages.size(), 2);
+    QCOMPARE(second.messages[1].kind, QStringLiteral("warning"));
+    QCOMPARE(second.messages[1].title, QStringLiteral("READ ONLY"));
+    QCOMPARE(second.messages[1].text, QStringLiteral("READ ONLY MODE - No Save"));
+    QFile db(m_db);
+    QVERIFY(db.open(QIODevice::ReadOnly));
+    QCOMPARE(db.readAll(), before);
+
+    // Closing the read-only program leaves the holder's lock in place.
+    reader.clear();
+    QVERIFY(QFile::exists(lockPath()));
+
+    // The holder gives it up when it closes its database.
+    holder.reset();
+    QVERIFY(!QFile::exists(lockPath()));
+
+    // Now a new load takes the lock and may save again.
+    QVERIFY(reader.LoadFromAsciiFile(m_db));
+    QVERIFY(!reader.isReadOnly());
+    QVERIFY(reader.SaveToFileAsAscii(m_db));
+}
+
+void TestLockFile::onlyTheHolderRemovesTheLock()
+{
+    // Another user's lock appears while this program holds none: clearing or destroying the
+    // collection must not remove it.
+    {
+        QFile lock(lockPath());
+        QVERIFY(lock.open(QIODevice::WriteOnly));
+        lock.write("elsewhere Locked by PC: other, User: someone");
+    }
+    {
+        DBItemCollection fresh;
+        fresh.clear();
+    }
+    QVERIFY(QFile::exists(lockPath()));
+
+    // A collection that released its own lock does not remove one taken by someone after it.
+    QFile::remove(lockPath());
+    DBItemCollection collection;
+    QVERIFY(collection.LoadFromAsciiFile(m_db));
+    collection.clear();
+    QVERIFY(!QFile::exists(lockPath()));
+    {
+        QFile lock(lockPath());
+        QVERIFY(lock.open(QIODevice::WriteOnly));
+        lock.write("someone else");
+    }
+    collection.clear();
+    collection.deleteLockFile();
+    QVERIFY(QFile::exists(lockPath()));
+}
+
+void TestLockFile::otherProductsUseNoLock()
+{
+    m_settings = std::make_unique<TestSettings>(ProgramVariant::Domvara);
+    m_settings->setValue(Setting::LastDBDir, m_dir->path());
+    QFile lock(lockPath());
+    QVERIFY(lock.open(QIODevice::WriteOnly));
+    lock.write("someone");
+    lock.close();
+    DBItemCollection collection;
+    QVERIFY(!collection.LockDB(m_db));
+    QVERIFY(!collection.isReadOnly());
+    collection.deleteLockFile();
+    QVERIFY(QFile::exists(lockPath()));
+}
+
+void TestLockFile::lockMovesWithTheDatabase()
+{
+    // The lock that is released is the one that was taken, even when the database folder
+    // setting has changed since (save as, backup).
+    DBItemCollection collection;
+    QVERIFY(collection.LoadFromAsciiFile(m_db));
+    QTemporaryDir other;
+    m_settings->setValue(Setting::LastDBDir, other.path());
+    QFile foreign(other.filePath(QStringLiteral("LockFile.txt")));
+    QVERIFY(foreign.open(QIODevice::WriteOnly));
+    foreign.write("another user");
+    foreign.close();
+    collection.clear();
+    QVERIFY(!QFile::exists(lockPath()));
+    QVERIFY(QFile::exists(foreign.fileName()));
+}
+
+void TestLockFile::lockThatCannotBeCreated()
+{
+    // The folder of the lock is missing: the loader warns, loads, and the database stays
+    // writable.
+    m_settings->setValue(Setting::LastDBDir, m_dir->filePath(QStringLiteral("missing")));
+    QTemporaryDir logDir;
+    qputenv("DEBUGQUORVANE", "1");
+    LogXML log(logDir.filePath(QStringLiteral("log.xml")), QStringLiteral("/Stockvane/"));
+    qunsetenv("DEBUGQUORVANE");
+    RecordingReporter reporter;
+    DBItemCollection collection(&log, &reporter);
+    QVERIFY(collection.LoadFromAsciiFile(m_db));
+    QCOMPARE(reporter.messages.size(), 1);
+    QVERIFY(!collection.isReadOnly());
+    log.CloseLog();
+    QFile file(logDir.filePath(QStringLiteral("log.xml")));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readAll().contains("missing/LockFile.txt ErrorCreate</Entry>"));
+}
+
+QTEST_GUILESS_MAIN(TestLockFile)
+#include "tst_lockfile.moc"
