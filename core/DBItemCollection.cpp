@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <cmath>
 #include <limits>
 
 namespace {
@@ -14,6 +15,35 @@ namespace {
 bool g_modified = false;
 // Where the next search continues; one position for the whole process, -1 while unset.
 qsizetype g_searchCursor = -1;
+
+char16_t folded(char16_t c)
+{
+    // Latin-1 letters, the common case, from a table built once; everything else from Qt.
+    static const auto latin1 = [] {
+        std::array<char16_t, 256> table{};
+        for (int i = 0; i < 256; ++i)
+            table[i] = QChar::toCaseFolded(char16_t(i));
+        return table;
+    }();
+    return c < 256 ? latin1[c] : QChar::toCaseFolded(c);
+}
+
+// Whether the text contains the needle, ignoring case; the needle is already case-folded.
+// A search runs this over every item, so it avoids folding more than it has to.
+bool containsFolded(QStringView text, QStringView needle)
+{
+    const qsizetype last = text.size() - needle.size();
+    for (qsizetype i = 0; i <= last; ++i) {
+        if (folded(text[i].unicode()) != needle[0].unicode())
+            continue;
+        qsizetype j = 1;
+        while (j < needle.size() && folded(text[i + j].unicode()) == needle[j].unicode())
+            ++j;
+        if (j == needle.size())
+            return true;
+    }
+    return false;
+}
 
 } // namespace
 
@@ -247,8 +277,20 @@ Item* DBItemCollection::findNext(int key, const QString& text, bool continueSear
 
     // What the text is compared with, prepared once for the whole search.
     const int number = text.toInt();
-    auto contains = [&text](QStringView field) { return field.contains(text, Qt::CaseInsensitive); };
-    auto roundedPriceIs = [&text](double price) {
+    QString needle = text;
+    for (QChar& c : needle)
+        c = QChar(folded(c.unicode()));
+    auto contains = [&needle](QStringView field) { return containsFolded(field, needle); };
+    // A price matches when it is written as the text with no decimals. Most prices are ruled
+    // out by comparing numbers; the few that are left are compared as text.
+    const QByteArray latin1 = text.toLatin1();
+    double wanted = 0.0;
+    const auto parsed = std::from_chars(latin1.constData(), latin1.constData() + latin1.size(), wanted);
+    const bool numeric = parsed.ec == std::errc() && parsed.ptr == latin1.constData() + latin1.size()
+        && std::isfinite(wanted);
+    auto roundedPriceIs = [&text, numeric, wanted](double price) {
+        if (numeric && std::nearbyint(price) != wanted)
+            return false;
         std::array<char, 400> buffer;
         const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), price, std::chars_format::fixed, 0);
         return result.ec == std::errc() && QLatin1StringView(buffer.data(), result.ptr - buffer.data()) == text;
@@ -274,7 +316,7 @@ Item* DBItemCollection::findNext(int key, const QString& text, bool continueSear
         case 8: {
             std::array<char, 16> buffer;
             const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), item.location());
-            return QLatin1StringView(buffer.data(), result.ptr - buffer.data()).contains(text, Qt::CaseInsensitive);
+            return containsFolded(QString::fromLatin1(buffer.data(), result.ptr - buffer.data()), needle);
         }
         case 9:
             return contains(item.textView(Item::Description));

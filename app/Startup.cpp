@@ -1,0 +1,54 @@
+#include "Startup.h"
+
+#include "MainWindow.h"
+#include "MessageBoxes.h"
+#include "ProgramVariant.h"
+#include "Settings.h"
+
+#include <QApplication>
+#include <QDebug>
+#include <QTranslator>
+
+int hestivaMain(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+
+    // The product is named by the path as started (a link named "stockvane" makes Stockvane),
+    // not by the file the link points at.
+    const auto variant = variantFromPath(argc > 0 ? QString::fromLocal8Bit(argv[0]) : QString());
+    if (!variant)
+        return 1;
+    SetProgramVariant(*variant);
+    QCoreApplication::setOrganizationName(QStringLiteral("Quorvane"));
+    QCoreApplication::setOrganizationDomain(QStringLiteral("quorvane.dk"));
+    QCoreApplication::setApplicationName(GetVariantName());
+    QCoreApplication::setApplicationVersion(QStringLiteral(HESTIVA_VERSION));
+
+    const auto settings = openSettings();
+    const QByteArray language = GetLanguage();
+    qDebug().noquote() << QStringLiteral("Language is: qt_") + QString::fromLatin1(language);
+
+    // Translations are looked for in the working directory; without them the keys show.
+    QTranslator appTranslator;
+    if (appTranslator.load(QStringLiteral("hestiva_") + QString::fromLatin1(language), QStringLiteral(".")))
+        QCoreApplication::installTranslator(&appTranslator);
+
+    MainWindow window;
+
+    QTranslator qtTranslator;
+    if (language != "en") {
+        const QString name = QStringLiteral("qt_") + QString::fromLatin1(language);
+        if (!qtTranslator.load(name, QStringLiteral(".")))
+            MessageBoxes::critical(&window, QStringLiteral("Error loding"), name);
+        QCoreApplication::installTranslator(&qtTranslator);
+    }
+
+    window.resize(settings->value(Setting::MainWinWidth, Setting::MainWinWidthDefault).toInt(),
+                  settings->value(Setting::MainWinHeight, Setting::MainWinHeightDefault).toInt());
+    window.move(settings->value(Setting::MainWinPosX, Setting::MainWinPosDefault).toInt(),
+                settings->value(Setting::MainWinPosY, Setting::MainWinPosDefault).toInt());
+    window.show();
+
+    QApplication::exec();
+    return 0;
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "UiReporter.h"
+
+// Shows what the core reports in message boxes without a parent, and the wait cursor while
+// it works.
+class WidgetReporter : public UiReporter
+{
+public:
+    void critical(const QString& title, const QString& text) override;
+    void warning(const QString& title, const QString& text) override;
+    void beginBusy() override;
+    void endBusy() override;
+};

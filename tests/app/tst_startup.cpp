@@ -1,0 +1,210 @@
+// Starts the program's real entry point in child processes, under the names the products are
+// started by, and looks at what it did: exit status, product, settings scope, translations,
+// window geometry and the log.
+
+#include "MessageBoxes.h"
+#include "Startup.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QWidget>
+
+#include <cstdio>
+
+namespace {
+
+constexpr char ChildVariable[] = "HESTIVA_STARTUP_CHILD";
+
+void report(const QString& line)
+{
+    std::printf("%s\n", line.toUtf8().constData());
+    std::fflush(stdout);
+}
+
+// In a child: answer message boxes by reporting them, and close the main window as soon as
+// the event loop runs.
+void childStartup()
+{
+    if (qEnvironmentVariableIsEmpty(ChildVariable))
+        return;
+    MessageBoxes::setAnswerer([](const MessageBoxes::Request& request) {
+        report(QStringLiteral("box\t") + request.title + u'\t' + request.text);
+        return 0;
+    });
+    QTimer::singleShot(0, [] {
+        report(QStringLiteral("app\t") + QCoreApplication::organizationName() + u'\t'
+               + QCoreApplication::applicationName());
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (widget->objectName() != u"main window")
+                continue;
+            report(QStringLiteral("window\t%1\t%2\t%3\t%4\t%5")
+                       .arg(widget->x())
+                       .arg(widget->y())
+                       .arg(widget->width())
+                       .arg(widget->height())
+                       .arg(widget->windowTitle()));
+            widget->close();
+        }
+    });
+}
+
+} // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(childStartup)
+
+class TestStartup : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void pathWithoutProductEndsAtOnce();
+    void householdWithEmptySettings();
+    void storedLanguageAndGeometry();
+    void missingToolkitTranslation();
+    void logWhenSwitchedOn();
+
+private:
+    struct Run
+    {
+        int exitCode = -1;
+        QStringList lines;
+    };
+    Run start(const QString& name, const QProcessEnvironment& extra = {});
+    void writeSettings(const QString& product, const QVariantMap& values);
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_work;
+    QString m_config;
+};
+
+void TestStartup::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    m_work = m_dir->filePath(QStringLiteral("work"));
+    m_config = m_dir->filePath(QStringLiteral("config"));
+    QDir().mkpath(m_work + QStringLiteral("/db/DemoDBStd"));
+    QDir().mkpath(m_config);
+    QDir().mkpath(m_dir->filePath(QStringLiteral("bin")));
+    // The working directory holds the translations, as the runtime folder does.
+    const QDir stage(qEnvironmentVariable("HESTIVA_STAGE_DIR"));
+    for (const QString& name : stage.entryList({QStringLiteral("*.qm")}, QDir::Files))
+        QVERIFY(QFile::copy(stage.filePath(name), m_work + u'/' + name));
+    QVERIFY(QFile::exists(m_work + QStringLiteral("/hestiva_dk.qm")));
+}
+
+TestStartup::Run TestStartup::start(const QString& name, const QProcessEnvironment& extra)
+{
+    // The product comes from the name the program is started under: a link to this test.
+    const QString link = m_dir->filePath(QStringLiteral("bin/") + name);
+    QFile::link(QCoreApplication::applicationFilePath(), link);
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QString::fromLatin1(ChildVariable), QStringLiteral("1"));
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_config);
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.remove(QStringLiteral("DEBUGQUORVANE"));
+    for (const QString& key : extra.keys())
+        environment.insert(key, extra.value(key));
+    process.setProcessEnvironment(environment);
+    process.setWorkingDirectory(m_work);
+    process.start(link, {});
+    Run run;
+    if (!process.waitForFinished(30000)) {
+        process.kill();
+        return run;
+    }
+    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
+    run.lines = QString::fromUtf8(process.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+    return run;
+}
+
+void TestStartup::writeSettings(const QString& product, const QVariantMap& values)
+{
+    QSettings settings(m_config + QStringLiteral("/Quorvane/") + product + QStringLiteral(".conf"),
+                       QSettings::IniFormat);
+    for (auto it = values.begin(); it != values.end(); ++it)
+        settings.setValue(it.key(), it.value());
+}
+
+void TestStartup::pathWithoutProductEndsAtOnce()
+{
+    const Run run = start(QStringLiteral("inventory"));
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY(run.lines.isEmpty());
+}
+
+void TestStartup::householdWithEmptySettings()
+{
+    const Run run = start(QStringLiteral("domvara"));
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY(run.lines.contains(QStringLiteral("app\tQuorvane\tDomvara")));
+    // 800 x 600 at (0, 0), and the caption from the Danish translation.
+    QVERIFY2(run.lines.contains(QStringLiteral("window\t0\t0\t800\t600\tDomvara indboregistrering - ")),
+             qPrintable(run.lines.join(u'\n')));
+    QVERIFY(!run.lines.join(u'\n').contains(QStringLiteral("box\t")));
+    // The log file is created, empty while logging is off.
+    QFile log(m_work + QStringLiteral("/db/DemoDBStd/log.xml"));
+    QVERIFY(log.exists());
+    QCOMPARE(log.size(), 0);
+}
+
+void TestStartup::storedLanguageAndGeometry()
+{
+    writeSettings(QStringLiteral("Stockvane"), {{QStringLiteral("Language"), QStringLiteral("en")},
+                                                {QStringLiteral("geometri/mainWinWidth"), 1000},
+                                                {QStringLiteral("geometri/mainWinHeight"), 700},
+                                                {QStringLiteral("geometri/mainWinPosX"), 40},
+                                                {QStringLiteral("geometri/mainWinPosY"), 30}});
+    // No toolkit translation is wanted for English, so none is missed.
+    QFile::remove(m_work + QStringLiteral("/qt_dk.qm"));
+    const Run run = start(QStringLiteral("stockvane"));
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY(run.lines.contains(QStringLiteral("app\tQuorvane\tStockvane")));
+    QVERIFY2(run.lines.contains(QStringLiteral("window\t40\t30\t1000\t700\tStockvane stock control - ")),
+             qPrintable(run.lines.join(u'\n')));
+    QVERIFY(!run.lines.join(u'\n').contains(QStringLiteral("box\t")));
+}
+
+void TestStartup::missingToolkitTranslation()
+{
+    writeSettings(QStringLiteral("Mintora"), {{QStringLiteral("Language"), QStringLiteral("no")}});
+    QFile::remove(m_work + QStringLiteral("/qt_no.qm"));
+    const Run run = start(QStringLiteral("mintora"));
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(run.lines.contains(QStringLiteral("box\tError loding\tqt_no")), qPrintable(run.lines.join(u'\n')));
+    QVERIFY(run.lines.contains(QStringLiteral("window\t0\t0\t800\t600\tMintora myntsamling - ")));
+}
+
+void TestStartup::logWhenSwitchedOn()
+{
+    QProcessEnvironment extra;
+    extra.insert(QStringLiteral("DEBUGQUORVANE"), QStringLiteral("1"));
+    writeSettings(QStringLiteral("Pictova"), {{QStringLiteral("LastDBDir"), m_work + QStringLiteral("/db/DemoDBStd")}});
+    const Run run = start(QStringLiteral("pictova"), extra);
+    QCOMPARE(run.exitCode, 0);
+    QFile log(m_work + QStringLiteral("/db/DemoDBStd/log.xml"));
+    QVERIFY(log.open(QIODevice::ReadOnly));
+    const QByteArray text = log.readAll();
+    QVERIFY(text.contains("<AppName>/Pictova/</AppName>"));
+    QVERIFY(text.contains("<Filename>hestivawindow</Filename>\r\n    <Function>Language</Function>\r\n    "
+                          "<Entry>dk</Entry>"));
+    QVERIFY(text.endsWith("<Entry>Log File closed</Entry>\r\n  </LogItem>\r\n</LogFile>"));
+}
+
+int main(int argc, char** argv)
+{
+    if (!qEnvironmentVariableIsEmpty(ChildVariable))
+        return hestivaMain(argc, argv);
+    QCoreApplication app(argc, argv);
+    TestStartup test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_startup.moc"
