@@ -4,6 +4,23 @@
 #include <QBuffer>
 #include <QTest>
 
+namespace {
+
+// The start of a database line: the group, a separator, the name, a separator.
+struct TypeAndName : EFieldLine
+{
+    TypeAndName()
+    {
+        for (EField* field : std::initializer_list<EField*>{&type, &separator, &name, &separator})
+            append(field);
+    }
+    EIntField type{"Type"};
+    ECharField separator{"Separator"};
+    EStringField name{"Name", ';'};
+};
+
+} // namespace
+
 class TestEField : public QObject
 {
     Q_OBJECT
@@ -147,12 +164,7 @@ void TestEField::lineErrorNamesFieldAndLine()
 {
     const QByteArray input = "1;first;\nabc;second;\n";
     EInputStream in(input);
-    EIntField type("Type");
-    ECharField separator("Separator");
-    EStringField name("Name", ';');
-    EFieldLine line;
-    for (EField* field : std::initializer_list<EField*>{&type, &separator, &name, &separator})
-        line.append(field);
+    TypeAndName line;
     line.read(in);
     in.ignore(100, '\n');
     try {
@@ -176,12 +188,7 @@ void TestEField::endOfInputIsEndOfFile()
 {
     const QByteArray input = "5;x;\n";
     EInputStream in(input);
-    EIntField type("Type");
-    ECharField separator("Separator");
-    EStringField name("Name", ';');
-    EFieldLine line;
-    for (EField* field : std::initializer_list<EField*>{&type, &separator, &name, &separator})
-        line.append(field);
+    TypeAndName line;
     line.read(in);
     in.ignore(100, '\n');
     QVERIFY(in.atEnd());
