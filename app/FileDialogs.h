@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+// Every file dialog of the program goes through here, so that tests can choose the file
+// instead of a person.
+class FileDialogs
+{
+public:
+    enum class Mode { Open, Save };
+    struct Request
+    {
+        Mode mode = Mode::Open;
+        QString caption;
+        QString directory;
+        QString filter;
+    };
+    struct Answer
+    {
+        // Empty when the dialog was cancelled.
+        QString fileName;
+        // The folder the dialog was in when it closed.
+        QString directory;
+    };
+    using Answerer = std::function<Answer(const Request&)>;
+
+    static Answer ask(QWidget* parent, const Request& request);
+    // Tests choose files through this; an empty answerer shows real dialogs again.
+    static void setAnswerer(Answerer answerer);
+};
