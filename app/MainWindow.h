@@ -5,11 +5,16 @@
 #include <memory>
 
 class DBItemCollection;
+class ItemListView;
 class LogXML;
+class QAction;
+class QMenu;
 class QSettings;
+class QTreeWidgetItem;
 class WidgetReporter;
 
-// The one top-level window: it owns the log, the open database and the window's settings.
+// The one top-level window. It owns the log, the open database and the window's settings,
+// shows the database in the item list and carries the menus, tool bars and file commands.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -19,26 +24,95 @@ public:
     ~MainWindow() override;
 
     DBItemCollection* collection() const;
+    ItemListView* listView() const;
     LogXML* log() const;
     QString currentFileName() const;
+    // False when the database to open at start could not be read: the program then ends.
+    bool startDatabaseLoaded() const;
+
+    // Seconds as the status messages show them: two decimals, right-aligned in ten places.
+    static QString elapsedText(qint64 milliseconds);
+
+    // The file commands.
+    bool LoadItemFile();
+    bool AskSaveCurrentDB();
+    void UpdateAfterLoad();
 
 Q_SIGNALS:
     void message(const QString& text, int milliseconds);
     void message(const QString& text);
 
 public Q_SLOTS:
+    void ItemSelected(QTreeWidgetItem* row);
     void FileNew();
+    void Load(bool ShowOpenDialog);
+    void Load();
+    // Saves to the current file; with the flag it also becomes the database opened at start.
+    // Returns whether the database was written.
+    bool Save(bool SetmCurrentFileName);
+    bool Save();
+    void SaveAs();
+    void Backup();
     void Quit();
+    void SaveSettings();
+    void ViewAllItems();
+    void DeleteItem();
+    void ShowPictureOne();
+    void ShowReceipt();
+    void ShowUrl();
+    void ShowDocument();
+    void DkLanguage();
+    void NoLanguage();
+    void EnLanguage();
+    void Help();
+    void HelpTutorial();
+    void HelpErrorHandling();
+    void HelpLinks();
+    void HelpReleases();
+    void About();
+    void browsePictureViewer_slot();
+    void browseWWWViewer_slot();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void createActions();
+    void createMenus();
+    void LoadStartDatabase();
+    void changeLanguage(const char* language);
+    bool saveAs();
     bool shutDown();
+    void chooseViewerProgram(const char* settingsKey, const QString& caption, const QString& filter);
 
-    QString mCurrentFileName;
-    std::unique_ptr<WidgetReporter> m_reporter;
+    QString m_startDatabase;
     std::unique_ptr<LogXML> m_log;
+    QString mCurrentFileName;
     std::unique_ptr<QSettings> m_settings;
+    std::unique_ptr<WidgetReporter> m_reporter;
+    ItemListView* m_listView = nullptr;
     std::unique_ptr<DBItemCollection> m_collection;
+    bool m_startDatabaseLoaded = true;
+
+    QMenu* m_fileMenu = nullptr;
+    QMenu* m_editMenu = nullptr;
+    QMenu* m_viewMenu = nullptr;
+    QMenu* m_setupMenu = nullptr;
+    QMenu* m_languageMenu = nullptr;
+    QMenu* m_helpMenu = nullptr;
+
+    QAction* m_fileNewAction = nullptr;
+    QAction* m_fileOpenAction = nullptr;
+    QAction* m_fileSaveAction = nullptr;
+    QAction* m_fileSaveAsAction = nullptr;
+    QAction* m_backupAction = nullptr;
+    QAction* m_saveSettingsAction = nullptr;
+    QAction* m_quitAction = nullptr;
+    QAction* m_deleteAction = nullptr;
+    QAction* m_viewAllAction = nullptr;
+    QAction* m_showPictureAction = nullptr;
+    QAction* m_showReceiptAction = nullptr;
+    QAction* m_showUrlAction = nullptr;
+    QAction* m_showDocumentAction = nullptr;
+    QAction* m_aboutAction = nullptr;
 };

@@ -12,6 +12,8 @@
 int hestivaMain(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    // The built-in icons live in a static library: register them before any window uses them.
+    Q_INIT_RESOURCE(icons);
 
     // The product is named by the path as started (a link named "stockvane" makes Stockvane),
     // not by the file the link points at.
@@ -34,6 +36,10 @@ int hestivaMain(int argc, char** argv)
         QCoreApplication::installTranslator(&appTranslator);
 
     MainWindow window;
+    // The database to open at start could not be read: the error has been shown and the
+    // settings now point at the demo database, which the next start opens.
+    if (!window.startDatabaseLoaded())
+        return 0;
 
     QTranslator qtTranslator;
     if (language != "en") {

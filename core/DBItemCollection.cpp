@@ -78,9 +78,11 @@ void DBItemCollection::clear()
 
 Item* DBItemCollection::addItem(std::unique_ptr<Item> item)
 {
+    // Owning the item makes adding it twice impossible without a double ownership that no
+    // check here could mend, so no search is made.
     Item* added = item.get();
-    if (!added || indexOf(added) >= 0)
-        return added;
+    if (!added)
+        return nullptr;
     m_items.push_back(std::move(item));
     setModified(true);
     return added;

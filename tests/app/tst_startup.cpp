@@ -6,9 +6,13 @@
 #include "Startup.h"
 
 #include <QApplication>
+#include <QMainWindow>
+#include <QStatusBar>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -49,6 +53,8 @@ void childStartup()
                        .arg(widget->width())
                        .arg(widget->height())
                        .arg(widget->windowTitle()));
+            if (auto* window = qobject_cast<QMainWindow*>(widget))
+                report(QStringLiteral("status\t") + window->statusBar()->currentMessage());
             widget->close();
         }
     });
@@ -69,6 +75,7 @@ private Q_SLOTS:
     void storedLanguageAndGeometry();
     void missingToolkitTranslation();
     void logWhenSwitchedOn();
+    void unreadableStartDatabase();
 
 private:
     struct Run
@@ -92,10 +99,18 @@ void TestStartup::init()
     QDir().mkpath(m_work + QStringLiteral("/db/DemoDBStd"));
     QDir().mkpath(m_config);
     QDir().mkpath(m_dir->filePath(QStringLiteral("bin")));
-    // The working directory holds the translations, as the runtime folder does.
-    const QDir stage(qEnvironmentVariable("HESTIVA_STAGE_DIR"));
-    for (const QString& name : stage.entryList({QStringLiteral("*.qm")}, QDir::Files))
-        QVERIFY(QFile::copy(stage.filePath(name), m_work + u'/' + name));
+    // The working directory holds the translations and the demo databases, as the runtime
+    // folder does.
+    const QString stage = qEnvironmentVariable("HESTIVA_STAGE_DIR");
+    for (const QString& name : QDir(stage).entryList({QStringLiteral("*.qm")}, QDir::Files))
+        QVERIFY(QFile::copy(stage + u'/' + name, m_work + u'/' + name));
+    QDirIterator data(stage + QStringLiteral("/db"), QDir::Files, QDirIterator::Subdirectories);
+    while (data.hasNext()) {
+        const QString file = data.next();
+        const QString target = m_work + file.mid(stage.size());
+        QDir().mkpath(QFileInfo(target).path());
+        QVERIFY(QFile::copy(file, target));
+    }
     QVERIFY(QFile::exists(m_work + QStringLiteral("/hestiva_dk.qm")));
 }
 
@@ -146,9 +161,14 @@ void TestStartup::householdWithEmptySettings()
     QCOMPARE(run.exitCode, 0);
     QVERIFY(run.lines.contains(QStringLiteral("app\tQuorvane\tDomvara")));
     // 800 x 600 at (0, 0), and the caption from the Danish translation.
-    QVERIFY2(run.lines.contains(QStringLiteral("window\t0\t0\t800\t600\tDomvara indboregistrering - ")),
+    QVERIFY2(run.lines.contains(QStringLiteral("window\t0\t0\t800\t600\tDomvara indboregistrering - db/DemoDBStd/DomvaraStdDemoDatabase.dk.db")),
              qPrintable(run.lines.join(u'\n')));
     QVERIFY(!run.lines.join(u'\n').contains(QStringLiteral("box\t")));
+    // The demo database is open and the status bar says how much was read.
+    const QString status = run.lines.filter(QStringLiteral("status\t")).value(0);
+    static const QRegularExpression loaded(
+        QStringLiteral("^status\tdb/DemoDBStd/DomvaraStdDemoDatabase.dk.db indlæst: \\d+ genstande på +\\d+\\.\\d\\d sek.$"));
+    QVERIFY2(loaded.match(status).hasMatch(), qPrintable(status));
     // The log file is created, empty while logging is off.
     QFile log(m_work + QStringLiteral("/db/DemoDBStd/log.xml"));
     QVERIFY(log.exists());
@@ -167,7 +187,7 @@ void TestStartup::storedLanguageAndGeometry()
     const Run run = start(QStringLiteral("stockvane"));
     QCOMPARE(run.exitCode, 0);
     QVERIFY(run.lines.contains(QStringLiteral("app\tQuorvane\tStockvane")));
-    QVERIFY2(run.lines.contains(QStringLiteral("window\t40\t30\t1000\t700\tStockvane stock control - ")),
+    QVERIFY2(run.lines.contains(QStringLiteral("window\t40\t30\t1000\t700\tStockvane stock control - db/DemoStockvane/DemoStockvane.en.db")),
              qPrintable(run.lines.join(u'\n')));
     QVERIFY(!run.lines.join(u'\n').contains(QStringLiteral("box\t")));
 }
@@ -179,23 +199,36 @@ void TestStartup::missingToolkitTranslation()
     const Run run = start(QStringLiteral("mintora"));
     QCOMPARE(run.exitCode, 0);
     QVERIFY2(run.lines.contains(QStringLiteral("box\tError loding\tqt_no")), qPrintable(run.lines.join(u'\n')));
-    QVERIFY(run.lines.contains(QStringLiteral("window\t0\t0\t800\t600\tMintora myntsamling - ")));
+    QVERIFY(run.lines.contains(QStringLiteral("window\t0\t0\t800\t600\tMintora myntsamling - db/DemoDBMintora/DemoDBMintora.no.txt")));
 }
 
 void TestStartup::logWhenSwitchedOn()
 {
     QProcessEnvironment extra;
     extra.insert(QStringLiteral("DEBUGQUORVANE"), QStringLiteral("1"));
-    writeSettings(QStringLiteral("Pictova"), {{QStringLiteral("LastDBDir"), m_work + QStringLiteral("/db/DemoDBStd")}});
+    writeSettings(QStringLiteral("Pictova"), {{QStringLiteral("LastDBDir"), m_work + QStringLiteral("/db/DemoDBReelix")}});
     const Run run = start(QStringLiteral("pictova"), extra);
     QCOMPARE(run.exitCode, 0);
-    QFile log(m_work + QStringLiteral("/db/DemoDBStd/log.xml"));
+    QFile log(m_work + QStringLiteral("/db/DemoDBReelix/log.xml"));
     QVERIFY(log.open(QIODevice::ReadOnly));
     const QByteArray text = log.readAll();
     QVERIFY(text.contains("<AppName>/Pictova/</AppName>"));
     QVERIFY(text.contains("<Filename>hestivawindow</Filename>\r\n    <Function>Language</Function>\r\n    "
                           "<Entry>dk</Entry>"));
     QVERIFY(text.endsWith("<Entry>Log File closed</Entry>\r\n  </LogItem>\r\n</LogFile>"));
+}
+
+void TestStartup::unreadableStartDatabase()
+{
+    // One error box, no window, exit status 0, and the next start opens the demo database.
+    writeSettings(QStringLiteral("Domvara"), {{QStringLiteral("LastSavedDBFile"), m_work + QStringLiteral("/gone.db")}});
+    const Run run = start(QStringLiteral("domvara"));
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.lines, QStringList{QStringLiteral("box\tFilfejl\tDatabasefilen kunne ikke åbnes eller læses. "
+                                                   "Næste gang programmet startes, åbner det demodatabasen.")});
+    QSettings settings(m_config + QStringLiteral("/Quorvane/Domvara.conf"), QSettings::IniFormat);
+    QCOMPARE(settings.value(QStringLiteral("LastSavedDBFile")).toString(),
+             QStringLiteral("db/DemoDBStd/DomvaraStdDemoDatabase.dk.db"));
 }
 
 int main(int argc, char** argv)

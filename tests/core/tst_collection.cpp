@@ -72,7 +72,7 @@ void TestCollection::addRemoveAndOwnership()
     QVERIFY(!DBItemCollection::isModified());
     QVERIFY(!collection.removeItem(b));
 
-    // The same item is never held twice.
+    // An item taken out and added again is held once, at the end.
     collection.addItem(std::move(removed));
     QCOMPARE(collection.count(), 3);
     QCOMPARE(collection.indexOf(a), 0);

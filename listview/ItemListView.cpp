@@ -1,0 +1,680 @@
+#include "ItemListView.h"
+
+#include "DBItemCollection.h"
+#include "MessageBoxes.h"
+#include "ProgramVariant.h"
+#include "Settings.h"
+#include "ShellHelpers.h"
+#include "funiQListViewItem.h"
+
+#include <QCoreApplication>
+#include <QCursor>
+#include <QDebug>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QTreeWidgetItemIterator>
+
+#include <array>
+
+namespace {
+
+struct Column
+{
+    const char* header;
+    const char* widthKey;
+    int width;
+};
+
+// The 21 columns: default header, the key their width is kept under in the group "ListView",
+// and the width a new user starts with.
+constexpr std::array<Column, ItemListView::ColumnCount> Columns{ {
+    { "Gruppe", "GROUPCOLUMNwidth", 120 },
+    { "Navn", "NAMECOLUMNwidth", 120 },
+    { "Fabrikat", "MODELCOLUMNwidth", 65 },
+    { "Produkt model", "PRODUCTTYPECOLUMNwidth", 120 },
+    { "Antal", "COUNTCOLUMNwidth", 18 },
+    { "Pris", "PRICECOLUMNwidth", 65 },
+    { "Vurd.", "PRICETODAYCOLUMNwidth", 70 },
+    { "Billede", "PICTURECOLUMNwidth", 50 },
+    { "Kvitt.", "RECEIPTCOLUMNwidth", 50 },
+    { "Dato", "DATECOLUMNwidth", 66 },
+    { "Rum", "LOCATIONCOLUMNwidth", 120 },
+    { "Beskrivelse", "DESCRIPTIONCOLUMNwidth", 120 },
+    { "Leverand\xc3\xb8r", "SUPPLIERCOLUMNwidth", 120 },
+    { "Adresse", "ADDRESSCOLUMNwidth", 120 },
+    { "Serie no.", "SERIALNOCOLUMNwidth", 120 },
+    { "Www", "WWWCOLUMNwidth", 120 },
+    { "Dok.", "DOCUMENTCOLUMNwidth", 120 },
+    { "Extra1", "EXTRA1COLUMNwidth", 120 },
+    { "Extra2", "EXTRA2COLUMNwidth", 120 },
+    { "Extra3", "EXTRA3COLUMNwidth", 120 },
+    { "Extra4", "EXTRA4COLUMNwidth", 120 },
+} };
+
+enum ColumnNumber {
+    GroupColumn = 0,
+    NameColumn = 1,
+    ProductColumn = 2,
+    ProductModelColumn = 3,
+    CountColumn = 4,
+    PriceColumn = 5,
+    PriceTodayColumn = 6,
+    PictureColumn = 7,
+    ReceiptColumn = 8,
+    DateColumn = 9,
+    LocationColumn = 10,
+    DescriptionColumn = 11,
+    SupplierColumn = 12,
+    AddressColumn = 13,
+    SerialnoColumn = 14,
+    WwwColumn = 15,
+    DocumentColumn = 16,
+    Extra1Column = 17,
+};
+
+// The column each of the field labels 0 to 16 renames.
+constexpr std::array<int, 17> LabelColumns{
+    GroupColumn,    NameColumn, ProductColumn,  CountColumn,       PriceColumn,        PriceTodayColumn,
+    PictureColumn,  DateColumn, LocationColumn, DescriptionColumn, SupplierColumn,     AddressColumn,
+    SerialnoColumn, WwwColumn,  ReceiptColumn,  DocumentColumn,    ProductModelColumn,
+};
+
+constexpr char ListViewGroup[] = "ListView";
+constexpr char PictureViewerKey[] = "PictureViewerProgram";
+constexpr char WwwProgramKey[] = "wwwProgram";
+
+QString defaultPictureViewer()
+{
+#ifdef Q_OS_WIN
+    return QStringLiteral("mspaint.exe");
+#else
+    return QStringLiteral("xdg-open");
+#endif
+}
+
+QString settingText(const char* key, const QString& defaultValue)
+{
+    return openSettings()->value(QLatin1StringView(key), defaultValue).toString();
+}
+
+// The header texts as the field labels last named them; the HTML export reads them too, so
+// they belong to the process, not to one list.
+std::array<QString, ItemListView::ColumnCount>& headerTable()
+{
+    static std::array<QString, ItemListView::ColumnCount> table = [] {
+        std::array<QString, ItemListView::ColumnCount> defaults;
+        for (int column = 0; column < ItemListView::ColumnCount; ++column)
+            defaults[column] = QString::fromUtf8(Columns[column].header);
+        return defaults;
+    }();
+    return table;
+}
+
+ItemListView::MenuRunner& menuRunner()
+{
+    static ItemListView::MenuRunner runner;
+    return runner;
+}
+
+// The test behind isPictureFile(), on a text that need not be copied first.
+bool namesPictureFile(QStringView path)
+{
+    static constexpr std::array<QLatin1StringView, 9> types{
+        QLatin1StringView("PNG"), QLatin1StringView("BMP"), QLatin1StringView("XBM"),
+        QLatin1StringView("XPM"), QLatin1StringView("PNM"), QLatin1StringView("JPEG"),
+        QLatin1StringView("JPG"), QLatin1StringView("MNG"), QLatin1StringView("GIF"),
+    };
+    for (const QLatin1StringView type : types) {
+        if (path.contains(type, Qt::CaseInsensitive))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+// The icons are built into the GUI library, a static library whose resources reach a program
+// only when something asks for them by name.
+static void registerIcons()
+{
+    static const bool registered = [] {
+        Q_INIT_RESOURCE(icons);
+        return true;
+    }();
+    Q_UNUSED(registered)
+}
+
+bool isPictureFile(const QString& path)
+{
+    return namesPictureFile(path);
+}
+
+ItemListView::ItemListView(QWidget* parent)
+    : QTreeWidget(parent)
+    , m_contextMenu(new QMenu(this))
+{
+    registerIcons();
+    m_pictureIcon = QIcon(QStringLiteral(":/icons/picture.png"));
+    m_receiptIcon = QIcon(QStringLiteral(":/icons/receipt.png"));
+    m_documentIcon = QIcon(QStringLiteral(":/icons/document.png"));
+    setObjectName(QStringLiteral("ItemListView"));
+    setGeometry(0, 0, 1200, 700);
+    setRootIsDecorated(true);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    // Every row is one line high; telling the view so spares it measuring a hundred thousand rows.
+    setUniformRowHeights(true);
+    setAllColumnsShowFocus(true);
+
+    QStringList headers;
+    for (const Column& column : Columns)
+        headers << QString::fromUtf8(column.header);
+    headers[NameColumn] = tr("Navn");
+    setColumnCount(ColumnCount);
+    setHeaderLabels(headers);
+    // The style's smallest section would widen the narrow count column beyond its stored width.
+    header()->setMinimumSectionSize(8);
+    const auto settings = openSettings();
+    settings->beginGroup(QLatin1StringView(ListViewGroup));
+    for (int column = 0; column < ColumnCount; ++column) {
+        setColumnWidth(column,
+                       settings->value(QLatin1StringView(Columns[column].widthKey), Columns[column].width).toInt());
+        headerItem()->setTextAlignment(column, funiQListViewItem::columnAlignment(column));
+    }
+    header()->setSectionResizeMode(QHeaderView::Interactive);
+    header()->setStretchLastSection(true);
+    setSortingEnabled(true);
+    sortByColumn(GroupColumn, Qt::AscendingOrder);
+
+    if (isPictova())
+        setWhatsThis(tr("LIST_HELP_PICTOVA"));
+    else if (isMintora())
+        setWhatsThis(tr("LIST_HELP_MINTORA"));
+    else
+        setWhatsThis(tr("LIST_HELP_1"));
+
+    m_contextMenu->setObjectName(QStringLiteral("listContextMenu"));
+    setContextMenuPolicy(Qt::CustomContextMenu);
+
+    connect(this, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* row) {
+        ItemSelected(row);
+        Q_EMIT rowSelected(row);
+    });
+    connect(this, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* row) {
+        ItemSelected(row);
+        Q_EMIT rowSelected(row);
+    });
+    connect(this, &QTreeWidget::itemDoubleClicked, this, &ItemListView::doubleClickOnItemSlot);
+    connect(this, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& position) { ShowContextMenu(itemAt(position)); });
+    connect(this, &QTreeWidget::itemPressed, this, &ItemListView::MousePressed);
+}
+
+ItemListView::~ItemListView() = default;
+
+void ItemListView::addContextMenuAction(QAction* action)
+{
+    if (action)
+        m_contextMenu->addAction(action);
+    else
+        m_contextMenu->addSeparator();
+}
+
+QMenu* ItemListView::contextMenu() const
+{
+    return m_contextMenu;
+}
+
+void ItemListView::saveColumnWidths()
+{
+    const auto settings = openSettings();
+    settings->beginGroup(QLatin1StringView(ListViewGroup));
+    settings->setValue(QStringLiteral("Colums"), ColumnCount);
+    settings->setValue(QStringLiteral("childCount"), topLevelItemCount());
+    for (int column = 0; column < ColumnCount; ++column)
+        settings->setValue(QLatin1StringView(Columns[column].widthKey), columnWidth(column));
+}
+
+void ItemListView::createGroupRows(DBItemCollection* collection)
+{
+    m_collection = collection;
+    m_groupRows.clear();
+    if (!collection)
+        return;
+    const LookupList& groups = collection->groups();
+    if (groups.isEmpty())
+        qDebug() << "group.size = 0";
+
+    QList<QTreeWidgetItem*> rows;
+    rows.reserve(groups.size());
+    m_groupRows.reserve(groups.size());
+    for (const QString& name : groups.entries()) {
+        auto* row = new funiQListViewItem();
+        row->setText(GroupColumn, name);
+        row->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
+        m_groupRows.push_back(row);
+        rows.append(row);
+    }
+    // Inserted all at once and sorted once, rather than each row finding its sorted place.
+    const bool sorting = isSortingEnabled();
+    setSortingEnabled(false);
+    addTopLevelItems(rows);
+    setSortingEnabled(sorting);
+}
+
+void ItemListView::fillItemRows(DBItemCollection* collection)
+{
+    m_collection = collection;
+    if (!collection)
+        return;
+
+    // The rows are built detached from the list and handed to their group rows in one piece per
+    // group, with sorting off: one by one, each row would be sorted into place and announced to
+    // the view on its own.
+    std::vector<QList<QTreeWidgetItem*>> children(m_groupRows.size());
+    funiQListViewItem* last = nullptr;
+    for (const auto& owned : collection->items()) {
+        Item* item = owned.get();
+        if (!groupRow(item->type())) {
+            reportGroupOutOfRange(*item);
+            continue;
+        }
+        auto* row = new funiQListViewItem();
+        fillCells(row, *item);
+        row->item = item;
+        children[item->type()].append(row);
+        last = row;
+    }
+
+    const bool sorting = isSortingEnabled();
+    setSortingEnabled(false);
+    for (std::size_t group = 0; group < children.size(); ++group) {
+        if (!children[group].isEmpty())
+            m_groupRows[group]->addChildren(children[group]);
+    }
+    setSortingEnabled(sorting);
+    if (last)
+        m_currentRow = last;
+}
+
+void ItemListView::addItemRow(Item* item, bool select)
+{
+    if (!item)
+        return;
+    funiQListViewItem* group = groupRow(item->type());
+    if (!group) {
+        reportGroupOutOfRange(*item);
+        return;
+    }
+    auto* row = new funiQListViewItem();
+    fillCells(row, *item);
+    row->item = item;
+    group->addChild(row);
+    m_currentRow = row;
+    if (select) {
+        clearSelection();
+        row->setSelected(true);
+    }
+}
+
+void ItemListView::updateItemRow(QTreeWidgetItem* row, Item* item)
+{
+    if (!row || !item)
+        return;
+    // A row whose group row no longer matches the Item's group was moved to another group.
+    const int type = item->type();
+    const funiQListViewItem* group = groupRow(type);
+    const LookupList* groups = m_collection ? &m_collection->groups() : nullptr;
+    const bool moved = !group || row->parent() != group || !groups || type >= groups->size()
+        || group->text(GroupColumn) != groups->at(type);
+    if (moved) {
+        if (funiQListViewItem::isGroupRow(row) || row->type() != funiQListViewItem::RowType)
+            return;
+        if (m_currentRow == row)
+            m_currentRow = nullptr;
+        delete row;
+        addItemRow(item, true);
+        return;
+    }
+    fillCells(static_cast<funiQListViewItem*>(row), *item);
+}
+
+void ItemListView::clearRows()
+{
+    m_groupRows.clear();
+    m_currentRow = nullptr;
+    clear();
+    m_currentRow = nullptr;
+}
+
+void ItemListView::rebuildList()
+{
+    DBItemCollection* collection = m_collection;
+    clearRows();
+    createGroupRows(collection);
+    fillItemRows(collection);
+    ViewAll(true);
+}
+
+QByteArray ItemListView::columnHeaderText(int column)
+{
+    if (column < 0 || column >= ColumnCount)
+        return QByteArrayLiteral("Unknown column");
+    return headerTable()[column].toLatin1();
+}
+
+void ItemListView::setMenuRunner(MenuRunner runner)
+{
+    menuRunner() = std::move(runner);
+}
+
+QTreeWidgetItem* ItemListView::FindListViewItem(Item* item)
+{
+    for (QTreeWidgetItemIterator it(this); *it; ++it) {
+        m_currentRow = *it;
+        if (m_currentRow->type() == funiQListViewItem::RowType
+            && static_cast<funiQListViewItem*>(m_currentRow)->item == item)
+            break;
+    }
+    return m_currentRow;
+}
+
+bool ItemListView::HasReceipt(QTreeWidgetItem* item)
+{
+    const Item* shown = m_currentRow ? funiQListViewItem::itemOf(item) : nullptr;
+    return shown && !shown->receipt().isEmpty();
+}
+
+bool ItemListView::HasPictureLink(QTreeWidgetItem* item)
+{
+    const Item* shown = m_currentRow ? funiQListViewItem::itemOf(item) : nullptr;
+    return shown && !shown->photolink().isEmpty();
+}
+
+bool ItemListView::HasUrl(QTreeWidgetItem* item)
+{
+    const Item* shown = m_currentRow ? funiQListViewItem::itemOf(item) : nullptr;
+    return shown && !shown->www().isEmpty();
+}
+
+bool ItemListView::HasDocument(QTreeWidgetItem* item)
+{
+    const Item* shown = m_currentRow ? funiQListViewItem::itemOf(item) : nullptr;
+    return shown && !shown->document().isEmpty();
+}
+
+int ItemListView::GetNumberOfGroups()
+{
+    return int(m_groupRows.size());
+}
+
+void ItemListView::UpdateGroupItemName(int item, const QString& name)
+{
+    if (funiQListViewItem* row = groupRow(item))
+        row->setText(GroupColumn, name);
+}
+
+void ItemListView::DeleteItem()
+{
+    Item* item = currentRowItem();
+    if (!item)
+        return;
+    QTreeWidgetItem* row = m_currentRow;
+    m_currentRow = nullptr;
+    // The Item is taken out first and destroyed last, so that nothing the row's removal sets
+    // off (a new current row, for one) can meet a row that points at a destroyed Item.
+    std::unique_ptr<Item> owned = m_collection ? m_collection->removeItem(item) : nullptr;
+    delete row;
+    m_currentRow = nullptr;
+}
+
+void ItemListView::SeachItem()
+{
+    Q_EMIT searchRequested();
+}
+
+void ItemListView::ShowPicture1()
+{
+    Item* item = currentRowItem();
+    if (!item)
+        return;
+    const QString program = settingText(PictureViewerKey, defaultPictureViewer());
+    const QString link = item->photolink();
+    if (link.isEmpty())
+        return;
+    if (isPictureFile(link)) {
+        Q_EMIT showPictureRequested(item, false);
+        return;
+    }
+    openWithProgram(program, link);
+}
+
+void ItemListView::ShowImage2()
+{
+    Item* item = currentRowItem();
+    if (!item)
+        return;
+    const QString link = item->receipt();
+    if (link.isEmpty())
+        return;
+    if (isPictureFile(link)) {
+        Q_EMIT showPictureRequested(item, true);
+        return;
+    }
+    OpenWithAssociatedProgram(link);
+}
+
+void ItemListView::ShowDocument()
+{
+    const Item* item = currentRowItem();
+    if (!item)
+        return;
+    OpenWithAssociatedProgram(item->document());
+}
+
+void ItemListView::ShowUrl()
+{
+    const Item* item = currentRowItem();
+    if (!item)
+        return;
+    const QString program = settingText(WwwProgramKey, QString());
+    const QString link = item->www();
+    if (link.isEmpty()) {
+        MessageBoxes::ask(
+            nullptr,
+            { QMessageBox::Critical, tr("NB!"), tr("Ingen URL tilknyttet valgte inventar"), { tr("Ok") }, 0, 0 });
+        return;
+    }
+    openWithProgram(program, link);
+}
+
+void ItemListView::ItemSelected(QTreeWidgetItem* row)
+{
+    if (!row)
+        return;
+    if (m_currentRow)
+        clearSelection();
+    m_currentRow = row;
+    row->setSelected(true);
+}
+
+QTreeWidgetItem* ItemListView::isItemSelected()
+{
+    return m_currentRow;
+}
+
+void ItemListView::selectionChangedSlot(funiQListViewItem* row)
+{
+    ItemSelected(row);
+}
+
+void ItemListView::returnPressedSlot(QTreeWidgetItem* row)
+{
+    doubleClickOnItemSlot(row);
+}
+
+void ItemListView::doubleClickOnItemSlot(QTreeWidgetItem* row)
+{
+    if (!row)
+        return;
+    row->setSelected(true);
+    if (funiQListViewItem::isGroupRow(row)) {
+        Q_EMIT editItemRequested(nullptr, row->text(GroupColumn));
+        return;
+    }
+    Item* item = funiQListViewItem::itemOf(row);
+    if (!item)
+        return;
+    Q_EMIT editItemRequested(item, QString());
+    updateItemRow(row, item);
+}
+
+void ItemListView::MousePressed(QTreeWidgetItem* row, int column)
+{
+    if (!row)
+        return;
+    switch (column) {
+    case PictureColumn:
+        ShowPicture1();
+        break;
+    case ReceiptColumn:
+        ShowImage2();
+        break;
+    case WwwColumn:
+        ShowUrl();
+        break;
+    case DocumentColumn:
+        ShowDocument();
+        break;
+    default:
+        break;
+    }
+}
+
+void ItemListView::EditItem()
+{
+    if (m_currentRow)
+        doubleClickOnItemSlot(m_currentRow);
+}
+
+void ItemListView::ViewAll(bool showall)
+{
+    if (topLevelItemCount() == 0)
+        return;
+    renameHeaders();
+    if (showall)
+        expandAll();
+    else
+        collapseAll();
+}
+
+void ItemListView::ShowContextMenu(QTreeWidgetItem* row)
+{
+    if (!row)
+        return;
+    if (menuRunner())
+        menuRunner()(*m_contextMenu, QCursor::pos());
+    else
+        m_contextMenu->exec(QCursor::pos());
+}
+
+void ItemListView::keyPressEvent(QKeyEvent* event)
+{
+    // Return opens the current row as a double click does. The view's own "activated" signal
+    // is not used for it, because a double click sends that signal as well.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && state() != QAbstractItemView::EditingState) {
+        returnPressedSlot(QTreeWidget::currentItem());
+        event->accept();
+        return;
+    }
+    QTreeWidget::keyPressEvent(event);
+}
+
+funiQListViewItem* ItemListView::groupRow(int group) const
+{
+    if (group < 0 || std::size_t(group) >= m_groupRows.size())
+        return nullptr;
+    return m_groupRows[std::size_t(group)];
+}
+
+Item* ItemListView::currentRowItem() const
+{
+    return funiQListViewItem::itemOf(m_currentRow);
+}
+
+void ItemListView::reportGroupOutOfRange(const Item& item)
+{
+    const int maxEntries = m_collection ? m_collection->groups().maxEntries() : DBItemCollection::MaxListEntries;
+    MessageBoxes::critical(this, tr("Fejl - type"), tr("MAX_LIMIT_ERROR").arg(item.type()).arg(maxEntries));
+}
+
+void ItemListView::fillCells(funiQListViewItem* row, const Item& item)
+{
+    const LookupList* locations = m_collection ? &m_collection->locations() : nullptr;
+    const int location = item.location();
+    static const QString invalidLocation = QStringLiteral("Error");
+    const QString& locationText
+        = locations && location >= 0 && location < locations->size() ? locations->at(location) : invalidLocation;
+    const QIcon* picture = namesPictureFile(item.textView(Item::Photolink).trimmed()) ? &m_pictureIcon : nullptr;
+    const QIcon* receipt = nullptr;
+    if (namesPictureFile(item.textView(Item::Receipt).trimmed()))
+        receipt = isDomvara() ? &m_receiptIcon : &m_pictureIcon;
+    const QIcon* document = item.textView(Item::Document).trimmed().isEmpty() ? nullptr : &m_documentIcon;
+    row->setCells(item, locationText, picture, receipt, document);
+    row->setChildIndicatorPolicy(QTreeWidgetItem::DontShowIndicator);
+}
+
+void ItemListView::renameHeaders()
+{
+    if (!m_collection)
+        return;
+    // A copy: fieldLabel() takes the "&" marks out of the list it reads.
+    LookupList labels = m_collection->fieldLabels();
+    auto rename = [this](int column, const QString& label, bool translated) {
+        headerTable()[column] = label;
+        headerItem()->setText(
+            column, translated ? QCoreApplication::translate("ItemListView", label.toUtf8().constData()) : label);
+    };
+    for (int index = 0; index <= 14; ++index) {
+        const QString label = labels.fieldLabel(index);
+        if (!label.isEmpty())
+            rename(LabelColumns[index], label, index <= 1);
+    }
+    // The document, product model and extra columns came with later file versions; an older
+    // database keeps their default headers. Labels still holding the placeholder words of an
+    // unfinished labels file are not shown.
+    const int version = fileVersion();
+    if (version >= 253) {
+        const QString label = labels.fieldLabel(15);
+        if (!label.contains(QLatin1StringView("COLUMN"), Qt::CaseInsensitive))
+            rename(LabelColumns[15], label, false);
+    }
+    if (version >= 255) {
+        const QString label = labels.fieldLabel(16);
+        if (!label.contains(QLatin1StringView("FIELD"), Qt::CaseInsensitive))
+            rename(LabelColumns[16], label, false);
+    }
+    if (version >= 256) {
+        for (int index = 17; index <= 20; ++index) {
+            const QString label = labels.fieldLabel(index);
+            if (!label.isEmpty())
+                rename(index, label, false);
+        }
+    }
+}
+
+void ItemListView::openWithProgram(const QString& program, const QString& link)
+{
+    // Without a chosen program the desktop opens the link by its type. The link itself is
+    // never started as a program: a database from elsewhere could otherwise run anything
+    // it links to.
+    if (program.isEmpty()) {
+        OpenWithAssociatedProgram(link);
+        return;
+    }
+    if (StartProgram(program, {link}))
+        return;
+    ShowProgramNotFound(program, link);
+    OpenWithAssociatedProgram(link);
+}

@@ -1,0 +1,110 @@
+#pragma once
+
+#include "Item.h"
+
+#include <QByteArray>
+#include <QIcon>
+#include <QTreeWidget>
+
+#include <functional>
+#include <vector>
+
+class DBItemCollection;
+class QAction;
+class QMenu;
+class funiQListViewItem;
+
+// True when a path names a picture the program can show itself: it holds one of the picture
+// file types anywhere, in any letter case (so a folder called "Gifts" counts too).
+bool isPictureFile(const QString& path);
+
+// The central list of the main window: one row per group, and under each group one row per
+// Item of that group, in 21 columns. The list shows the Items of a collection but never owns
+// them. It knows nothing of the main window: it reports selections and asks for the item
+// dialog through signals, which the main window connects.
+class ItemListView : public QTreeWidget
+{
+    Q_OBJECT
+
+public:
+    static constexpr int ColumnCount = 21;
+
+    explicit ItemListView(QWidget* parent);
+    ~ItemListView() override;
+
+    // The main window fills the context menu; a null action adds a separator.
+    void addContextMenuAction(QAction* action);
+    QMenu* contextMenu() const;
+    void saveColumnWidths();
+
+    void createGroupRows(DBItemCollection* collection);
+    void fillItemRows(DBItemCollection* collection);
+    void addItemRow(Item* item, bool select);
+    void updateItemRow(QTreeWidgetItem* row, Item* item);
+    void clearRows();
+    void rebuildList();
+
+    // The header text of a column (0 to 20) as the field labels last named it, in Latin-1;
+    // "Unknown column" for any other number.
+    static QByteArray columnHeaderText(int column);
+
+    // Shows the context menu at a screen position. Tests replace it, since a real menu would
+    // wait for a person; an empty runner shows the real menu again.
+    using MenuRunner = std::function<void(QMenu& menu, const QPoint& globalPosition)>;
+    static void setMenuRunner(MenuRunner runner);
+
+public Q_SLOTS:
+    QTreeWidgetItem* FindListViewItem(Item* item);
+    bool HasReceipt(QTreeWidgetItem* item);
+    bool HasPictureLink(QTreeWidgetItem* item);
+    bool HasUrl(QTreeWidgetItem* item);
+    bool HasDocument(QTreeWidgetItem* item);
+    int GetNumberOfGroups();
+    void UpdateGroupItemName(int item, const QString& name);
+    void DeleteItem();
+    void SeachItem();
+    void ShowPicture1();
+    void ShowImage2();
+    void ShowDocument();
+    void ShowUrl();
+    void ItemSelected(QTreeWidgetItem* row);
+    QTreeWidgetItem* isItemSelected();
+    void selectionChangedSlot(funiQListViewItem* row);
+    void returnPressedSlot(QTreeWidgetItem* row);
+    void doubleClickOnItemSlot(QTreeWidgetItem* row);
+    void MousePressed(QTreeWidgetItem* row, int column);
+    void EditItem();
+    void ViewAll(bool showall);
+    void ShowContextMenu(QTreeWidgetItem* row);
+
+Q_SIGNALS:
+    // A row was clicked or became the current row.
+    void rowSelected(QTreeWidgetItem* row);
+    // The item dialog is wanted: on an Item, or for a new Item (null) in the named group.
+    void editItemRequested(Item* item, const QString& groupName);
+    // The item dialog is wanted in search mode.
+    void searchRequested();
+    // The item dialog is wanted on the picture page of an Item, or on its receipt page.
+    void showPictureRequested(Item* item, bool receipt);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    funiQListViewItem* groupRow(int group) const;
+    // The Item of the current row, when the current row is an item row.
+    Item* currentRowItem() const;
+    void reportGroupOutOfRange(const Item& item);
+    void fillCells(funiQListViewItem* row, const Item& item);
+    void renameHeaders();
+    // Starts an outside program on a link, and falls back to the desktop's own program for it.
+    void openWithProgram(const QString& program, const QString& link);
+
+    DBItemCollection* m_collection = nullptr;
+    std::vector<funiQListViewItem*> m_groupRows;
+    QTreeWidgetItem* m_currentRow = nullptr;
+    QMenu* m_contextMenu;
+    QIcon m_pictureIcon;
+    QIcon m_receiptIcon;
+    QIcon m_documentIcon;
+};

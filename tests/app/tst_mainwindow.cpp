@@ -1,0 +1,402 @@
+// The main window's file commands, menus and actions, driven as a user would, with message
+// boxes and file dialogs answered by the test.
+
+#include "DBItemCollection.h"
+#include "FileDialogs.h"
+#include "ItemListView.h"
+#include "MainWindow.h"
+#include "MessageBoxes.h"
+#include "Settings.h"
+#include "TestSettings.h"
+
+#include <QAction>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+bool copyTree(const QString& from, const QString& to)
+{
+    QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString file = it.next();
+        const QString target = to + file.mid(from.size());
+        QDir().mkpath(QFileInfo(target).path());
+        if (!QFile::copy(file, target))
+            return false;
+    }
+    return true;
+}
+
+QStringList actionTexts(const QMenu* menu)
+{
+    QStringList texts;
+    for (const QAction* action : menu->actions()) {
+        if (!action->isSeparator())
+            texts << action->text();
+    }
+    return texts;
+}
+
+QMenu* menuTitled(const QMainWindow& window, const QString& title)
+{
+    for (QAction* action : window.menuBar()->actions()) {
+        if (action->text() == title)
+            return action->menu();
+    }
+    return nullptr;
+}
+
+} // namespace
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void startOpensDemoDatabase();
+    void missingStartDatabase();
+    void saveQuestion_data();
+    void saveQuestion();
+    void failedSaveKeepsChanges();
+    void newThenSaveAsksForName();
+    void backupLeavesEverythingElse();
+    void cancelledOpenReadsTheFileAgain();
+    void languageChange();
+    void helpAndLanguageMenusByProduct();
+    void selectedRowEnablesShowCommands();
+    void lockedStockDatabaseIsReadOnly();
+    void cancelledQuitKeepsWindow();
+    void viewerProgram();
+    void elapsedText();
+
+private:
+    void useProduct(ProgramVariant variant);
+    QString demoCopy(const QString& name) const;
+
+    std::unique_ptr<TestSettings> m_settings;
+    std::unique_ptr<QTemporaryDir> m_work;
+    QString m_oldCurrent;
+    QList<MessageBoxes::Request> m_boxes;
+    QList<int> m_answers;
+    QList<FileDialogs::Request> m_dialogs;
+    QList<FileDialogs::Answer> m_chosen;
+};
+
+void TestMainWindow::init()
+{
+    // The program runs in a copy of the runtime data, so nothing it writes lands in the tree.
+    m_work = std::make_unique<QTemporaryDir>();
+    QVERIFY(copyTree(sourceFile(QStringLiteral("data")), m_work->path()));
+    m_oldCurrent = QDir::currentPath();
+    QDir::setCurrent(m_work->path());
+    useProduct(ProgramVariant::Domvara);
+    DBItemCollection::setModified(false);
+
+    m_boxes.clear();
+    m_answers.clear();
+    m_dialogs.clear();
+    m_chosen.clear();
+    MessageBoxes::setAnswerer([this](const MessageBoxes::Request& request) {
+        m_boxes.append(request);
+        return m_answers.isEmpty() ? std::max(request.escapeButton, 0) : m_answers.takeFirst();
+    });
+    FileDialogs::setAnswerer([this](const FileDialogs::Request& request) {
+        m_dialogs.append(request);
+        return m_chosen.isEmpty() ? FileDialogs::Answer() : m_chosen.takeFirst();
+    });
+}
+
+void TestMainWindow::cleanup()
+{
+    MessageBoxes::setAnswerer({});
+    FileDialogs::setAnswerer({});
+    QDir::setCurrent(m_oldCurrent);
+    m_settings.reset();
+    m_work.reset();
+}
+
+void TestMainWindow::useProduct(ProgramVariant variant)
+{
+    m_settings = std::make_unique<TestSettings>(variant);
+}
+
+QString TestMainWindow::demoCopy(const QString& name) const
+{
+    // A database of its own in a folder of its own.
+    const QString folder = m_work->filePath(QStringLiteral("mine"));
+    QDir().mkpath(folder);
+    const QString path = folder + u'/' + name;
+    QFile::copy(QStringLiteral("db/DemoDBStd/DomvaraStdDemoDatabase.dk.db"), path);
+    return path;
+}
+
+void TestMainWindow::startOpensDemoDatabase()
+{
+    MainWindow window;
+    QVERIFY(window.startDatabaseLoaded());
+    const QString demo = QStringLiteral("db/DemoDBStd/DomvaraStdDemoDatabase.dk.db");
+    QCOMPARE(window.currentFileName(), demo);
+    QVERIFY(window.collection()->count() >= 30);
+    QCOMPARE(window.windowTitle(), GetCaption(demo));
+    QCOMPARE(openSettings()->value(Setting::LastSavedDBFile).toString(), demo);
+    QCOMPARE(window.listView()->topLevelItemCount(), window.collection()->groups().size());
+    // Without translations the message shows its key; the start-up test reads the real text.
+    QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("NUMBERS_OF_ITEMS_READ_FORM_DB"));
+    QVERIFY(m_boxes.isEmpty());
+    QVERIFY(!DBItemCollection::isModified());
+}
+
+void TestMainWindow::missingStartDatabase()
+{
+    m_settings->setValue(Setting::LastSavedDBFile, m_work->filePath(QStringLiteral("deleted.db")));
+    m_settings->setValue(Setting::LastDBDir, m_work->path());
+    MainWindow window;
+    QVERIFY(!window.startDatabaseLoaded());
+    QCOMPARE(m_boxes.size(), 1);
+    QCOMPARE(m_boxes[0].title, QStringLiteral("FileError"));
+    QCOMPARE(m_boxes[0].text, QStringLiteral("ERROR_DB_FILE_CAN_NOT_BE_OPENED"));
+    // The next start opens the demo database.
+    QCOMPARE(openSettings()->value(Setting::LastSavedDBFile).toString(),
+             QStringLiteral("db/DemoDBStd/DomvaraStdDemoDatabase.dk.db"));
+    QCOMPARE(openSettings()->value(Setting::LastDBDir).toString(), QStringLiteral("db/DemoDBStd/"));
+    QCOMPARE(window.collection()->count(), 0);
+}
+
+void TestMainWindow::saveQuestion_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("emptied");
+    QTest::addColumn<bool>("saved");
+    QTest::newRow("save") << 0 << true << true;
+    QTest::newRow("do not save") << 1 << true << false;
+    QTest::newRow("cancel") << 2 << false << false;
+}
+
+void TestMainWindow::saveQuestion()
+{
+    QFETCH(int, answer);
+    QFETCH(bool, emptied);
+    QFETCH(bool, saved);
+    const QString mine = demoCopy(QStringLiteral("mine.db"));
+    m_settings->setValue(Setting::LastSavedDBFile, mine);
+    MainWindow window;
+    const int count = window.collection()->count();
+    window.collection()->removeItem(window.collection()->at(0)).reset();
+    DBItemCollection::setModified(true);
+
+    m_answers = {answer};
+    window.FileNew();
+    QCOMPARE(m_boxes.size(), 1);
+    QCOMPARE(m_boxes[0].title, QStringLiteral("/Domvara/"));
+    QCOMPARE(m_boxes[0].buttons, (QStringList{QStringLiteral("&Gem"), QStringLiteral("Gem &ikke"), QStringLiteral("&Fortryd")}));
+    QCOMPARE(m_boxes[0].escapeButton, 2);
+    QCOMPARE(window.collection()->count(), emptied ? 0 : count - 1);
+    QCOMPARE(window.currentFileName().isEmpty(), emptied);
+    QCOMPARE(DBItemCollection::isModified(), !emptied);
+
+    DBItemCollection reread;
+    QVERIFY(reread.LoadFromAsciiFile(mine));
+    QCOMPARE(reread.count(), saved ? count - 1 : count);
+}
+
+void TestMainWindow::failedSaveKeepsChanges()
+{
+    // The folder of the database disappears: answering "Save" to the question must not lose
+    // the changes.
+    const QString mine = demoCopy(QStringLiteral("mine.db"));
+    m_settings->setValue(Setting::LastSavedDBFile, mine);
+    MainWindow window;
+    const int count = window.collection()->count();
+    DBItemCollection::setModified(true);
+    QVERIFY(QDir(QFileInfo(mine).path()).removeRecursively());
+
+    m_answers = {0};
+    window.FileNew();
+    QCOMPARE(window.collection()->count(), count);
+    QVERIFY(DBItemCollection::isModified());
+    QCOMPARE(window.currentFileName(), mine);
+    QCOMPARE(m_boxes.size(), 2); // the question, then the failed save
+    QCOMPARE(m_boxes[1].title, QStringLiteral("DB_SAVE_ERROR_TITLE"));
+}
+
+void TestMainWindow::newThenSaveAsksForName()
+{
+    MainWindow window;
+    window.FileNew();
+    QVERIFY(window.currentFileName().isEmpty());
+    QCOMPARE(window.windowTitle(), GetCaption(QString()));
+
+    const QString folder = m_work->filePath(QStringLiteral("new"));
+    QDir().mkpath(folder);
+    m_chosen = {{folder + QStringLiteral("/home.db"), folder}};
+    QVERIFY(window.Save());
+    QCOMPARE(m_dialogs.size(), 1);
+    QCOMPARE(m_dialogs[0].mode, FileDialogs::Mode::Save);
+    QCOMPARE(m_dialogs[0].filter, QStringLiteral("DB (*.inb *.txt *.db)"));
+    QVERIFY(QFile::exists(folder + QStringLiteral("/home.db")));
+    QVERIFY(QFile::exists(folder + QStringLiteral("/groups/groups.dk.txt")));
+    QCOMPARE(openSettings()->value(Setting::LastDBDir).toString(), folder);
+    QCOMPARE(openSettings()->value(Setting::LastSavedDBFile).toString(), folder + QStringLiteral("/home.db"));
+    QCOMPARE(window.windowTitle(), GetCaption(folder + QStringLiteral("/home.db")));
+}
+
+void TestMainWindow::backupLeavesEverythingElse()
+{
+    const QString mine = demoCopy(QStringLiteral("mine.db"));
+    m_settings->setValue(Setting::LastSavedDBFile, mine);
+    m_settings->setValue(Setting::LastDBDir, QFileInfo(mine).path());
+    MainWindow window;
+    DBItemCollection::setModified(true);
+    const QString title = window.windowTitle();
+
+    const QString safe = m_work->filePath(QStringLiteral("safe"));
+    QDir().mkpath(safe);
+    m_chosen = {{safe + QStringLiteral("/inv.bak"), safe}};
+    window.Backup();
+    QCOMPARE(m_dialogs[0].filter, QStringLiteral("DB (*.bak)"));
+    QVERIFY(QFile::exists(safe + QStringLiteral("/inv.bak")));
+    QVERIFY(QFile::exists(safe + QStringLiteral("/location/location.dk.txt")));
+    QCOMPARE(window.currentFileName(), mine);
+    QCOMPARE(window.windowTitle(), title);
+    QVERIFY(DBItemCollection::isModified());
+    QCOMPARE(openSettings()->value(Setting::LastDBDir).toString(), QFileInfo(mine).path());
+    QCOMPARE(openSettings()->value(Setting::LastSavedDBFile).toString(), mine);
+
+    // Cancelled: said so, nothing written.
+    window.Backup();
+    QCOMPARE(m_boxes.last().text, QStringLiteral("NO_BACKUP_ERROR_NO_FILE_SAVED"));
+}
+
+void TestMainWindow::cancelledOpenReadsTheFileAgain()
+{
+    MainWindow window;
+    const int count = window.collection()->count();
+    window.collection()->removeItem(window.collection()->at(0)).reset();
+    window.Load();
+    QCOMPARE(m_dialogs.size(), 1);
+    QCOMPARE(m_dialogs[0].mode, FileDialogs::Mode::Open);
+    QCOMPARE(window.collection()->count(), count);
+}
+
+void TestMainWindow::languageChange()
+{
+    MainWindow window;
+    QVERIFY(openSettings()->contains(Setting::LastSavedDBFile));
+    window.EnLanguage();
+    QCOMPARE(openSettings()->value(Setting::Language).toString(), QStringLiteral("en"));
+    QVERIFY(!openSettings()->contains(Setting::LastSavedDBFile));
+    QVERIFY(!openSettings()->contains(Setting::LastDBDir));
+    QCOMPARE(m_boxes.last().text, QStringLiteral("RESTART_BEFORE_LANGUAGE_CHANGED"));
+    // Nothing else changes until the next start.
+    QCOMPARE(GetLanguage(), QByteArray("en"));
+    QVERIFY(window.collection()->count() > 0);
+}
+
+void TestMainWindow::helpAndLanguageMenusByProduct()
+{
+    {
+        useProduct(ProgramVariant::Stockvane);
+        m_settings->setValue(Setting::Language, QStringLiteral("en"));
+        m_settings->setValue(Setting::LastDBDir, m_work->path());
+        MainWindow window;
+        const QStringList help = actionTexts(menuTitled(window, QStringLiteral("&Hjælp")));
+        QCOMPARE(help.value(0), QStringLiteral("&Links..."));
+        QVERIFY(!help.contains(QStringLiteral("&Tutorial...")));
+        QVERIFY(!actionTexts(menuTitled(window, QStringLiteral("LANGUAGE_MENU"))).contains(QStringLiteral("NORWAY_LANG...")));
+        window.collection()->clear();
+    }
+    {
+        useProduct(ProgramVariant::Domvara);
+        m_settings->setValue(Setting::Language, QStringLiteral("en"));
+        MainWindow window;
+        const QStringList help = actionTexts(menuTitled(window, QStringLiteral("&Hjælp")));
+        QVERIFY(!help.contains(QStringLiteral("&Hjælp...")));
+        QCOMPARE(help.value(0), QStringLiteral("&Tutorial..."));
+        QVERIFY(actionTexts(menuTitled(window, QStringLiteral("LANGUAGE_MENU"))).contains(QStringLiteral("NORWAY_LANG...")));
+    }
+}
+
+void TestMainWindow::selectedRowEnablesShowCommands()
+{
+    MainWindow window;
+    auto item = std::make_unique<Item>();
+    item->setName(QStringLiteral("Only a web link"));
+    item->setWww(QStringLiteral("https://example.org"));
+    Item* added = window.collection()->addItem(std::move(item));
+    window.listView()->addItemRow(added, true);
+    QTreeWidgetItem* row = window.listView()->FindListViewItem(added);
+    window.ItemSelected(row);
+    auto action = [&window](const char* name) { return window.findChild<QAction*>(QLatin1StringView(name)); };
+    QVERIFY(action("ViewUrl")->isEnabled());
+    QVERIFY(!action("ViewPicture")->isEnabled());
+    QVERIFY(!action("ViewPicture2")->isEnabled());
+    QVERIFY(!action("ViewDoc")->isEnabled());
+    // A group row enables none of them.
+    window.ItemSelected(window.listView()->topLevelItem(0));
+    QVERIFY(!action("ViewUrl")->isEnabled());
+}
+
+void TestMainWindow::lockedStockDatabaseIsReadOnly()
+{
+    useProduct(ProgramVariant::Stockvane);
+    {
+        QFile lock(QStringLiteral("db/DemoStockvane/LockFile.txt"));
+        QVERIFY(lock.open(QIODevice::WriteOnly));
+        lock.write("db/DemoStockvane/DemoStockvane.dk.db Locked by PC: other, User: colleague");
+    }
+    MainWindow window;
+    QVERIFY(window.startDatabaseLoaded());
+    QVERIFY(window.collection()->isReadOnly());
+    QCOMPARE(m_boxes.size(), 1);
+    QVERIFY(m_boxes[0].text.endsWith(QStringLiteral("User: colleague")));
+    QVERIFY(!window.findChild<QAction*>(QStringLiteral("FileSave"))->isEnabled());
+    QVERIFY(window.styleSheet().contains(QStringLiteral("red")));
+    window.close();
+    // The other user's lock stays.
+    QVERIFY(QFile::exists(QStringLiteral("db/DemoStockvane/LockFile.txt")));
+}
+
+void TestMainWindow::cancelledQuitKeepsWindow()
+{
+    MainWindow window;
+    window.show();
+    DBItemCollection::setModified(true);
+    m_answers = {2};
+    QVERIFY(!window.close());
+    QVERIFY(window.isVisible());
+    QVERIFY(window.collection());
+    QVERIFY(window.log());
+    DBItemCollection::setModified(false);
+}
+
+void TestMainWindow::viewerProgram()
+{
+    MainWindow window;
+    m_chosen = {{QStringLiteral("/usr/bin/viewer"), QStringLiteral("/usr/bin")}};
+    window.browsePictureViewer_slot();
+    QCOMPARE(openSettings()->value(QStringLiteral("PictureViewerProgram")).toString(),
+             QDir::toNativeSeparators(QStringLiteral("/usr/bin/viewer")));
+    // Cancelled: the setting stays.
+    window.browsePictureViewer_slot();
+    QCOMPARE(openSettings()->value(QStringLiteral("PictureViewerProgram")).toString(),
+             QDir::toNativeSeparators(QStringLiteral("/usr/bin/viewer")));
+    QVERIFY(!openSettings()->contains(QStringLiteral("wwwProgram")));
+}
+
+void TestMainWindow::elapsedText()
+{
+    QCOMPARE(MainWindow::elapsedText(500), QStringLiteral("      0.50"));
+    QCOMPARE(MainWindow::elapsedText(12346), QStringLiteral("     12.35"));
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
