@@ -11,6 +11,8 @@ packages=(
     clang libclang-rt-14-dev
     # a usable desktop session on a bare machine: fonts and the X platform plugin's needs
     fonts-dejavu-core libxkbcommon-x11-0 libxcb-cursor0 xdg-utils
+    # tests read printed PDF files back as text
+    poppler-utils
 )
 
 missing=()

@@ -1,0 +1,263 @@
+#include "XmlExport.h"
+
+#include "DBItemCollection.h"
+#include "Item.h"
+#include "ItemListView.h"
+
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QIODevice>
+#include <QSaveFile>
+
+namespace {
+
+// Large enough that a register of a hundred thousand items takes a few hundred writes.
+constexpr qsizetype FlushSize = 256 * 1024;
+
+enum class Value { Group, Text, Price, PriceToday, Count, Location };
+
+struct Element
+{
+    const char* tag;
+    // The list view column whose caption the HTML pages put before the value.
+    int column;
+    Value value;
+    Item::TextField field;
+};
+
+// The fields of an item block, in the order the documents list them.
+constexpr Element Elements[] = {
+    {"Group", 0, Value::Group, Item::Name},
+    {"Name", 1, Value::Text, Item::Name},
+    {"Product", 2, Value::Text, Item::Product},
+    {"Model", 3, Value::Text, Item::ProductModel},
+    {"Price", 5, Value::Price, Item::Name},
+    {"PriceToday", 6, Value::PriceToday, Item::Name},
+    {"Date", 9, Value::Text, Item::Date},
+    {"Supplier", 12, Value::Text, Item::Supplier},
+    {"SerialNumber", 14, Value::Text, Item::Serialno},
+    {"Description", 11, Value::Text, Item::Description},
+    {"Address", 13, Value::Text, Item::Address},
+    {"NumberOfItems", 4, Value::Count, Item::Name},
+    {"Location", 10, Value::Location, Item::Name},
+    {"WwwLink", 15, Value::Text, Item::Www},
+    {"DocumentLink", 16, Value::Text, Item::Document},
+    {"Extra1", 17, Value::Text, Item::Extra1},
+    {"Extra2", 18, Value::Text, Item::Extra2},
+    {"Extra3", 19, Value::Text, Item::Extra3},
+    {"Extra4", 20, Value::Text, Item::Extra4},
+    {"PictureLink", 7, Value::Text, Item::Photolink},
+    {"ReceiptLink", 8, Value::Text, Item::Receipt},
+};
+
+} // namespace
+
+ExportWriter::ExportWriter(QIODevice& device)
+    : m_device(device)
+{
+    m_buffer.reserve(FlushSize + 4096);
+}
+
+void ExportWriter::putBytes(QByteArrayView bytes)
+{
+    m_buffer.append(bytes);
+    flushIfFull();
+}
+
+void ExportWriter::putText(QStringView text)
+{
+    for (const QChar c : text)
+        m_buffer.append(c.unicode() < 0x100 ? char(c.unicode()) : '?');
+    flushIfFull();
+}
+
+void ExportWriter::putEscaped(QStringView text)
+{
+    // Escaping and the Latin-1 conversion in one pass; the entities are plain ASCII, so the
+    // bytes are those of escaping first and converting afterwards.
+    for (const QChar c : text) {
+        switch (c.unicode()) {
+        case '&':
+            m_buffer.append("&amp;");
+            break;
+        case '<':
+            m_buffer.append("&lt;");
+            break;
+        case '>':
+            m_buffer.append("&gt;");
+            break;
+        case '"':
+            m_buffer.append("&quot;");
+            break;
+        case '\'':
+            m_buffer.append("&apos;");
+            break;
+        default:
+            m_buffer.append(c.unicode() < 0x100 ? char(c.unicode()) : '?');
+        }
+    }
+    flushIfFull();
+}
+
+void ExportWriter::putNumber(int value)
+{
+    m_buffer.append(QByteArray::number(value));
+}
+
+void ExportWriter::putFixed(double value, int decimals)
+{
+    putText(fixedText(value, decimals));
+}
+
+void ExportWriter::endLine()
+{
+    m_buffer.append("\r\n");
+    flushIfFull();
+}
+
+void ExportWriter::line(QByteArrayView bytes)
+{
+    m_buffer.append(bytes);
+    endLine();
+}
+
+bool ExportWriter::finish()
+{
+    if (m_ok && !m_buffer.isEmpty())
+        m_ok = m_device.write(m_buffer) == m_buffer.size();
+    m_buffer.clear();
+    return m_ok;
+}
+
+void ExportWriter::flushIfFull()
+{
+    if (m_buffer.size() < FlushSize)
+        return;
+    if (m_ok)
+        m_ok = m_device.write(m_buffer) == m_buffer.size();
+    m_buffer.clear();
+}
+
+ItemElementWriter::ItemElementWriter(ExportWriter& out, const DBItemCollection& collection, int priceDecimals)
+    : m_out(out)
+    , m_collection(collection)
+    , m_priceDecimals(priceDecimals)
+{
+    for (int column = 0; column < int(m_captions.size()); ++column)
+        m_captions[column] = QString::fromLatin1(ItemListView::columnHeaderText(column));
+}
+
+void ItemElementWriter::writeItem(const Item& item, const ElementSwitches& switches)
+{
+    m_out.line("<Item>");
+    for (const Element& element : Elements) {
+        // The location stays even in the shortest list, so that a missing item can be found.
+        if (switches.skip && element.value != Value::Location)
+            continue;
+        if (switches.caption) {
+            if (element.column == 7 && !item.textView(Item::Photolink).isEmpty())
+                writeImage(item.textView(Item::Photolink), "1. Image");
+            else if (element.column == 8 && !item.textView(Item::Receipt).isEmpty())
+                writeImage(item.textView(Item::Receipt), "2. Image");
+            m_out.putBytes("<b>");
+            m_out.putEscaped(m_captions[element.column]);
+            m_out.putBytes("</b>: ");
+        }
+        m_out.putBytes("<");
+        m_out.putBytes(element.tag);
+        m_out.putBytes(">");
+        switch (element.value) {
+        case Value::Group:
+            m_out.putEscaped(lookupText(m_collection.groups(), item.type()));
+            break;
+        case Value::Text:
+            m_out.putEscaped(item.textView(element.field));
+            break;
+        case Value::Price:
+            m_out.putFixed(item.price(), m_priceDecimals);
+            break;
+        case Value::PriceToday:
+            m_out.putFixed(item.priceToday(), m_priceDecimals);
+            break;
+        case Value::Count:
+            m_out.putNumber(item.number_of_items());
+            break;
+        case Value::Location:
+            m_out.putEscaped(lookupText(m_collection.locations(), item.location()));
+            break;
+        }
+        if (switches.semicolon)
+            m_out.putBytes("; ");
+        if (switches.lineBreak)
+            m_out.putBytes("<BR>");
+        m_out.putBytes("</");
+        m_out.putBytes(element.tag);
+        m_out.putBytes(">");
+        m_out.endLine();
+    }
+    m_out.line("</Item>");
+}
+
+void ItemElementWriter::writeImage(QStringView path, const char* alt)
+{
+    // The browser opens the page from the data folder, so a path relative to the program's
+    // working directory would point nowhere.
+    m_out.putBytes("<img src=\"");
+    m_out.putEscaped(QFileInfo(path.toString()).absoluteFilePath());
+    m_out.putBytes("\" ALT=\"");
+    m_out.putBytes(alt);
+    m_out.putBytes("\"><BR>");
+}
+
+QString lookupText(const LookupList& list, int index)
+{
+    if (index >= 0 && index < list.size())
+        return list.at(index);
+    return QString::number(index);
+}
+
+bool writeXml(DBItemCollection& collection, QIODevice& device)
+{
+    ExportWriter out(device);
+    out.line("<?xml version=\"1.0\" encoding=\"iso-8859-1\"?>");
+    out.line("<Items>");
+    collection.sort(0);
+    ItemElementWriter elements(out, collection, 1);
+    for (const auto& item : collection.items())
+        elements.writeItem(*item, {});
+    out.line("</Items>");
+    return out.finish();
+}
+
+bool saveAsXml(DBItemCollection& collection, const QString& path)
+{
+    ExportWaitCursor wait;
+    return writeFileSafely(path, [&collection](QIODevice& device) { return writeXml(collection, device); });
+}
+
+bool writeFileSafely(const QString& path, const std::function<bool(QIODevice&)>& write)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (!write(file)) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+ExportWaitCursor::ExportWaitCursor()
+{
+    // Tools and tests without a GUI application have no cursor to change.
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr)
+        return;
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    m_active = true;
+}
+
+ExportWaitCursor::~ExportWaitCursor()
+{
+    if (m_active)
+        QGuiApplication::restoreOverrideCursor();
+}

@@ -1,0 +1,129 @@
+#pragma once
+
+#include "DBItemCollection.h"
+
+#include <QDialog>
+#include <QPixmap>
+#include <QPointer>
+#include <QString>
+
+#include <memory>
+
+class Item;
+class ItemListView;
+class QLabel;
+class QLineEdit;
+class QPainter;
+
+namespace Ui {
+class ItemDialogBase;
+}
+
+// The form in which one Item is shown, edited, created, copied, searched for and printed.
+//
+// The dialog works in one of three modes, which follow from what it shows: an Item of the
+// collection (edit), a new or copied Item that is not in the collection yet (new; the dialog
+// owns it until it is saved), or no Item at all (search). Saving keeps the list view's rows in
+// step with the collection.
+class ItemDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // kind is "DATA", "PICTURE" or "RECEIPT": the page the dialog opens on when it shows an Item.
+    // Without an Item the dialog starts a new Item in the group named groupName, or, with
+    // searchMode, waits for search criteria. Callers show the dialog without waiting for it; it
+    // is application-modal.
+    ItemDialog(DBItemCollection* collection, ItemListView* listView, Item* item, const QString& kind, bool searchMode,
+               QWidget* parent, const QString& groupName = {});
+    ~ItemDialog() override;
+
+    // The Item the form shows; null in search mode.
+    Item* currentItem() const;
+    // True while the Item shown is new or a copy and not yet saved into the collection.
+    bool ownsCurrentItem() const;
+
+    // Fills the lists and relabels, hides and documents the form for the running product.
+    void configureForVariant();
+
+public Q_SLOTS:
+    void ShowValidateError(const QString& Error);
+    bool ShowPage(const QString& PageName);
+    void updateCurrentItem();
+    void showItem(Item* item);
+    void delete_slot();
+    void resetAllFields(bool SeachMode = false);
+    void accept() override;
+    void browsePhoto_slot();
+    void browseReceipt_slot();
+    void InsertDocumentSlot();
+    void copy_slot();
+    void help_slot();
+    void newItem_slot();
+    void countChanged_slot();
+    bool save_slot();
+    void seach_slot();
+    void showPhoto_slot();
+    void showReceipt_slot();
+    void showWww_slot();
+    void ShowDocumentSlot();
+    void print_Slot();
+    void wwwFieldChanged_slot();
+    void photoFieldChangedSlot();
+    void receiptFieldChangedSlot();
+    void CreatePictureOnPicturePage();
+    void CreatePictureOnReceiptPage();
+    void currentPageChangedSlot(QWidget* page);
+    void PreviousSlot();
+    void NextSlot();
+    void ResetSlot();
+    void documentChangedSlot();
+    void ShowAsHTMLSlot();
+    void SearchAgainSlot();
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private Q_SLOTS:
+    void on_savePushButton_clicked();
+
+private:
+    void connectWidgets();
+    void installValidators();
+    void relabelFromFieldLabels();
+    bool validate();
+    void finishSearch(Item* found);
+    // Replaces the Item shown; an Item the dialog owned and no longer shows is destroyed.
+    void setCurrentItem(Item* item);
+    void setOwnedItem(std::unique_ptr<Item> item);
+    void clearPicturePage();
+    void clearReceiptPage();
+    void updateThumbnail();
+    void setTabEnabled(QWidget* page, bool enabled);
+    // Selects the list row of an Item, when it has one.
+    void selectRowOf(Item* item);
+    // Starts the chosen outside program on a link, and hands the link to the desktop when no
+    // program is chosen or it does not start.
+    void openWithProgram(const QString& program, const QString& link);
+    void chooseFile(const char* settingsKey, const QString& filter, QLineEdit* target);
+    void paintItem(QPainter& painter) const;
+    void storeDialogGeometry() const;
+    void restoreDialogGeometry();
+    // Shows the total value from the count and price as typed, without touching the Item.
+    void showTypedTotal();
+
+    std::unique_ptr<Ui::ItemDialogBase> m_ui;
+    DBItemCollection* m_collection;
+    QPointer<ItemListView> m_listView;
+    Item* m_currentItem = nullptr;
+    // Holds the Item shown while it is new or a copy; empty once it belongs to the collection.
+    std::unique_ptr<Item> m_ownedItem;
+    QString m_wwwProgram;
+    QString m_pictureViewerProgram;
+    // The criteria of the last search, for Search again.
+    SearchQuery m_searchQuery;
+    // The pictures as loaded; the labels show copies scaled to their size.
+    QPixmap m_picture;
+    QPixmap m_receiptPicture;
+};

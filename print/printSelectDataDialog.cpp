@@ -1,0 +1,297 @@
+#include "printSelectDataDialog.h"
+
+#include "ui_printSelectDataDialogBase.h"
+
+#include "DBItemCollection.h"
+#include "HelpPages.h"
+#include "ItemListView.h"
+#include "ListPrinting.h"
+#include "MessageBoxes.h"
+#include "ProgramVariant.h"
+#include "Settings.h"
+#include "ShellHelpers.h"
+
+#include <QIntValidator>
+#include <QListWidget>
+
+namespace {
+
+// The largest lengths the address and description edits accept; OK checks these two.
+constexpr int MaxTextLength = 200;
+
+// The list's default column captions, so that the translation files carry them for users whose
+// database names no fields of its own.
+[[maybe_unused]] constexpr const char* DefaultCaptions[] = {
+    QT_TRANSLATE_NOOP("printSelectDataDialog", "Gruppe"),
+    QT_TRANSLATE_NOOP("printSelectDataDialog", "Navn"),
+    QT_TRANSLATE_NOOP("printSelectDataDialog", "Fabrikat"),
+    QT_TRANSLATE_NOOP("printSelectDataDialog", "Produkt model"),
+    QT_TRANSLATE_NOOP("printSelectDataDialog", "Antal"),
+    QT_TRANSLATE_NOOP("printSelectDataDialog", "Pris"),
+    QT_TRANSLATE_NOOP("printSelectDataDialog", "Vurd."),
+    QT_TRANSLATE_NOOP("printSelectDataDialog", "Billede"),
+    QT_TRANSLATE_NOOP("printSelectDataDialog", "Kvitt."),
+    QT_TRANSLATE_NOOP("printSelectDataDialog", "Dato"),
+    QT_TRANSLATE_NOOP("printSelectDataDialog", "Rum"),
+    QT_TRANSLATE_NOOP("printSelectDataDialog", "Beskrivelse"),
+    QT_TRANSLATE_NOOP("printSelectDataDialog", "Leverandør"),
+    QT_TRANSLATE_NOOP("printSelectDataDialog", "Adresse"),
+    QT_TRANSLATE_NOOP("printSelectDataDialog", "Serie no."),
+    QT_TRANSLATE_NOOP("printSelectDataDialog", "Www"),
+    QT_TRANSLATE_NOOP("printSelectDataDialog", "Dok."),
+    QT_TRANSLATE_NOOP("printSelectDataDialog", "Extra1"),
+    QT_TRANSLATE_NOOP("printSelectDataDialog", "Extra2"),
+    QT_TRANSLATE_NOOP("printSelectDataDialog", "Extra3"),
+    QT_TRANSLATE_NOOP("printSelectDataDialog", "Extra4"),
+};
+
+// The order both lists show the fields in, whatever order the user added them in.
+constexpr PrintField DialogOrder[] = {
+    PrintField::ItemCount, PrintField::Group,       PrintField::Name,         PrintField::Model,
+    PrintField::Count,     PrintField::Price,       PrintField::PriceToday,   PrintField::Picture,
+    PrintField::Date,      PrintField::Location,    PrintField::Description,  PrintField::Supplier,
+    PrintField::Address,   PrintField::SerialNumber, PrintField::Www,         PrintField::Receipt,
+    PrintField::Document,  PrintField::ProductType, PrintField::Extra1,       PrintField::Extra2,
+    PrintField::Extra3,    PrintField::Extra4,
+};
+
+bool lengthAcceptable(const QLineEdit* edit)
+{
+    bool ok = false;
+    const int length = edit->text().toInt(&ok);
+    return ok && length >= 1 && length <= MaxTextLength;
+}
+
+} // namespace
+
+printSelectDataDialog::printSelectDataDialog(DBItemCollection* collection, QWidget* parent, const QString& name,
+                                             bool modal)
+    : QDialog(parent)
+    , m_ui(std::make_unique<Ui::printSelectDataDialogBase>())
+{
+    m_ui->setupUi(this);
+    setObjectName(name);
+    setModal(modal);
+
+    setUpFields();
+    InitDialog();
+
+    const int separator = m_ui->printSepaComboBox->findText(m_settings.printSeparator, Qt::MatchExactly);
+    m_ui->printSepaComboBox->setCurrentIndex(separator < 0 ? 0 : separator);
+
+    SetSortingMethod();
+    fillFilters(collection);
+
+    const ProgramVariant variant = GetProgramVariant();
+    const QByteArray language = GetLanguage();
+    m_ui->buttonHelp->setEnabled((variant == ProgramVariant::Domvara && language != "en")
+                                 || (variant == ProgramVariant::Mintora && language == "dk"));
+
+    connect(m_ui->buttonOk, &QPushButton::clicked, this, &printSelectDataDialog::accept);
+    connect(m_ui->buttonCancel, &QPushButton::clicked, this, &printSelectDataDialog::reject);
+    connect(m_ui->AddButton, &QPushButton::clicked, this, &printSelectDataDialog::add_slot);
+    connect(m_ui->RemoveButton, &QPushButton::clicked, this, &printSelectDataDialog::remove_slot);
+    connect(m_ui->buttonHelp, &QPushButton::clicked, this, &printSelectDataDialog::help_slot);
+}
+
+printSelectDataDialog::~printSelectDataDialog() = default;
+
+QString printSelectDataDialog::fieldCaption(int column)
+{
+    const QString header = QString::fromLatin1(ItemListView::columnHeaderText(column));
+    return QCoreApplication::translate("printSelectDataDialog", header.toUtf8().constData());
+}
+
+void printSelectDataDialog::setUpFields()
+{
+    struct Widgets
+    {
+        QLabel* label;
+        QLineEdit* edit;
+        int maxLength;
+    };
+    auto widgetsOf = [this](PrintField field) -> Widgets {
+        switch (field) {
+        case PrintField::Group:
+            return { m_ui->groupLengthLabel, m_ui->groupLengthLineEdit, 200 };
+        case PrintField::Name:
+            return { m_ui->nameLengthLabel, m_ui->nameLengthEdit, 200 };
+        case PrintField::Model:
+            return { m_ui->modelLengthLabel, m_ui->modelLengthLineEdit, 200 };
+        case PrintField::ProductType:
+            return { m_ui->prodTypeLengthLabel, m_ui->prodTypeLengthEdit, 200 };
+        case PrintField::Count:
+            return { m_ui->countLengthLabel, m_ui->countLengthLineEdit, 20 };
+        case PrintField::Price:
+            return { m_ui->priceLengthLabel, m_ui->priceLengthLineEdit, 12 };
+        case PrintField::PriceToday:
+            return { m_ui->estimatedPriceLengthLabel, m_ui->estimatedPriceLengthLineEdit, 12 };
+        case PrintField::Picture:
+            return { m_ui->pictureLengthLabel, m_ui->pictureLengthLineEdit, 200 };
+        case PrintField::Date:
+            // The date always prints 11 characters wide; its edit only keeps the grid complete.
+            return { m_ui->dateLengthLabel, nullptr, 0 };
+        case PrintField::Location:
+            return { m_ui->locationLengthLabel, m_ui->locationLengthLineEdit, 200 };
+        case PrintField::Description:
+            return { m_ui->descriptionLengthLabel, m_ui->descriptionLengthLineEdit, 200 };
+        case PrintField::Supplier:
+            return { m_ui->supplierLengthLabel, m_ui->supplierLengthEdit, 200 };
+        case PrintField::Address:
+            return { m_ui->addressLengthLabel, m_ui->addressLengthLineEdit, 200 };
+        case PrintField::SerialNumber:
+            return { m_ui->serialLengthLabel, m_ui->serialLengthLineEdit, 200 };
+        case PrintField::Www:
+            return { m_ui->wwwFieldLengthLabel, m_ui->wwwFieldLengthEdit, 200 };
+        case PrintField::Receipt:
+            return { m_ui->receiptLengthLabel, m_ui->receiptLengthLineEdit, 200 };
+        case PrintField::Document:
+            return { m_ui->documentLengthLabel, m_ui->documentLengthLineEdit, 200 };
+        case PrintField::Extra1:
+            return { m_ui->extra1LengthLabel, m_ui->extra1LengthLineEdit, 200 };
+        case PrintField::Extra2:
+            return { m_ui->extra2LengthLabel, m_ui->extra2LengthLineEdit, 200 };
+        case PrintField::Extra3:
+            return { m_ui->extra3LengthLabel, m_ui->extra3LengthLineEdit, 200 };
+        case PrintField::Extra4:
+            return { m_ui->extra4LengthLabel, m_ui->extra4LengthLineEdit, 200 };
+        case PrintField::ItemCount:
+            break;
+        }
+        return { nullptr, nullptr, 0 };
+    };
+
+    const QLocale numbers = QLocale::c();
+    for (const PrintField field : DialogOrder) {
+        const PrintFieldInfo& info = printFieldInfo(field);
+        const QString caption = info.column < 0 ? tr("ITEM_COUNT") : fieldCaption(info.column);
+        const Widgets widgets = widgetsOf(field);
+        if (widgets.label)
+            widgets.label->setText(caption);
+        if (widgets.edit) {
+            // Refuses typing that can never give a number in range, but lets an empty edit or a
+            // 0 stand while the user types.
+            auto* validator = new QIntValidator(1, widgets.maxLength, widgets.edit);
+            validator->setLocale(numbers);
+            widgets.edit->setValidator(validator);
+        }
+        m_fields.push_back({ caption, info.flag, info.length, widgets.edit });
+    }
+    m_ui->dateLengthLineEdit->setEnabled(false);
+
+    const std::pair<QAbstractButton*, int> sortButtons[] = {
+        { m_ui->sortTypeRadioButton, 0 }, { m_ui->sortNameRadioButton, 1 }, { m_ui->sortModelRadioButton, 2 },
+        { m_ui->sortPriceRadioButton, 5 }, { m_ui->sortDateradioButton, 9 }, { m_ui->sortLocationButton, 10 },
+    };
+    // The sort keys double as the list columns whose captions the buttons show.
+    for (const auto& [button, key] : sortButtons) {
+        m_ui->sortButtonGroup->setId(button, key);
+        button->setText(fieldCaption(key));
+    }
+}
+
+void printSelectDataDialog::InitDialog()
+{
+    m_ui->wantedListBox->clear();
+    m_ui->availableListBox->clear();
+    for (const Field& field : m_fields) {
+        (m_settings.*field.flag ? m_ui->wantedListBox : m_ui->availableListBox)->addItem(field.caption);
+        if (field.length && field.lengthEdit)
+            field.lengthEdit->setText(QString::number(m_settings.*field.length));
+    }
+}
+
+void printSelectDataDialog::fillFilters(DBItemCollection* collection)
+{
+    if (collection) {
+        m_ui->PrintGroupComboBox->addItems(collection->groups().entries());
+        m_ui->PrintLocationComboBox->addItems(collection->locations().entries());
+    }
+    m_ui->PrintGroupCheckBox->setChecked(m_settings.printGroupOnly);
+    m_ui->PrintGroupComboBox->setCurrentIndex(m_settings.groupToPrint);
+    m_ui->PrintLocationCheckBox->setChecked(m_settings.printLocationOnly);
+    m_ui->PrintLocationComboBox->setCurrentIndex(m_settings.locationToPrint);
+    m_ui->PrintLocationCheckBox->setText(m_ui->PrintLocationCheckBox->text() + fieldCaption(10));
+}
+
+bool printSelectDataDialog::IsFieldInAvailableList(const QString& wantedField) const
+{
+    const QListWidget* wanted = m_ui->wantedListBox;
+    for (int row = 0; row < wanted->count(); ++row) {
+        if (wanted->item(row)->text() == wantedField)
+            return true;
+    }
+    return false;
+}
+
+void printSelectDataDialog::SetSortingMethod()
+{
+    QButtonGroup* group = m_ui->sortButtonGroup;
+    // An exclusive group cannot uncheck its last button; a stored key without a button checks none.
+    group->setExclusive(false);
+    for (QAbstractButton* button : group->buttons())
+        button->setChecked(group->id(button) == m_settings.sortMethod);
+    group->setExclusive(true);
+}
+
+void printSelectDataDialog::SaveSortingMethod()
+{
+    const int key = m_ui->sortButtonGroup->checkedId();
+    if (key < 0)
+        return;
+    m_settings.sortMethod = key;
+    m_settings.writeSortMethod();
+}
+
+void printSelectDataDialog::help_slot()
+{
+    ShellOpenFile(dialogHelpPageName(DialogHelp::PrintSetup, GetProgramVariant(), GetLanguage()), QString(), false);
+}
+
+void printSelectDataDialog::add_slot()
+{
+    QListWidgetItem* entry = m_ui->availableListBox->currentItem();
+    if (!entry)
+        return;
+    m_ui->wantedListBox->addItem(m_ui->availableListBox->takeItem(m_ui->availableListBox->row(entry)));
+}
+
+void printSelectDataDialog::remove_slot()
+{
+    QListWidgetItem* entry = m_ui->wantedListBox->currentItem();
+    if (!entry)
+        return;
+    m_ui->availableListBox->addItem(m_ui->wantedListBox->takeItem(m_ui->wantedListBox->row(entry)));
+}
+
+void printSelectDataDialog::accept()
+{
+    QString problem;
+    if (!lengthAcceptable(m_ui->addressLengthLineEdit))
+        problem = tr("'Adresse felt længde' skal være: 1 -> %2").arg(MaxTextLength);
+    else if (!lengthAcceptable(m_ui->descriptionLengthLineEdit))
+        problem = tr("'Beskrivelse felt længde' skal være: 1 -> %2").arg(MaxTextLength);
+    if (!problem.isEmpty()) {
+        MessageBoxes::critical(this, tr("Felt grænseværdi fejl"), problem + QStringLiteral("\n\n") + tr("Ret det !"));
+        return;
+    }
+
+    PrintSettings settings;
+    for (const Field& field : m_fields) {
+        settings.*field.flag = IsFieldInAvailableList(field.caption);
+        // Lengths are taken as typed; an empty edit gives 0.
+        if (field.length && field.lengthEdit)
+            settings.*field.length = field.lengthEdit->text().toInt();
+    }
+    settings.printSeparator = m_ui->printSepaComboBox->currentText();
+    openSettings()->setValue("Print/printSeparator", settings.printSeparator);
+
+    SaveSortingMethod();
+
+    settings.printGroupOnly = m_ui->PrintGroupCheckBox->isChecked();
+    settings.groupToPrint = m_ui->PrintGroupComboBox->currentIndex();
+    settings.printLocationOnly = m_ui->PrintLocationCheckBox->isChecked();
+    settings.locationToPrint = m_ui->PrintLocationComboBox->currentIndex();
+    settings.write();
+    QDialog::accept();
+}
