@@ -1,15 +1,20 @@
 #include "MainWindow.h"
 
 #include "DBItemCollection.h"
+#include "ExportCommands.h"
 #include "FileDialogs.h"
 #include "HelpPages.h"
+#include "ItemDialog.h"
 #include "ItemListView.h"
+#include "ListPrinting.h"
 #include "LogXML.h"
 #include "MessageBoxes.h"
 #include "ProgramVariant.h"
+#include "ReportDialog.h"
 #include "Settings.h"
 #include "ShellHelpers.h"
 #include "WidgetReporter.h"
+#include "printSelectDataDialog.h"
 
 #include <QAction>
 #include <QApplication>
@@ -129,9 +134,32 @@ void MainWindow::createActions()
                           &MainWindow::Backup);
     m_saveSettingsAction = make(tr("SAVE_SETTINGS"), "FileSaveSettings", QKeySequence(), QIcon(),
                                 tr("HELP_TEXT_FILE_SAVESETTINGS"), &MainWindow::SaveSettings);
+    m_saveAsHtmlAction = make(tr("SAVE_AS_HTML"), "FileSaveAsHTML", QKeySequence(), QIcon(), QString(),
+                              qOverload<>(&MainWindow::SaveAsHTML));
+    m_saveAsXmlAction = make(tr("SAVE_AS_XML"), "FileSaveAsXML", QKeySequence(), QIcon(), QString(),
+                             qOverload<>(&MainWindow::SaveAsXML));
+    m_printAction = make(tr("Udskriv..."), "Print", QKeySequence(QStringLiteral("Ctrl+P")), icon("print"),
+                         tr("HELP_TEXT_FILE_PRINT"), &MainWindow::Print);
+    // Nothing to print until a database is loaded.
+    m_printAction->setEnabled(false);
     m_quitAction = make(tr("QUIT"), nullptr, QKeySequence(QStringLiteral("Ctrl+Q")), QIcon(), QString(),
                         &MainWindow::Quit);
 
+    const QString editText = isStockvane() ? tr("StockvaneEdit")
+        : isMintora()                      ? tr("MintoraEdit")
+        : isPictova()                      ? tr("PictovaEdit")
+                                           : tr("TOOLTIP_EDIT_FURNITURE");
+    m_editAction = make(editText, "EditRecord", QKeySequence(QStringLiteral("Ctrl+I")),
+                        icon(GetVariantName().toLower().toLatin1().constData()), tr("HELP_TEXT_EDIT_ELEMENT"),
+                        &MainWindow::EditItem);
+    m_editAction->setToolTip(isMintora() ? tr("MintoraEdit") : isPictova() ? tr("PictovaEdit")
+                                                                           : tr("TOOLTIP_EDIT_FURNITURE"));
+    const QString searchText = isStockvane() ? tr("StockvaneEditSearch")
+        : isMintora()                        ? tr("MintoraEditSearc")
+        : isPictova()                        ? tr("PictovaEditSearc")
+                                             : tr("Sø&g Domvara...");
+    m_searchAction = make(searchText, "EditSearch", QKeySequence(QStringLiteral("Ctrl+F")), icon("search"),
+                          tr("TOOLTIP_SEARCH_BTN"), &MainWindow::SearchRecord);
     const QString deleteText = isStockvane() ? tr("StockvaneEditDelete")
         : isMintora()                        ? tr("MintoraEditDelete")
         : isPictova()                        ? tr("PictovaEditDelete")
@@ -142,6 +170,21 @@ void MainWindow::createActions()
     m_viewAllAction = make(tr("Vis &alle"), nullptr, QKeySequence(QStringLiteral("Ctrl+A")), QIcon(), QString(),
                            &MainWindow::ViewAllItems);
     m_viewAllAction->setCheckable(true);
+    m_viewHtmlTableAction = make(tr("VIEW_ALL_HTML_TABLE"), "EditShowAllAsHTMLTable",
+                                 QKeySequence(QStringLiteral("Ctrl+H")), QIcon(), QString(),
+                                 &MainWindow::ShowAllAsHTMLTable);
+    m_viewHtmlAction = make(tr("VIEW_ALL_AS_HTML"), "EditShowAllAsHTML", QKeySequence(), QIcon(), QString(),
+                            &MainWindow::ShowAllAsHTML);
+    m_viewSpecialCasesAction = make(tr("VIEW_ALL_SPECIAL_MINTORA_CASES_AS_HTML"), "EditShowAllSpecialCasesAsHTML",
+                                    QKeySequence(), QIcon(), tr("WHATS_THIS_VIEW_ALL_SPECIAL_MINTORA_CASES_AS_HTML"),
+                                    &MainWindow::ShowAllSpecialCasesAsHTML);
+    m_viewXmlAction = make(tr("VIEW_ALL_AS_XML"), "EditShowAllAsXML", QKeySequence(QStringLiteral("Ctrl+X")), QIcon(),
+                           QString(), &MainWindow::ShowAllAsXML);
+    m_viewCurrentAction = make(tr("VIEW_CURRENT_AS_HTML"), "ViewCurInHTML", QKeySequence(QStringLiteral("Shift+H")),
+                               QIcon(), tr("WHATS_THIS_VIEW_CURRENT_AS_HTML"), &MainWindow::ViewCurrentAsHTML);
+    m_viewCurrentAction->setEnabled(false);
+    m_reportAction = make(tr("&Rapport..."), "ViewReport", QKeySequence(QStringLiteral("Ctrl+R")), icon("report"),
+                          tr("HELP_TEXT_EDIT_REPORT"), &MainWindow::MakeReport);
     const QString pictureText = isMintora() ? tr("TOOLTIP_SHOW_FRONTSIDE_PICTURE_MINTORA")
         : isPictova()                       ? tr("PICTOVA_SHOW_PICTURE")
                                             : tr("VIS_BILLEDE");
@@ -176,24 +219,43 @@ void MainWindow::createMenus()
     m_fileMenu->addAction(m_fileSaveAsAction);
     m_fileMenu->addAction(m_backupAction);
     m_fileMenu->addSeparator();
+    m_fileMenu->addAction(m_saveAsHtmlAction);
+    m_fileMenu->addAction(m_saveAsXmlAction);
     m_fileMenu->addAction(m_saveSettingsAction);
+    m_fileMenu->addSeparator();
+    m_fileMenu->addAction(m_printAction);
+    m_listView->addContextMenuAction(m_printAction);
     m_fileMenu->addSeparator();
     m_fileMenu->addAction(m_quitAction);
 
     m_editMenu = menuBar()->addMenu(tr("&Rediger"));
-    m_editMenu->addAction(m_deleteAction);
-    m_listView->addContextMenuAction(m_deleteAction);
-    m_listView->addContextMenuAction(nullptr);
+    for (QAction* action : {m_editAction, m_deleteAction, m_searchAction}) {
+        m_editMenu->addAction(action);
+        m_listView->addContextMenuAction(action);
+    }
 
     m_viewMenu = menuBar()->addMenu(tr("&Vis"));
     m_viewMenu->addAction(m_viewAllAction);
+    m_viewMenu->addAction(m_viewHtmlTableAction);
+    m_viewMenu->addAction(m_viewHtmlAction);
+    m_listView->addContextMenuAction(nullptr);
+    if (isMintora())
+        m_viewMenu->addAction(m_viewSpecialCasesAction);
+    m_viewMenu->addAction(m_viewXmlAction);
     m_viewMenu->addSeparator();
+    m_viewMenu->addAction(m_viewCurrentAction);
+    m_listView->addContextMenuAction(m_viewCurrentAction);
     for (QAction* action : {m_showPictureAction, m_showReceiptAction, m_showUrlAction, m_showDocumentAction}) {
         m_viewMenu->addAction(action);
         m_listView->addContextMenuAction(action);
     }
+    m_viewMenu->addSeparator();
+    m_viewMenu->addAction(m_reportAction);
 
     m_setupMenu = menuBar()->addMenu(tr("&Opsætning"));
+    m_setupMenu->addAction(tr("&Udskrivning..."), QKeySequence(QStringLiteral("Shift+U")), this,
+                           &MainWindow::SetupWhatToPrint);
+    m_setupMenu->addSeparator();
     m_setupMenu->addAction(tr("&Billedvisnings program..."), this, &MainWindow::browsePictureViewer_slot);
     m_setupMenu->addAction(tr("Internet program (&www)..."), this, &MainWindow::browseWWWViewer_slot);
 
@@ -223,9 +285,12 @@ void MainWindow::createMenus()
     fileTools->addAction(m_fileNewAction);
     fileTools->addAction(m_fileOpenAction);
     fileTools->addAction(m_fileSaveAction);
+    fileTools->addAction(m_printAction);
     fileTools->addAction(QWhatsThis::createAction(this));
     QToolBar* tools = addToolBar(tr("Tools"));
     tools->setObjectName(QStringLiteral("toolsToolBar"));
+    tools->addAction(m_editAction);
+    tools->addAction(m_searchAction);
     for (QAction* action : {m_showPictureAction, m_showReceiptAction, m_showUrlAction, m_showDocumentAction})
         tools->addAction(action);
 }
@@ -238,6 +303,7 @@ void MainWindow::ItemSelected(QTreeWidgetItem* row)
     m_showReceiptAction->setEnabled(m_listView->HasReceipt(row));
     m_showUrlAction->setEnabled(m_listView->HasUrl(row));
     m_showDocumentAction->setEnabled(m_listView->HasDocument(row));
+    m_viewCurrentAction->setEnabled(row->childIndicatorPolicy() != QTreeWidgetItem::ShowIndicator);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -344,6 +410,7 @@ bool MainWindow::LoadItemFile()
         return false;
     }
 
+    m_printAction->setEnabled(true);
     m_listView->fillItemRows(m_collection.get());
     m_viewAllAction->setChecked(m_settings->value(ShowAllItems, false).toBool());
     m_listView->ViewAll(m_viewAllAction->isChecked());
@@ -475,6 +542,27 @@ void MainWindow::DeleteItem()
     m_listView->DeleteItem();
 }
 
+void MainWindow::EditItem()
+{
+    // The current row opens as a double click does; without one a new item is made.
+    if (m_listView->isItemSelected()) {
+        m_listView->doubleClickOnItemSlot(m_listView->isItemSelected());
+        return;
+    }
+    auto* dialog = new ItemDialog(m_collection.get(), m_listView, nullptr, QStringLiteral("DATA"), false, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWindowModality(Qt::ApplicationModal);
+    dialog->show();
+}
+
+void MainWindow::SearchRecord()
+{
+    auto* dialog = new ItemDialog(m_collection.get(), m_listView, nullptr, QStringLiteral("DATA"), true, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWindowModality(Qt::ApplicationModal);
+    dialog->show();
+}
+
 void MainWindow::ShowPictureOne()
 {
     m_listView->ShowPicture1();
@@ -547,6 +635,110 @@ void MainWindow::browsePictureViewer_slot()
 void MainWindow::browseWWWViewer_slot()
 {
     chooseViewerProgram(WwwProgram, tr("Vælg internet (www) program"), tr("Internet (www) program (*.exe)"));
+}
+
+// ---------------------------------------------------------------------------------------------
+// Exports, printing and the report
+
+void MainWindow::showMessage(const QString& text, int milliseconds)
+{
+    Q_EMIT message(text, milliseconds);
+}
+
+void MainWindow::SaveAsXML()
+{
+    SaveAsXML(QString());
+}
+
+void MainWindow::SaveAsXML(QString xmlOutputFile)
+{
+    const auto status = [this](const QString& text, int ms) { showMessage(text, ms); };
+    // The export is named after the database: one without a name gets one first.
+    if (ExportCommands::SaveAsXML(*m_collection, mCurrentFileName, xmlOutputFile, status)
+            == ExportCommands::Result::NoDatabaseName
+        && saveAs())
+        ExportCommands::SaveAsXML(*m_collection, mCurrentFileName, xmlOutputFile, status);
+}
+
+void MainWindow::SaveAsHTML()
+{
+    SaveAsHTML(false, false, QString());
+}
+
+void MainWindow::SaveAsHTML(bool showSpecialCase)
+{
+    SaveAsHTML(showSpecialCase, false, QString());
+}
+
+void MainWindow::SaveAsHTML(bool showSpecialCase, bool saveAsHtmlTable)
+{
+    SaveAsHTML(showSpecialCase, saveAsHtmlTable, QString());
+}
+
+void MainWindow::SaveAsHTML(bool showSpecialCase, bool saveAsHtmlTable, QString htmlOutputFile)
+{
+    const auto status = [this](const QString& text, int ms) { showMessage(text, ms); };
+    if (ExportCommands::SaveAsHTML(*m_collection, mCurrentFileName, showSpecialCase, saveAsHtmlTable,
+                                   htmlOutputFile, status)
+            == ExportCommands::Result::NoDatabaseName
+        && saveAs())
+        ExportCommands::SaveAsHTML(*m_collection, mCurrentFileName, showSpecialCase, saveAsHtmlTable,
+                                   htmlOutputFile, status);
+}
+
+void MainWindow::ShowAllAsXML()
+{
+    ExportCommands::ShowAllAsXML(*m_collection, [this](const QString& text, int ms) { showMessage(text, ms); });
+}
+
+void MainWindow::ShowAllAsHTMLTable()
+{
+    ExportCommands::ShowAllAsHTMLTable(*m_collection, [this](const QString& text, int ms) { showMessage(text, ms); });
+}
+
+void MainWindow::ShowAllAsHTML()
+{
+    ExportCommands::ShowAllAsHTML(*m_collection, [this](const QString& text, int ms) { showMessage(text, ms); });
+}
+
+void MainWindow::ShowAllSpecialCasesAsHTML()
+{
+    ExportCommands::ShowAllSpecialCasesAsHTML(*m_collection,
+                                              [this](const QString& text, int ms) { showMessage(text, ms); });
+}
+
+QString MainWindow::GetXmlOutputFile(QString xmlFileName)
+{
+    return ExportCommands::viewOutputPath(xmlFileName, QStringLiteral(".xml"));
+}
+
+QString MainWindow::GetHtmlOutputFile(QString htmlFileName)
+{
+    return ExportCommands::viewOutputPath(htmlFileName, QStringLiteral(".htm"));
+}
+
+void MainWindow::ViewCurrentAsHTML()
+{
+    m_listView->ViewCurrentAsHTML();
+}
+
+void MainWindow::Print()
+{
+    ListPrinting::Print(*m_collection, this, [this](const QString& text, int ms) { showMessage(text, ms); });
+}
+
+void MainWindow::SetupWhatToPrint()
+{
+    auto* dialog = new printSelectDataDialog(m_collection.get(), this, QStringLiteral("Print setup"), true);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->show();
+}
+
+void MainWindow::MakeReport()
+{
+    auto* report = new ReportDialog(*m_collection);
+    report->setAttribute(Qt::WA_DeleteOnClose);
+    report->show();
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -55,8 +55,26 @@ public Q_SLOTS:
     void Backup();
     void Quit();
     void SaveSettings();
+    void SaveAsXML(QString xmlOutputFile);
+    void SaveAsXML();
+    void SaveAsHTML(bool showSpecialCase, bool saveAsHtmlTable, QString htmlOutputFile);
+    void SaveAsHTML(bool showSpecialCase, bool saveAsHtmlTable);
+    void SaveAsHTML(bool showSpecialCase);
+    void SaveAsHTML();
+    void ShowAllAsXML();
+    void ShowAllAsHTMLTable();
+    void ShowAllAsHTML();
+    void ShowAllSpecialCasesAsHTML();
+    QString GetXmlOutputFile(QString xmlFileName);
+    QString GetHtmlOutputFile(QString htmlFileName);
+    void ViewCurrentAsHTML();
+    void Print();
+    void SetupWhatToPrint();
+    void MakeReport();
     void ViewAllItems();
     void DeleteItem();
+    void EditItem();
+    void SearchRecord();
     void ShowPictureOne();
     void ShowReceipt();
     void ShowUrl();
@@ -82,6 +100,8 @@ private:
     void LoadStartDatabase();
     void changeLanguage(const char* language);
     bool saveAs();
+    // Shows a status message through the window's message signal.
+    void showMessage(const QString& text, int milliseconds);
     bool shutDown();
     void chooseViewerProgram(const char* settingsKey, const QString& caption, const QString& filter);
 
@@ -107,8 +127,19 @@ private:
     QAction* m_fileSaveAsAction = nullptr;
     QAction* m_backupAction = nullptr;
     QAction* m_saveSettingsAction = nullptr;
+    QAction* m_saveAsHtmlAction = nullptr;
+    QAction* m_saveAsXmlAction = nullptr;
+    QAction* m_printAction = nullptr;
+    QAction* m_viewHtmlTableAction = nullptr;
+    QAction* m_viewHtmlAction = nullptr;
+    QAction* m_viewSpecialCasesAction = nullptr;
+    QAction* m_viewXmlAction = nullptr;
+    QAction* m_viewCurrentAction = nullptr;
+    QAction* m_reportAction = nullptr;
     QAction* m_quitAction = nullptr;
+    QAction* m_editAction = nullptr;
     QAction* m_deleteAction = nullptr;
+    QAction* m_searchAction = nullptr;
     QAction* m_viewAllAction = nullptr;
     QAction* m_showPictureAction = nullptr;
     QAction* m_showReceiptAction = nullptr;

@@ -121,7 +121,7 @@ bool ExportCommands::ViewCurrentAsHTML(DBItemCollection& collection, const Item&
 void ExportCommands::reportFailure(const QString& path)
 {
     // Said plainly rather than left to the desktop, which would only report a missing file.
-    MessageBoxes::critical(nullptr, tr("EXPORT_ERROR_TITLE"), tr("EXPORT_ERROR_TEXT").arg(path));
+    MessageBoxes::critical(nullptr, tr("EXPORT_ERROR_TITLE"), tr("EXPORT_ERROR_TEXT %1").arg(path));
 }
 
 void ExportCommands::openView(const QString& path)

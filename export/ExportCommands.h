@@ -36,8 +36,8 @@ public:
 
     // The database as XML into xmlOutputFile, or, when that is empty, into the database file
     // name followed by ".xml". Reports the count and the time through message.
-    static Result SaveAsXML(DBItemCollection& collection, const QString& currentFileName,
-                            const QString& xmlOutputFile, const MessageFunction& message);
+    static Result SaveAsXML(DBItemCollection& collection, const QString& currentFileName, const QString& xmlOutputFile,
+                            const MessageFunction& message);
     // The database as an HTML list, special list or table into htmlOutputFile, or, when that is
     // empty, into the database file name followed by ".htm".
     static Result SaveAsHTML(DBItemCollection& collection, const QString& currentFileName, bool showSpecialCase,

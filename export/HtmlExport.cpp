@@ -16,30 +16,25 @@
 namespace {
 
 // The columns whose captions the heading of the list names, in its order.
-constexpr int HeadingColumns[] = {0, 1, 2, 3, 5, 6, 9, 12, 14, 11, 13, 4, 10, 15, 16, 7, 8, 17, 18, 19, 20};
+constexpr int HeadingColumns[] = { 0, 1, 2, 3, 5, 6, 9, 12, 14, 11, 13, 4, 10, 15, 16, 7, 8, 17, 18, 19, 20 };
 
 // The print setting that selects each table column, by column number.
 constexpr bool PrintSettings::*TableColumns[] = {
-    &PrintSettings::printGroupField,        &PrintSettings::printNameField,
-    &PrintSettings::printModelField,        &PrintSettings::printProductTypeField,
-    &PrintSettings::printCountField,        &PrintSettings::printPriceField,
-    &PrintSettings::printPriceTodayField,   &PrintSettings::printPictureField,
-    &PrintSettings::printReceiptField,      &PrintSettings::printDateField,
-    &PrintSettings::printLocationField,     &PrintSettings::printDescribeField,
-    &PrintSettings::printSupplierField,     &PrintSettings::printAddressField,
-    &PrintSettings::printSerialNumberField, &PrintSettings::printWwwField,
-    &PrintSettings::printDocumentField,     &PrintSettings::printExtra1Field,
-    &PrintSettings::printExtra2Field,       &PrintSettings::printExtra3Field,
-    &PrintSettings::printExtra4Field,
+    &PrintSettings::printGroupField,       &PrintSettings::printNameField,     &PrintSettings::printModelField,
+    &PrintSettings::printProductTypeField, &PrintSettings::printCountField,    &PrintSettings::printPriceField,
+    &PrintSettings::printPriceTodayField,  &PrintSettings::printPictureField,  &PrintSettings::printReceiptField,
+    &PrintSettings::printDateField,        &PrintSettings::printLocationField, &PrintSettings::printDescribeField,
+    &PrintSettings::printSupplierField,    &PrintSettings::printAddressField,  &PrintSettings::printSerialNumberField,
+    &PrintSettings::printWwwField,         &PrintSettings::printDocumentField, &PrintSettings::printExtra1Field,
+    &PrintSettings::printExtra2Field,      &PrintSettings::printExtra3Field,   &PrintSettings::printExtra4Field,
 };
 constexpr int TableColumnCount = int(std::size(TableColumns));
 
 // The text field behind each plain text column of the table; the others are told apart below.
 constexpr Item::TextField ColumnFields[TableColumnCount] = {
-    Item::Name,        Item::Name,     Item::Product, Item::ProductModel, Item::Name,   Item::Name,
-    Item::Name,        Item::Name,     Item::Name,    Item::Date,         Item::Name,   Item::Description,
-    Item::Supplier,    Item::Address,  Item::Serialno, Item::Www,         Item::Document, Item::Extra1,
-    Item::Extra2,      Item::Extra3,   Item::Extra4,
+    Item::Name,     Item::Name, Item::Product,  Item::ProductModel, Item::Name,        Item::Name,     Item::Name,
+    Item::Name,     Item::Name, Item::Date,     Item::Name,         Item::Description, Item::Supplier, Item::Address,
+    Item::Serialno, Item::Www,  Item::Document, Item::Extra1,       Item::Extra2,      Item::Extra3,   Item::Extra4,
 };
 
 QString caption(int column)
@@ -196,7 +191,7 @@ bool writeHtml(DBItemCollection& collection, QIODevice& device, const HtmlPage& 
     collection.sort(0);
     ItemElementWriter elements(out, collection, 2);
     if (page.singleItem != nullptr) {
-        elements.writeItem(*page.singleItem, {.semicolon = false, .lineBreak = true, .caption = true, .skip = false});
+        elements.writeItem(*page.singleItem, { .semicolon = false, .lineBreak = true, .caption = true, .skip = false });
     } else {
         if (page.asTable)
             collection.sort(settings->sortMethod);
@@ -208,7 +203,8 @@ bool writeHtml(DBItemCollection& collection, QIODevice& device, const HtmlPage& 
                 if (item->priceToday() == 0.0) {
                     out.putNumber(counter++);
                     out.putBytes("; ");
-                    elements.writeItem(*item, {.semicolon = true, .lineBreak = false, .caption = false, .skip = true});
+                    elements.writeItem(*item,
+                                       { .semicolon = true, .lineBreak = false, .caption = false, .skip = true });
                 }
             } else if (page.asTable) {
                 // Rows left out by the filters still take their number.
@@ -218,7 +214,7 @@ bool writeHtml(DBItemCollection& collection, QIODevice& device, const HtmlPage& 
             } else {
                 out.putNumber(counter++);
                 out.putBytes("; ");
-                elements.writeItem(*item, {.semicolon = true, .lineBreak = false, .caption = false, .skip = false});
+                elements.writeItem(*item, { .semicolon = true, .lineBreak = false, .caption = false, .skip = false });
             }
             out.line("</p>");
         }
@@ -234,6 +230,6 @@ bool saveAsHtml(DBItemCollection& collection, const QString& path, bool showHead
                 bool showSpecialCase, bool asTable)
 {
     ExportWaitCursor wait;
-    const HtmlPage page{path, showHeading, singleItem, showSpecialCase, asTable};
+    const HtmlPage page{ path, showHeading, singleItem, showSpecialCase, asTable };
     return writeFileSafely(path, [&](QIODevice& device) { return writeHtml(collection, device, page); });
 }

@@ -9,6 +9,9 @@
 #include <QIODevice>
 #include <QSaveFile>
 
+#include <charconv>
+#include <cstring>
+
 namespace {
 
 // Large enough that a register of a hundred thousand items takes a few hundred writes.
@@ -27,81 +30,91 @@ struct Element
 
 // The fields of an item block, in the order the documents list them.
 constexpr Element Elements[] = {
-    {"Group", 0, Value::Group, Item::Name},
-    {"Name", 1, Value::Text, Item::Name},
-    {"Product", 2, Value::Text, Item::Product},
-    {"Model", 3, Value::Text, Item::ProductModel},
-    {"Price", 5, Value::Price, Item::Name},
-    {"PriceToday", 6, Value::PriceToday, Item::Name},
-    {"Date", 9, Value::Text, Item::Date},
-    {"Supplier", 12, Value::Text, Item::Supplier},
-    {"SerialNumber", 14, Value::Text, Item::Serialno},
-    {"Description", 11, Value::Text, Item::Description},
-    {"Address", 13, Value::Text, Item::Address},
-    {"NumberOfItems", 4, Value::Count, Item::Name},
-    {"Location", 10, Value::Location, Item::Name},
-    {"WwwLink", 15, Value::Text, Item::Www},
-    {"DocumentLink", 16, Value::Text, Item::Document},
-    {"Extra1", 17, Value::Text, Item::Extra1},
-    {"Extra2", 18, Value::Text, Item::Extra2},
-    {"Extra3", 19, Value::Text, Item::Extra3},
-    {"Extra4", 20, Value::Text, Item::Extra4},
-    {"PictureLink", 7, Value::Text, Item::Photolink},
-    {"ReceiptLink", 8, Value::Text, Item::Receipt},
+    { "Group", 0, Value::Group, Item::Name },
+    { "Name", 1, Value::Text, Item::Name },
+    { "Product", 2, Value::Text, Item::Product },
+    { "Model", 3, Value::Text, Item::ProductModel },
+    { "Price", 5, Value::Price, Item::Name },
+    { "PriceToday", 6, Value::PriceToday, Item::Name },
+    { "Date", 9, Value::Text, Item::Date },
+    { "Supplier", 12, Value::Text, Item::Supplier },
+    { "SerialNumber", 14, Value::Text, Item::Serialno },
+    { "Description", 11, Value::Text, Item::Description },
+    { "Address", 13, Value::Text, Item::Address },
+    { "NumberOfItems", 4, Value::Count, Item::Name },
+    { "Location", 10, Value::Location, Item::Name },
+    { "WwwLink", 15, Value::Text, Item::Www },
+    { "DocumentLink", 16, Value::Text, Item::Document },
+    { "Extra1", 17, Value::Text, Item::Extra1 },
+    { "Extra2", 18, Value::Text, Item::Extra2 },
+    { "Extra3", 19, Value::Text, Item::Extra3 },
+    { "Extra4", 20, Value::Text, Item::Extra4 },
+    { "PictureLink", 7, Value::Text, Item::Photolink },
+    { "ReceiptLink", 8, Value::Text, Item::Receipt },
 };
 
 } // namespace
 
 ExportWriter::ExportWriter(QIODevice& device)
     : m_device(device)
+    , m_buffer(FlushSize)
 {
-    m_buffer.reserve(FlushSize + 4096);
 }
 
 void ExportWriter::putBytes(QByteArrayView bytes)
 {
-    m_buffer.append(bytes);
-    flushIfFull();
+    char* out = reserve(bytes.size());
+    std::memcpy(out, bytes.data(), size_t(bytes.size()));
+    m_used += bytes.size();
 }
 
 void ExportWriter::putText(QStringView text)
 {
+    char* out = reserve(text.size());
     for (const QChar c : text)
-        m_buffer.append(c.unicode() < 0x100 ? char(c.unicode()) : '?');
-    flushIfFull();
+        *out++ = c.unicode() < 0x100 ? char(c.unicode()) : '?';
+    m_used += text.size();
 }
 
 void ExportWriter::putEscaped(QStringView text)
 {
-    // Escaping and the Latin-1 conversion in one pass; the entities are plain ASCII, so the
-    // bytes are those of escaping first and converting afterwards.
+    // Escaping and the Latin-1 conversion in one pass, straight into the buffer (an entity is
+    // at most six bytes). The entities are plain ASCII, so the bytes are those of escaping first
+    // and converting afterwards.
+    char* const begin = reserve(text.size() * 6);
+    char* out = begin;
+    const auto entity = [&out](const char* bytes, size_t length) {
+        std::memcpy(out, bytes, length);
+        out += length;
+    };
     for (const QChar c : text) {
         switch (c.unicode()) {
         case '&':
-            m_buffer.append("&amp;");
+            entity("&amp;", 5);
             break;
         case '<':
-            m_buffer.append("&lt;");
+            entity("&lt;", 4);
             break;
         case '>':
-            m_buffer.append("&gt;");
+            entity("&gt;", 4);
             break;
         case '"':
-            m_buffer.append("&quot;");
+            entity("&quot;", 6);
             break;
         case '\'':
-            m_buffer.append("&apos;");
+            entity("&apos;", 6);
             break;
         default:
-            m_buffer.append(c.unicode() < 0x100 ? char(c.unicode()) : '?');
+            *out++ = c.unicode() < 0x100 ? char(c.unicode()) : '?';
         }
     }
-    flushIfFull();
+    m_used += out - begin;
 }
 
 void ExportWriter::putNumber(int value)
 {
-    m_buffer.append(QByteArray::number(value));
+    char* out = reserve(16);
+    m_used += std::to_chars(out, out + 16, value).ptr - out;
 }
 
 void ExportWriter::putFixed(double value, int decimals)
@@ -111,31 +124,37 @@ void ExportWriter::putFixed(double value, int decimals)
 
 void ExportWriter::endLine()
 {
-    m_buffer.append("\r\n");
-    flushIfFull();
+    putBytes("\r\n");
 }
 
 void ExportWriter::line(QByteArrayView bytes)
 {
-    m_buffer.append(bytes);
+    putBytes(bytes);
     endLine();
 }
 
 bool ExportWriter::finish()
 {
-    if (m_ok && !m_buffer.isEmpty())
-        m_ok = m_device.write(m_buffer) == m_buffer.size();
-    m_buffer.clear();
+    flush();
     return m_ok;
 }
 
-void ExportWriter::flushIfFull()
+char* ExportWriter::reserve(qsizetype length)
 {
-    if (m_buffer.size() < FlushSize)
-        return;
-    if (m_ok)
-        m_ok = m_device.write(m_buffer) == m_buffer.size();
-    m_buffer.clear();
+    if (m_used + length > qsizetype(m_buffer.size())) {
+        flush();
+        if (length > qsizetype(m_buffer.size()))
+            m_buffer.resize(size_t(length));
+    }
+    return m_buffer.data() + m_used;
+}
+
+void ExportWriter::flush()
+{
+    // After a failed write nothing more is sent, so a full disk is not written to again.
+    if (m_ok && m_used > 0)
+        m_ok = m_device.write(m_buffer.data(), m_used) == m_used;
+    m_used = 0;
 }
 
 ItemElementWriter::ItemElementWriter(ExportWriter& out, const DBItemCollection& collection, int priceDecimals)

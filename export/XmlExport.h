@@ -7,6 +7,7 @@
 
 #include <array>
 #include <functional>
+#include <vector>
 
 class DBItemCollection;
 class Item;
@@ -36,10 +37,14 @@ public:
     bool finish();
 
 private:
-    void flushIfFull();
+    // Room for length more bytes at the end of the buffer, sending what it holds first when
+    // needed; the caller writes there and then moves m_used on.
+    char* reserve(qsizetype length);
+    void flush();
 
     QIODevice& m_device;
-    QByteArray m_buffer;
+    std::vector<char> m_buffer;
+    qsizetype m_used = 0;
     bool m_ok = true;
 };
 

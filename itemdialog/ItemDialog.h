@@ -11,7 +11,6 @@
 
 class Item;
 class ItemListView;
-class QLabel;
 class QLineEdit;
 class QPainter;
 
@@ -106,7 +105,8 @@ private:
     // Starts the chosen outside program on a link, and hands the link to the desktop when no
     // program is chosen or it does not start.
     void openWithProgram(const QString& program, const QString& link);
-    void chooseFile(const char* settingsKey, const QString& filter, QLineEdit* target);
+    // Asks for a file from the folder kept under the settings key; false when none was chosen.
+    bool chooseFile(const char* settingsKey, const QString& filter, QLineEdit* target);
     void paintItem(QPainter& painter) const;
     void storeDialogGeometry() const;
     void restoreDialogGeometry();

@@ -1,6 +1,9 @@
 #include "ItemListView.h"
 
+#include "ExportCommands.h"
+
 #include "DBItemCollection.h"
+#include "ItemDialog.h"
 #include "MessageBoxes.h"
 #include "ProgramVariant.h"
 #include "Settings.h"
@@ -430,7 +433,7 @@ void ItemListView::DeleteItem()
 
 void ItemListView::SeachItem()
 {
-    Q_EMIT searchRequested();
+    openItemDialog(nullptr, QStringLiteral("DATA"), true, nullptr);
 }
 
 void ItemListView::ShowPicture1()
@@ -443,7 +446,7 @@ void ItemListView::ShowPicture1()
     if (link.isEmpty())
         return;
     if (isPictureFile(link)) {
-        Q_EMIT showPictureRequested(item, false);
+        openItemDialog(item, QStringLiteral("PICTURE"), false, nullptr);
         return;
     }
     openWithProgram(program, link);
@@ -458,7 +461,7 @@ void ItemListView::ShowImage2()
     if (link.isEmpty())
         return;
     if (isPictureFile(link)) {
-        Q_EMIT showPictureRequested(item, true);
+        openItemDialog(item, QStringLiteral("RECEIPT"), false, nullptr);
         return;
     }
     OpenWithAssociatedProgram(link);
@@ -519,13 +522,13 @@ void ItemListView::doubleClickOnItemSlot(QTreeWidgetItem* row)
         return;
     row->setSelected(true);
     if (funiQListViewItem::isGroupRow(row)) {
-        Q_EMIT editItemRequested(nullptr, row->text(GroupColumn));
+        openItemDialog(nullptr, QStringLiteral("DATA"), false, this, row->text(GroupColumn));
         return;
     }
     Item* item = funiQListViewItem::itemOf(row);
     if (!item)
         return;
-    Q_EMIT editItemRequested(item, QString());
+    openItemDialog(item, QStringLiteral("DATA"), false, this);
     updateItemRow(row, item);
 }
 
@@ -566,6 +569,13 @@ void ItemListView::ViewAll(bool showall)
         expandAll();
     else
         collapseAll();
+}
+
+void ItemListView::ViewCurrentAsHTML()
+{
+    Item* item = currentRowItem();
+    if (item && m_collection)
+        ExportCommands::ViewCurrentAsHTML(*m_collection, *item);
 }
 
 void ItemListView::ShowContextMenu(QTreeWidgetItem* row)
@@ -662,6 +672,17 @@ void ItemListView::renameHeaders()
                 rename(index, label, false);
         }
     }
+}
+
+void ItemListView::openItemDialog(Item* item, const QString& kind, bool searchMode, QWidget* parent,
+                                  const QString& groupName)
+{
+    if (!m_collection)
+        return;
+    auto* dialog = new ItemDialog(m_collection, this, item, kind, searchMode, parent, groupName);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWindowModality(Qt::ApplicationModal);
+    dialog->show();
 }
 
 void ItemListView::openWithProgram(const QString& program, const QString& link)

@@ -20,8 +20,8 @@ bool isPictureFile(const QString& path);
 
 // The central list of the main window: one row per group, and under each group one row per
 // Item of that group, in 21 columns. The list shows the Items of a collection but never owns
-// them. It knows nothing of the main window: it reports selections and asks for the item
-// dialog through signals, which the main window connects.
+// them. It knows nothing of the main window: it reports selections through a signal, which the
+// main window connects, and opens the item dialog on its rows itself.
 class ItemListView : public QTreeWidget
 {
     Q_OBJECT
@@ -75,17 +75,13 @@ public Q_SLOTS:
     void MousePressed(QTreeWidgetItem* row, int column);
     void EditItem();
     void ViewAll(bool showall);
+    // Shows the current Item as an HTML page.
+    void ViewCurrentAsHTML();
     void ShowContextMenu(QTreeWidgetItem* row);
 
 Q_SIGNALS:
     // A row was clicked or became the current row.
     void rowSelected(QTreeWidgetItem* row);
-    // The item dialog is wanted: on an Item, or for a new Item (null) in the named group.
-    void editItemRequested(Item* item, const QString& groupName);
-    // The item dialog is wanted in search mode.
-    void searchRequested();
-    // The item dialog is wanted on the picture page of an Item, or on its receipt page.
-    void showPictureRequested(Item* item, bool receipt);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -97,6 +93,10 @@ private:
     void reportGroupOutOfRange(const Item& item);
     void fillCells(funiQListViewItem* row, const Item& item);
     void renameHeaders();
+    // Opens an item dialog and returns at once; the dialog is application-modal and is deleted
+    // when it closes.
+    void openItemDialog(Item* item, const QString& kind, bool searchMode, QWidget* parent,
+                        const QString& groupName = {});
     // Starts an outside program on a link, and falls back to the desktop's own program for it.
     void openWithProgram(const QString& program, const QString& link);
 

@@ -20,8 +20,7 @@ constexpr std::array<PrintFieldInfo, PrintFieldCount> FieldTable{ {
     { PrintField::Group, &PrintSettings::printGroupField, &PrintSettings::printGroupFieldLength, 0 },
     { PrintField::Name, &PrintSettings::printNameField, &PrintSettings::printNameFieldLength, 1 },
     { PrintField::Model, &PrintSettings::printModelField, &PrintSettings::printModelFieldLength, 2 },
-    { PrintField::ProductType, &PrintSettings::printProductTypeField, &PrintSettings::printProductTypeFieldLength,
-      3 },
+    { PrintField::ProductType, &PrintSettings::printProductTypeField, &PrintSettings::printProductTypeFieldLength, 3 },
     { PrintField::Count, &PrintSettings::printCountField, &PrintSettings::printCountFieldLength, 4 },
     { PrintField::Price, &PrintSettings::printPriceField, &PrintSettings::printPriceFieldLength, 5 },
     { PrintField::PriceToday, &PrintSettings::printPriceTodayField, &PrintSettings::printPriceTodayFieldLength, 6 },
@@ -31,8 +30,8 @@ constexpr std::array<PrintFieldInfo, PrintFieldCount> FieldTable{ {
     { PrintField::Description, &PrintSettings::printDescribeField, &PrintSettings::printDescribeFieldLength, 11 },
     { PrintField::Supplier, &PrintSettings::printSupplierField, &PrintSettings::printSupplierFieldLength, 12 },
     { PrintField::Address, &PrintSettings::printAddressField, &PrintSettings::printAddressFieldLength, 13 },
-    { PrintField::SerialNumber, &PrintSettings::printSerialNumberField,
-      &PrintSettings::printSerialNumberFieldLength, 14 },
+    { PrintField::SerialNumber, &PrintSettings::printSerialNumberField, &PrintSettings::printSerialNumberFieldLength,
+      14 },
     { PrintField::Www, &PrintSettings::printWwwField, &PrintSettings::printWwwFieldLength, 15 },
     { PrintField::Receipt, &PrintSettings::printReceiptField, &PrintSettings::printReceiptFieldLength, 8 },
     { PrintField::Document, &PrintSettings::printDocumentField, &PrintSettings::printDocumentFieldLength, 16 },
@@ -361,8 +360,8 @@ QString ListPrinting::headerLine(const PrintSettings& settings, const Captions& 
     return header;
 }
 
-QString ListPrinting::itemLine(const Item& item, int number, const PrintSettings& settings,
-                               const LookupList& groups, const LookupList& locations)
+QString ListPrinting::itemLine(const Item& item, int number, const PrintSettings& settings, const LookupList& groups,
+                               const LookupList& locations)
 {
     return LineBuilder(settings, groups, locations).line(item, number);
 }

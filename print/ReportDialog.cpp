@@ -60,12 +60,12 @@ ReportDialog::ReportDialog(const DBItemCollection& collection, QWidget* parent)
     QPlainTextEdit* view = m_ui->reportMultiLineEdit;
     // The captions are put in with one arg() call each, so a caption holding "%2" stays as it is.
     if (isPictova())
-        view->appendPlainText(QStringLiteral("-------%1-------------------%3----%4").arg(caption(0), caption(5), caption(6))
-                              + u'\n');
+        view->appendPlainText(
+            QStringLiteral("-------%1-------------------%3----%4").arg(caption(0), caption(5), caption(6)) + u'\n');
     else
-        view->appendPlainText(QStringLiteral("-------%1----------------%2---%3----%4")
-                                  .arg(caption(0), caption(4), caption(5), caption(6))
-                              + u'\n');
+        view->appendPlainText(
+            QStringLiteral("-------%1----------------%2---%3----%4").arg(caption(0), caption(4), caption(5), caption(6))
+            + u'\n');
 
     // One pass over the items for all groups; the figures are those of the collection's
     // itemCount() and total() per group, summed in the same order.
@@ -98,9 +98,9 @@ ReportDialog::ReportDialog(const DBItemCollection& collection, QWidget* parent)
     m_reportLines = groupLines;
     m_reportLines.append(DashLine);
     const int all = DBItemCollection::AllGroups;
-    const QString totalLine = groupLine(tr("FUNI_TOTAL_TEXT"), collection.itemCount(all, true),
-                                        collection.total(all, false, false), collection.total(all, false, true),
-                                        collection.total(all, true, false));
+    const QString totalLine
+        = groupLine(tr("FUNI_TOTAL_TEXT"), collection.itemCount(all, true), collection.total(all, false, false),
+                    collection.total(all, false, true), collection.total(all, true, false));
     m_reportLines.append(totalLine);
     view->appendPlainText(totalLine);
 

@@ -11,8 +11,8 @@
 #include "Settings.h"
 #include "ShellHelpers.h"
 
-#include <QIntValidator>
 #include <QListWidget>
+#include <QValidator>
 
 namespace {
 
@@ -47,12 +47,45 @@ constexpr int MaxTextLength = 200;
 
 // The order both lists show the fields in, whatever order the user added them in.
 constexpr PrintField DialogOrder[] = {
-    PrintField::ItemCount, PrintField::Group,       PrintField::Name,         PrintField::Model,
-    PrintField::Count,     PrintField::Price,       PrintField::PriceToday,   PrintField::Picture,
-    PrintField::Date,      PrintField::Location,    PrintField::Description,  PrintField::Supplier,
+    PrintField::ItemCount, PrintField::Group,        PrintField::Name,        PrintField::Model,
+    PrintField::Count,     PrintField::Price,        PrintField::PriceToday,  PrintField::Picture,
+    PrintField::Date,      PrintField::Location,     PrintField::Description, PrintField::Supplier,
     PrintField::Address,   PrintField::SerialNumber, PrintField::Www,         PrintField::Receipt,
-    PrintField::Document,  PrintField::ProductType, PrintField::Extra1,       PrintField::Extra2,
+    PrintField::Document,  PrintField::ProductType,  PrintField::Extra1,      PrintField::Extra2,
     PrintField::Extra3,    PrintField::Extra4,
+};
+
+// Whole numbers up to a top value. Typing that can never give a number in range (a letter, a
+// minus, a number above the top) is refused; an empty edit or 0 may stand while the user types.
+class LengthValidator : public QValidator
+{
+public:
+    LengthValidator(int top, QObject* parent)
+        : QValidator(parent)
+        , m_top(top)
+    {
+    }
+
+    State validate(QString& input, int& position) const override
+    {
+        Q_UNUSED(position)
+        if (input.isEmpty())
+            return Intermediate;
+        // More digits than any length has can only come from pasting; refused before converting.
+        if (input.size() > 9)
+            return Invalid;
+        for (const QChar character : std::as_const(input)) {
+            if (character < u'0' || character > u'9')
+                return Invalid;
+        }
+        const int value = input.toInt();
+        if (value > m_top)
+            return Invalid;
+        return value < 1 ? Intermediate : Acceptable;
+    }
+
+private:
+    int m_top;
 };
 
 bool lengthAcceptable(const QLineEdit* edit)
@@ -161,7 +194,6 @@ void printSelectDataDialog::setUpFields()
         return { nullptr, nullptr, 0 };
     };
 
-    const QLocale numbers = QLocale::c();
     for (const PrintField field : DialogOrder) {
         const PrintFieldInfo& info = printFieldInfo(field);
         const QString caption = info.column < 0 ? tr("ITEM_COUNT") : fieldCaption(info.column);
@@ -169,18 +201,14 @@ void printSelectDataDialog::setUpFields()
         if (widgets.label)
             widgets.label->setText(caption);
         if (widgets.edit) {
-            // Refuses typing that can never give a number in range, but lets an empty edit or a
-            // 0 stand while the user types.
-            auto* validator = new QIntValidator(1, widgets.maxLength, widgets.edit);
-            validator->setLocale(numbers);
-            widgets.edit->setValidator(validator);
+            widgets.edit->setValidator(new LengthValidator(widgets.maxLength, widgets.edit));
         }
         m_fields.push_back({ caption, info.flag, info.length, widgets.edit });
     }
     m_ui->dateLengthLineEdit->setEnabled(false);
 
     const std::pair<QAbstractButton*, int> sortButtons[] = {
-        { m_ui->sortTypeRadioButton, 0 }, { m_ui->sortNameRadioButton, 1 }, { m_ui->sortModelRadioButton, 2 },
+        { m_ui->sortTypeRadioButton, 0 },  { m_ui->sortNameRadioButton, 1 }, { m_ui->sortModelRadioButton, 2 },
         { m_ui->sortPriceRadioButton, 5 }, { m_ui->sortDateradioButton, 9 }, { m_ui->sortLocationButton, 10 },
     };
     // The sort keys double as the list columns whose captions the buttons show.

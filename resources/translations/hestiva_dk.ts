@@ -55,6 +55,739 @@ Låst af: </translation>
         </message>
     </context>
     <context>
+        <name>ExportCommands</name>
+        <message>
+            <source>%1 gemt, antal: %3, tid: %4 sec </source>
+            <translation>%1 gemt: %3 genstande på %4 sek.</translation>
+        </message>
+        <message>
+            <source>%1.%2 gemt, antal: %3, tid: %4 sec </source>
+            <translation>%1 gemt som %2-side: %3 genstande på %4 sek.</translation>
+        </message>
+        <message>
+            <source>EXPORT_ERROR_TITLE</source>
+            <translation>Eksporten mislykkedes</translation>
+        </message>
+        <message>
+            <source>EXPORT_ERROR_TEXT %1</source>
+            <translation>Filen %1 kunne ikke skrives. En tidligere fil med samme navn er ikke ændret.
+Kontrollér, at mappen findes, at du må skrive i den, og at der er plads på disken.</translation>
+        </message>
+    </context>
+    <context>
+        <name>HtmlExport</name>
+        <message>
+            <source>ITEM_COUNT</source>
+            <translation>Nr.;</translation>
+        </message>
+    </context>
+    <context>
+        <name>ItemDialog</name>
+        <message>
+            <source>PICTURE_GALLERY</source>
+            <translation>Billedgalleri</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_PICTOVA_REG_NUMBER</source>
+            <translation>Billedets registreringsnummer</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_PICTOVA_REG_NUMBER</source>
+            <translation>Billedets registreringsnummer i samlingen, et helt tal.</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_PICTOVA_ESTIMATED_PRICE</source>
+            <translation>Vurderet pris</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_PICTOVA_ESTIMATED_PRICE</source>
+            <translation>Den pris, billedet er vurderet til. Brug punktum som decimaltegn, f.eks. 2500.00.</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_PICTOVA_SALESPRICE</source>
+            <translation>Salgspris</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_PICTOVA_SALESPRICE</source>
+            <translation>Den pris, billedet er solgt for eller kan sælges for. Brug punktum som decimaltegn.</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_PICTOVA_DOCUMENT</source>
+            <translation>Link til et dokument om billedet, f.eks. et certifikat</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_PICTOVA_DOCUMENT</source>
+            <translation>Stien til et dokument om billedet, f.eks. et ægthedscertifikat eller en vurdering. Vælg filen med knappen til højre.</translation>
+        </message>
+        <message>
+            <source>MINTORA_DIALOG_TITLE</source>
+            <translation>Mønt</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_DB_NUMBEROF</source>
+            <translation>Antal eksemplarer af mønten</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_MINTORA_DOCUMENT</source>
+            <translation>Link til et dokument om mønten, f.eks. et certifikat</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_MINTORA_QUALITY</source>
+            <translation>Møntens kvalitet</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_MINTORA_QUALITY</source>
+            <translation>Møntens kvalitet (bevaringsgrad), skrevet som i dit katalog.</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_MINTORA_BACKSIDE_PICTURE</source>
+            <translation>Link til et billede af møntens bagside</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_BROWSE_BACKSIDE_PICTURE_MINTORA</source>
+            <translation>Vælg billedet af møntens bagside</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_SHOW_BACKSIDE_PICTURE_MINTORA</source>
+            <translation>Vis billedet af møntens bagside</translation>
+        </message>
+        <message>
+            <source>SHOWPHOTO</source>
+            <translation>Vis </translation>
+        </message>
+        <message>
+            <source>BROWSEPHOTO</source>
+            <translation>Indsæt </translation>
+        </message>
+        <message>
+            <source>SHOWWWW</source>
+            <translation>Vis </translation>
+        </message>
+        <message>
+            <source>BROWSERECIEPT</source>
+            <translation>Indsæt </translation>
+        </message>
+        <message>
+            <source>SHOWRECIEPT</source>
+            <translation>Vis </translation>
+        </message>
+        <message>
+            <source>BROWSEDOC</source>
+            <translation>Indsæt </translation>
+        </message>
+        <message>
+            <source>SHOWDOC</source>
+            <translation>Vis </translation>
+        </message>
+        <message>
+            <source>Felt grænseværdi fejl</source>
+            <translation>Ugyldig værdi</translation>
+        </message>
+        <message>
+            <source>Ret det !</source>
+            <translation>Ret venligst feltet, og prøv igen.</translation>
+        </message>
+        <message>
+            <source>Billed fil (*.bmp *.jpg *.jpeg *.gif *.png *.mng *.pnm *.xbm *.xpm);;Alle (*.*)</source>
+            <translation>Billedfiler (*.bmp *.jpg *.jpeg *.gif *.png *.mng *.pnm *.xbm *.xpm);;Alle filer (*.*)</translation>
+        </message>
+        <message>
+            <source>Kvittering (*.bmp *.jpg *.jpeg *.gif *.tif *.txt *.htm);;Alle (*.*)</source>
+            <translation>Kvitteringer (*.bmp *.jpg *.jpeg *.gif *.tif *.txt *.htm);;Alle filer (*.*)</translation>
+        </message>
+        <message>
+            <source>Kvittering (*.doc *.pdf  *.txt *.htm *.bmp *.jpg *.jpeg *.gif *.tif);;Alle (*.*)</source>
+            <translation>Dokumenter (*.doc *.pdf *.txt *.htm *.bmp *.jpg *.jpeg *.gif *.tif);;Alle filer (*.*)</translation>
+        </message>
+        <message>
+            <source>'Købspris' skal være: 0.0 -&gt; %1</source>
+            <translation>Købsprisen skal være et tal fra 0.00 til %1 med højst to decimaler, f.eks. 1499.50.</translation>
+        </message>
+        <message>
+            <source>'Vurderet pris' skal være: 0.0 -&gt; %1</source>
+            <translation>Den vurderede pris skal være et tal fra 0.00 til %1 med højst to decimaler. Lad feltet stå tomt for at bruge købsprisen.</translation>
+        </message>
+        <message>
+            <source>'Antal' skal være i intervalet: 0 -&gt; %1</source>
+            <translation>Antallet skal være et helt tal fra 1 til %1.</translation>
+        </message>
+        <message>
+            <source>DomvaraNameMissing</source>
+            <translation>Giv posten et navn, før du gemmer den.</translation>
+        </message>
+        <message>
+            <source>StockvaneNameMissing</source>
+            <translation>Giv varen et navn, før du gemmer den.</translation>
+        </message>
+        <message>
+            <source>PictovaNameMissing</source>
+            <translation>Giv billedet et navn, før du gemmer det.</translation>
+        </message>
+        <message>
+            <source>MintoraNameMissing</source>
+            <translation>Skriv møntens årstal, før du gemmer den.</translation>
+        </message>
+        <message>
+            <source>Fejl</source>
+            <translation>Fejl</translation>
+        </message>
+        <message>
+            <source>StockvaneItemTypeHasNotBeenSelected</source>
+            <translation>Vælg en værdi i feltet: </translation>
+        </message>
+        <message>
+            <source>Fejl søgning</source>
+            <translation>Intet fundet</translation>
+        </message>
+        <message>
+            <source>Search_Error</source>
+            <translation>Ingen post passer til søgningen. Ret søgekriterierne, og prøv igen.</translation>
+        </message>
+        <message>
+            <source>Ok</source>
+            <translation>OK</translation>
+        </message>
+        <message>
+            <source>TotalPrice</source>
+            <translation>Pris i alt</translation>
+        </message>
+    </context>
+    <context>
+        <name>ItemDialogBase</name>
+        <message>
+            <source>Inventar</source>
+            <translation>Inventar</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_DIALOG</source>
+            <translation>Her ser og redigerer du én post: skriv oplysningerne på fanen Data, se billede og kvittering på de andre faner, og brug knapperne til højre for at gemme, kopiere, oprette, søge og udskrive.</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_PAGE</source>
+            <translation>Fanerne viser postens oplysninger, dens billede og dens kvittering. Fanerne Billede og Kvittering kan kun vælges, når posten har et billede at vise.</translation>
+        </message>
+        <message>
+            <source>&amp;Data</source>
+            <translation>&amp;Data</translation>
+        </message>
+        <message>
+            <source>&amp;Type:</source>
+            <translation>&amp;Type:</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_TYPE </source>
+            <translation>Gruppen, posten hører til</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_TYPE</source>
+            <translation>Vælg den gruppe, posten hører til. Listen over grupper redigeres under Opsætning.</translation>
+        </message>
+        <message>
+            <source>&amp;Navn:</source>
+            <translation>&amp;Navn:</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_NAME</source>
+            <translation>Postens navn</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_NAME</source>
+            <translation>Skriv postens navn. Navnet skal udfyldes og vises i listen. Semikolon kan ikke bruges.</translation>
+        </message>
+        <message>
+            <source>&amp;Fabrikat:</source>
+            <translation>&amp;Fabrikat:</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_PRODUCT</source>
+            <translation>Fabrikat eller mærke</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_PRODUCT</source>
+            <translation>Skriv fabrikat eller mærke, f.eks. producentens navn.</translation>
+        </message>
+        <message>
+            <source>PRODUCT_BRAND</source>
+            <translation>&amp;Model:</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_PRODUCT_BRAND</source>
+            <translation>Model eller produkttype</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_PRODUCT_BRAND</source>
+            <translation>Skriv model eller produkttype, f.eks. typenummeret på mærkepladen.</translation>
+        </message>
+        <message>
+            <source>&amp;Antal:</source>
+            <translation>&amp;Antal:</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_NUMBER</source>
+            <translation>Antal stk.</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_NUMBER</source>
+            <translation>Skriv, hvor mange stk. posten omfatter, et helt tal fra 1 til 100000. Den samlede værdi er antal gange pris.</translation>
+        </message>
+        <message>
+            <source>stk</source>
+            <translation>stk</translation>
+        </message>
+        <message>
+            <source>&amp;Pris (1 stk):</source>
+            <translation>&amp;Pris (1 stk):</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_PRICE</source>
+            <translation>Købspris for 1 stk.</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_PRICE</source>
+            <translation>Skriv købsprisen for 1 stk. med punktum som decimaltegn, f.eks. 1499.50.</translation>
+        </message>
+        <message>
+            <source>kr   Ialt</source>
+            <translation>kr   I alt</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_TOTAL</source>
+            <translation>Samlet værdi: antal gange pris</translation>
+        </message>
+        <message>
+            <source>WHATSTHIS_TOTAL</source>
+            <translation>Viser den samlede værdi, antal gange pris. Feltet udregnes af programmet og kan ikke redigeres.</translation>
+        </message>
+        <message>
+            <source>&amp;Vurderet pris (ialt):</source>
+            <translation>&amp;Vurderet pris (i alt):</translation>
+        </message>
+        <message>
+            <source>prisen for 1. stk (antal=1)</source>
+            <translation>Prisen for 1 stk. (antal = 1)</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_EVALPRICE</source>
+            <translation>Hvad posten er værd i dag</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_EVALPRICE</source>
+            <translation>Skriv, hvad posten er værd i dag, f.eks. til forsikringen. Står feltet tomt, når du gemmer, bruges købsprisen.</translation>
+        </message>
+        <message>
+            <source>kr</source>
+            <translation>kr</translation>
+        </message>
+        <message>
+            <source>&amp;Købsdato:</source>
+            <translation>&amp;Købsdato:</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_DATE</source>
+            <translation>Købsdato (dd.mm.åååå)</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_DATE</source>
+            <translation>Vælg den dato, posten blev købt. Klik på pilen for at vælge i en kalender. Det lille billede til højre viser postens billede.</translation>
+        </message>
+        <message>
+            <source>image</source>
+            <translation>billede</translation>
+        </message>
+        <message>
+            <source>&amp;Lokale/rum:</source>
+            <translation>&amp;Lokale/rum:</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_LOCALE</source>
+            <translation>Rummet, hvor posten står</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_LOCALE</source>
+            <translation>Vælg det rum eller sted, hvor posten står. Listen over rum redigeres under Opsætning.</translation>
+        </message>
+        <message>
+            <source>&amp;Leverandør:</source>
+            <translation>&amp;Leverandør:</translation>
+        </message>
+        <message>
+            <source>SUPPLIER_TOOLTIP</source>
+            <translation>Hvor posten er købt</translation>
+        </message>
+        <message>
+            <source>SUPPLIER_WHATSTHIS</source>
+            <translation>Vælg leverandøren i listen, eller skriv et nyt navn. Listen over leverandører redigeres under Opsætning.</translation>
+        </message>
+        <message>
+            <source>&amp;EXTRA_INFO</source>
+            <translation>&amp;Ekstra info:</translation>
+        </message>
+        <message>
+            <source>EXTRA_TOOLTIP</source>
+            <translation>Ekstra oplysninger, f.eks. leverandørens adresse</translation>
+        </message>
+        <message>
+            <source>EXTRA_WHATSTHIS</source>
+            <translation>Skriv ekstra oplysninger om posten, f.eks. leverandørens adresse eller telefonnummer.</translation>
+        </message>
+        <message>
+            <source>ww&amp;w (link til web):</source>
+            <translation>ww&amp;w (link til web):</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_URL</source>
+            <translation>Webadresse, f.eks. producentens side om varen</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_URL</source>
+            <translation>Skriv en webadresse, f.eks. https://www.eksempel.dk/vare. Knappen til højre åbner den.</translation>
+        </message>
+        <message>
+            <source>&amp;Serie nummer:</source>
+            <translation>&amp;Serienummer:</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_SERIAL</source>
+            <translation>Serienummer</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_SERIAL</source>
+            <translation>Skriv postens serienummer, som det står på mærkepladen. Det er nyttigt ved tyveri og i forsikringssager.</translation>
+        </message>
+        <message>
+            <source>&amp;Beskrivelse:</source>
+            <translation>&amp;Beskrivelse:</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_DESCRI</source>
+            <translation>Kort beskrivelse</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_DESCRI</source>
+            <translation>Skriv en kort beskrivelse af posten, f.eks. farve, størrelse eller stand.</translation>
+        </message>
+        <message>
+            <source>&amp;Billede (link til fil):</source>
+            <translation>&amp;Billede (link til fil):</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_IMAGE</source>
+            <translation>Sti til postens billede</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_IMAGE</source>
+            <translation>Stien til en billedfil af posten. Vælg filen med knappen til højre; billedet vises på fanen Billede.</translation>
+        </message>
+        <message>
+            <source>&amp;Kvittering (link til fil):</source>
+            <translation>&amp;Kvittering (link til fil):</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_RECEIPT</source>
+            <translation>Sti til kvitteringen</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_RECEIPT</source>
+            <translation>Stien til en skannet kvittering. Er den et billede, vises den på fanen Kvittering.</translation>
+        </message>
+        <message>
+            <source>&amp;DOCUMENT</source>
+            <translation>&amp;Dokument:</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_DOCUMENT</source>
+            <translation>Sti til et dokument, f.eks. en brugsanvisning</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_DOCUMENT</source>
+            <translation>Stien til et dokument om posten, f.eks. en brugsanvisning eller en garanti. Dokumentet åbnes med det program, der hører til filtypen.</translation>
+        </message>
+        <message>
+            <source>EKSTRA1</source>
+            <translation>Ekstra 1:</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_EKSTRA1</source>
+            <translation>Ekstra felt 1</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_EKSTRA1</source>
+            <translation>Et ekstra felt til dine egne oplysninger. Feltets navn kan ændres i listen over feltnavne.</translation>
+        </message>
+        <message>
+            <source>EKSTRA2</source>
+            <translation>Ekstra 2:</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_EKSTRA2</source>
+            <translation>Ekstra felt 2</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_EKSTRA2</source>
+            <translation>Et ekstra felt til dine egne oplysninger. Feltets navn kan ændres i listen over feltnavne.</translation>
+        </message>
+        <message>
+            <source>EKSTRA3</source>
+            <translation>Ekstra 3:</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_EKSTRA3</source>
+            <translation>Ekstra felt 3</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_EKSTRA3</source>
+            <translation>Et ekstra felt til dine egne oplysninger. Feltets navn kan ændres i listen over feltnavne.</translation>
+        </message>
+        <message>
+            <source>EKSTRA4</source>
+            <translation>Ekstra 4:</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_EKSTRA4</source>
+            <translation>Ekstra felt 4</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_EKSTRA4</source>
+            <translation>Et ekstra felt til dine egne oplysninger. Feltets navn kan ændres i listen over feltnavne.</translation>
+        </message>
+        <message>
+            <source>&amp;Billede</source>
+            <translation>&amp;Billede</translation>
+        </message>
+        <message>
+            <source>&amp;Kvittering</source>
+            <translation>&amp;Kvittering</translation>
+        </message>
+        <message>
+            <source>&amp;Afskrivning</source>
+            <translation>&amp;Afskrivning</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_BUTTON_FRAME</source>
+            <translation>Knapperne gemmer, kopierer, opretter, søger efter og udskriver poster og åbner postens links.</translation>
+        </message>
+        <message>
+            <source>&amp;Gem</source>
+            <translation>&amp;Gem</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_SAVE_BTN</source>
+            <translation>Gem posten</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_SAVE_BTN</source>
+            <translation>Gemmer det, du har skrevet, i posten, og dialogen forbliver åben. Husk at gemme databasen bagefter.</translation>
+        </message>
+        <message>
+            <source>Kopie&amp;r</source>
+            <translation>Kopie&amp;r</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_COPY_BTN</source>
+            <translation>Lav en kopi af posten</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_COPY_BTN</source>
+            <translation>Laver en ny post med de samme oplysninger. Ret det, der skal være anderledes, og tryk Gem for at tilføje kopien.</translation>
+        </message>
+        <message>
+            <source>&amp;Ny</source>
+            <translation>&amp;Ny</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_NEW_BTN</source>
+            <translation>Opret en ny post</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_NEW_BTN</source>
+            <translation>Tømmer felterne, så du kan oprette en ny post i den valgte gruppe. Posten tilføjes, når du trykker Gem.</translation>
+        </message>
+        <message>
+            <source>&amp;Reset</source>
+            <translation>&amp;Nulstil</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_RESET_BTN</source>
+            <translation>Tøm felterne til en ny søgning</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_RESET_BTN</source>
+            <translation>Tømmer alle felter, så du kan skrive, hvad der skal søges efter. Tryk derefter Søg.</translation>
+        </message>
+        <message>
+            <source>&amp;Søg</source>
+            <translation>&amp;Søg</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_SEARCH_BTN</source>
+            <translation>Søg efter en post, der ligner det udfyldte</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_SEACH_BTN</source>
+            <translation>Finder den første post, der passer til de udfyldte felter. Der søges ikke på tomme felter, og store og små bogstaver regnes for ens.</translation>
+        </message>
+        <message>
+            <source>SEARCH_AGAIN</source>
+            <translation>Søg &amp;igen</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_SEARCHAGAIN_BTN</source>
+            <translation>Find den næste post, der passer</translation>
+        </message>
+        <message>
+            <source>&amp;Print</source>
+            <translation>&amp;Udskriv</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_PRINT_BTN</source>
+            <translation>Udskriv posten</translation>
+        </message>
+        <message>
+            <source>Vis &amp;www</source>
+            <translation>Vis &amp;www</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_WWW_BTN</source>
+            <translation>Åbn webadressen</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_WWW_BTN</source>
+            <translation>Åbner webadressen i browseren eller i det program, der er valgt under Opsætning.</translation>
+        </message>
+        <message>
+            <source>&amp;Indsæt billede</source>
+            <translation>&amp;Indsæt billede</translation>
+        </message>
+        <message>
+            <source>TOOLT_INS_BILLEDE</source>
+            <translation>Vælg en billedfil til posten</translation>
+        </message>
+        <message>
+            <source>WHATS_THIS_INSERT_PICTURE_TEXT</source>
+            <translation>Åbner en filvælger, hvor du vælger postens billede. Filvælgeren starter i billedmappen fra Opsætning.</translation>
+        </message>
+        <message>
+            <source>&amp;Vis billede</source>
+            <translation>&amp;Vis billede</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_SHOW_IMAGE_BTN</source>
+            <translation>Vis billedet</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_SHOW_IMAGE_BTN</source>
+            <translation>Åbner billedet i det billedprogram, der er valgt under Opsætning, eller i det program, der hører til filtypen.</translation>
+        </message>
+        <message>
+            <source>In&amp;dsæt Kvittering</source>
+            <translation>In&amp;dsæt kvittering</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_INS_KVIT</source>
+            <translation>Vælg en kvitteringsfil til posten</translation>
+        </message>
+        <message>
+            <source>WHATS_THIS_INSERT_RECEIPT_TEXT</source>
+            <translation>Åbner en filvælger, hvor du vælger en skannet kvittering. Filvælgeren starter i kvitteringsmappen fra Opsætning.</translation>
+        </message>
+        <message>
+            <source>Vis Kvi&amp;ttering</source>
+            <translation>Vis kvi&amp;ttering</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_SHOW_RECEIPT_BTN</source>
+            <translation>Vis kvitteringen</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_SHOW_RECEIPT_BTN</source>
+            <translation>Åbner kvitteringen med det program, der hører til filtypen.</translation>
+        </message>
+        <message>
+            <source>INSERT_DOCUMENT</source>
+            <translation>Indsæt d&amp;okument</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_INSERT_DOCUMENT_BTN</source>
+            <translation>Vælg et dokument til posten</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_INSERT_DOCUMENT_BTN</source>
+            <translation>Åbner en filvælger, hvor du vælger et dokument, f.eks. en brugsanvisning. Filvælgeren starter i dokumentmappen fra Opsætning.</translation>
+        </message>
+        <message>
+            <source>SHOW_DOCUMENT</source>
+            <translation>Vis dok&amp;ument</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_SHOW_DOCUMENT_BTN</source>
+            <translation>Vis dokumentet</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_SHOW_DOCUMENT_BTN</source>
+            <translation>Åbner dokumentet med det program, der hører til filtypen.</translation>
+        </message>
+        <message>
+            <source>VIEW_CURRENT_AS_HTML</source>
+            <translation>Vis som &amp;HTML</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_SHOW_HTML_BTN</source>
+            <translation>Vis posten som en webside</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_SHOW_HTML_BTN</source>
+            <translation>Laver en HTML-side med postens oplysninger og åbner den i browseren.</translation>
+        </message>
+        <message>
+            <source>&amp;OK</source>
+            <translation>&amp;OK</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_OK_BTN</source>
+            <translation>Gem posten, og luk dialogen</translation>
+        </message>
+        <message>
+            <source>PREVP</source>
+            <translation>&amp;Forrige</translation>
+        </message>
+        <message>
+            <source>TOOLT_PREV</source>
+            <translation>Vis den forrige post i databasen</translation>
+        </message>
+        <message>
+            <source>NEXTP</source>
+            <translation>N&amp;æste</translation>
+        </message>
+        <message>
+            <source>TOOLT_NEXT</source>
+            <translation>Vis den næste post i databasen</translation>
+        </message>
+        <message>
+            <source>&amp;Hjælp</source>
+            <translation>&amp;Hjælp</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_HELP_BTN</source>
+            <translation>Vis hjælp til dialogen</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_HELP_BTN</source>
+            <translation>Åbner hjælpesiden om denne dialog.</translation>
+        </message>
+        <message>
+            <source>&amp;Fortryd</source>
+            <translation>&amp;Fortryd</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_CANCEL_BTN</source>
+            <translation>Luk uden at gemme</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_CANCEL_BTN</source>
+            <translation>Lukker dialogen. Det, du har skrevet siden sidste tryk på Gem, gemmes ikke.</translation>
+        </message>
+    </context>
+    <context>
         <name>ItemListView</name>
         <message>
             <source>Navn</source>
@@ -98,6 +831,33 @@ Klik på ikonet for billede, kvittering eller dokument, eller på en webadresse,
             <source>MAX_LIMIT_ERROR</source>
             <translation>En post har gruppenummer %1, men gruppelisten har ingen gruppe med det nummer (der kan højst være %2 grupper).
 Posten vises ikke i listen. Tilføj den manglende gruppe under Opsætning, og åbn databasen igen.</translation>
+        </message>
+    </context>
+    <context>
+        <name>ListPrinting</name>
+        <message>
+            <source>Print afbrudt</source>
+            <translation>Udskrivning afbrudt</translation>
+        </message>
+        <message>
+            <source>Printing...</source>
+            <translation>Udskriver...</translation>
+        </message>
+        <message>
+            <source>Printing (page </source>
+            <translation>Udskriver (side </translation>
+        </message>
+        <message>
+            <source>)...</source>
+            <translation>)...</translation>
+        </message>
+        <message>
+            <source>Print færdig</source>
+            <translation>Udskrivning færdig</translation>
+        </message>
+        <message>
+            <source>ITEM_COUNT</source>
+            <translation>Nr.</translation>
         </message>
     </context>
     <context>
@@ -438,6 +1198,152 @@ Registrering af indbo: dine ting med billeder, kvitteringer og dokumenter, samle
 
 Quorvane</translation>
         </message>
+        <message>
+            <source>SAVE_AS_HTML</source>
+            <translation>Gem som &amp;HTML...</translation>
+        </message>
+        <message>
+            <source>SAVE_AS_XML</source>
+            <translation>Gem som &amp;XML...</translation>
+        </message>
+        <message>
+            <source>Udskriv...</source>
+            <translation>&amp;Udskriv...</translation>
+        </message>
+        <message>
+            <source>HELP_TEXT_FILE_PRINT</source>
+            <translation>Udskriver databasen som en liste med de felter, bredder, sortering og filtre, du har valgt under Opsætning &gt; Udskrivning.</translation>
+        </message>
+        <message>
+            <source>StockvaneEdit</source>
+            <translation>&amp;Rediger vare...</translation>
+        </message>
+        <message>
+            <source>MintoraEdit</source>
+            <translation>&amp;Rediger mønt...</translation>
+        </message>
+        <message>
+            <source>PictovaEdit</source>
+            <translation>&amp;Rediger billede...</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_EDIT_FURNITURE</source>
+            <translation>&amp;Rediger genstand...</translation>
+        </message>
+        <message>
+            <source>HELP_TEXT_EDIT_ELEMENT</source>
+            <translation>Åbner den valgte række i redigeringsvinduet; uden valgt række oprettes en ny.</translation>
+        </message>
+        <message>
+            <source>StockvaneEditSearch</source>
+            <translation>&amp;Søg vare...</translation>
+        </message>
+        <message>
+            <source>MintoraEditSearc</source>
+            <translation>&amp;Søg mønt...</translation>
+        </message>
+        <message>
+            <source>PictovaEditSearc</source>
+            <translation>&amp;Søg billede...</translation>
+        </message>
+        <message>
+            <source>Sø&amp;g Domvara...</source>
+            <translation>Sø&amp;g genstand...</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_SEARCH_BTN</source>
+            <translation>Søg efter eksempel: udfyld de felter, du kender, og find de genstande, der passer.</translation>
+        </message>
+        <message>
+            <source>VIEW_ALL_HTML_TABLE</source>
+            <translation>Vis alle som HTML-&amp;tabel</translation>
+        </message>
+        <message>
+            <source>VIEW_ALL_AS_HTML</source>
+            <translation>Vis alle som &amp;HTML</translation>
+        </message>
+        <message>
+            <source>VIEW_ALL_SPECIAL_MINTORA_CASES_AS_HTML</source>
+            <translation>Vis mønter &amp;uden værdi som HTML</translation>
+        </message>
+        <message>
+            <source>WHATS_THIS_VIEW_ALL_SPECIAL_MINTORA_CASES_AS_HTML</source>
+            <translation>Viser de mønter, hvis vurderede værdi er 0, som en HTML-side, så du kan se, hvilke der mangler en vurdering.</translation>
+        </message>
+        <message>
+            <source>VIEW_ALL_AS_XML</source>
+            <translation>Vis alle som &amp;XML</translation>
+        </message>
+        <message>
+            <source>VIEW_CURRENT_AS_HTML</source>
+            <translation>Vis valgte som HT&amp;ML</translation>
+        </message>
+        <message>
+            <source>WHATS_THIS_VIEW_CURRENT_AS_HTML</source>
+            <translation>Viser den valgte række som en HTML-side med alle felter og billeder.</translation>
+        </message>
+        <message>
+            <source>&amp;Rapport...</source>
+            <translation>&amp;Rapport...</translation>
+        </message>
+        <message>
+            <source>HELP_TEXT_EDIT_REPORT</source>
+            <translation>Viser en oversigt med antal, stykantal og værdier for hver gruppe og for hele databasen.</translation>
+        </message>
+        <message>
+            <source>&amp;Udskrivning...</source>
+            <translation>&amp;Udskrivning...</translation>
+        </message>
+    </context>
+    <context>
+        <name>ReportDialog</name>
+        <message>
+            <source>FUNI_TOTAL_TEXT</source>
+            <translation>I alt</translation>
+        </message>
+        <message>
+            <source>FUNI_COUNT_TEXT</source>
+            <translation>Antal poster i databasen: %1</translation>
+        </message>
+        <message>
+            <source>PICTOVA_GROUP_LINE_TEXT</source>
+            <translation>%1  %2  %3</translation>
+        </message>
+        <message>
+            <source>FUNI_GROUP_LINE_TEXT</source>
+            <translation>%1 %2 stk.  %3  %4</translation>
+        </message>
+        <message>
+            <source>PICTOVA_REPORT_HEADER_TEXT</source>
+            <translation>Samlet oversigt over billeder pr. gruppe</translation>
+        </message>
+        <message>
+            <source>DOMVARA_REPORT_HEADER_TEXT</source>
+            <translation>Samlet oversigt pr. gruppe</translation>
+        </message>
+    </context>
+    <context>
+        <name>ReportDialogBase</name>
+        <message>
+            <source>Rapport (Samlet oversigt)</source>
+            <translation>Rapport (samlet oversigt)</translation>
+        </message>
+        <message>
+            <source>Sum af alt inventar efter gruppe</source>
+            <translation>Summen af alle poster, gruppe for gruppe</translation>
+        </message>
+        <message>
+            <source>Udskriv rapport over domvara grupper</source>
+            <translation>Udskriv rapporten over grupperne</translation>
+        </message>
+        <message>
+            <source>&amp;Udskriv</source>
+            <translation>&amp;Udskriv</translation>
+        </message>
+        <message>
+            <source>&amp;OK</source>
+            <translation>&amp;OK</translation>
+        </message>
     </context>
     <context>
         <name>ShellHelpers</name>
@@ -476,6 +1382,212 @@ Filen mangler, eller der er intet program til at vise tekstfiler.</translation>
         <message>
             <source>STOCKVANE_CAPTION_TEXT</source>
             <translation>Stockvane lagerstyring</translation>
+        </message>
+    </context>
+    <context>
+        <name>printSelectDataDialog</name>
+        <message>
+            <source>Gruppe</source>
+            <translation>Gruppe</translation>
+        </message>
+        <message>
+            <source>Navn</source>
+            <translation>Navn</translation>
+        </message>
+        <message>
+            <source>Fabrikat</source>
+            <translation>Fabrikat</translation>
+        </message>
+        <message>
+            <source>Produkt model</source>
+            <translation>Produktmodel</translation>
+        </message>
+        <message>
+            <source>Antal</source>
+            <translation>Antal</translation>
+        </message>
+        <message>
+            <source>Pris</source>
+            <translation>Pris</translation>
+        </message>
+        <message>
+            <source>Vurd.</source>
+            <translation>Vurd.</translation>
+        </message>
+        <message>
+            <source>Billede</source>
+            <translation>Billede</translation>
+        </message>
+        <message>
+            <source>Kvitt.</source>
+            <translation>Kvitt.</translation>
+        </message>
+        <message>
+            <source>Dato</source>
+            <translation>Dato</translation>
+        </message>
+        <message>
+            <source>Rum</source>
+            <translation>Rum</translation>
+        </message>
+        <message>
+            <source>Beskrivelse</source>
+            <translation>Beskrivelse</translation>
+        </message>
+        <message>
+            <source>Leverandør</source>
+            <translation>Leverandør</translation>
+        </message>
+        <message>
+            <source>Adresse</source>
+            <translation>Adresse</translation>
+        </message>
+        <message>
+            <source>Serie no.</source>
+            <translation>Serienr.</translation>
+        </message>
+        <message>
+            <source>Www</source>
+            <translation>Www</translation>
+        </message>
+        <message>
+            <source>Dok.</source>
+            <translation>Dok.</translation>
+        </message>
+        <message>
+            <source>Extra1</source>
+            <translation>Ekstra 1</translation>
+        </message>
+        <message>
+            <source>Extra2</source>
+            <translation>Ekstra 2</translation>
+        </message>
+        <message>
+            <source>Extra3</source>
+            <translation>Ekstra 3</translation>
+        </message>
+        <message>
+            <source>Extra4</source>
+            <translation>Ekstra 4</translation>
+        </message>
+        <message>
+            <source>ITEM_COUNT</source>
+            <translation>Løbenummer</translation>
+        </message>
+        <message>
+            <source>'Adresse felt længde' skal være: 1 -&gt; %2</source>
+            <translation>Feltlængden for adressen skal være et tal fra 1 til %2.</translation>
+        </message>
+        <message>
+            <source>'Beskrivelse felt længde' skal være: 1 -&gt; %2</source>
+            <translation>Feltlængden for beskrivelsen skal være et tal fra 1 til %2.</translation>
+        </message>
+        <message>
+            <source>Felt grænseværdi fejl</source>
+            <translation>Ugyldig feltlængde</translation>
+        </message>
+        <message>
+            <source>Ret det !</source>
+            <translation>Ret venligst værdien, og tryk OK igen.</translation>
+        </message>
+    </context>
+    <context>
+        <name>printSelectDataDialogBase</name>
+        <message>
+            <source>Vælg data til udskrivning</source>
+            <translation>Vælg data til udskrivning</translation>
+        </message>
+        <message>
+            <source>Mulige felter</source>
+            <translation>Mulige felter</translation>
+        </message>
+        <message>
+            <source>Felter som pt. ikke udskrives</source>
+            <translation>Felter, der ikke udskrives nu</translation>
+        </message>
+        <message>
+            <source>Tilføj et felt fra databasen i udskrift</source>
+            <translation>Tilføj det valgte felt til udskriften</translation>
+        </message>
+        <message>
+            <source>Fjern et felt fra databasen i udskrift</source>
+            <translation>Fjern det valgte felt fra udskriften</translation>
+        </message>
+        <message>
+            <source>Valgte felter</source>
+            <translation>Valgte felter</translation>
+        </message>
+        <message>
+            <source>Disse felter vil blive udskrevet (rækkefølgen er pre-defineret)</source>
+            <translation>Disse felter udskrives (rækkefølgen er fast)</translation>
+        </message>
+        <message>
+            <source>Sortering efter</source>
+            <translation>Sortér efter</translation>
+        </message>
+        <message>
+            <source>Sorter inventar liste udskriften efter valgte felt</source>
+            <translation>Sortér den udskrevne liste efter det valgte felt</translation>
+        </message>
+        <message>
+            <source>Type</source>
+            <translation>Type</translation>
+        </message>
+        <message>
+            <source>Navn</source>
+            <translation>Navn</translation>
+        </message>
+        <message>
+            <source>Mærke</source>
+            <translation>Mærke</translation>
+        </message>
+        <message>
+            <source>Pris (ialt)</source>
+            <translation>Pris (i alt)</translation>
+        </message>
+        <message>
+            <source>Dato</source>
+            <translation>Dato</translation>
+        </message>
+        <message>
+            <source>Rum</source>
+            <translation>Rum</translation>
+        </message>
+        <message>
+            <source>Div</source>
+            <translation>Diverse</translation>
+        </message>
+        <message>
+            <source>PrintGroup</source>
+            <translation>Udskriv kun gruppen:</translation>
+        </message>
+        <message>
+            <source>PrintLocation</source>
+            <translation>Udskriv kun: </translation>
+        </message>
+        <message>
+            <source>Felt separator i udskrift</source>
+            <translation>Feltadskiller i udskriften</translation>
+        </message>
+        <message>
+            <source>Bestemmer den karakter som adskiller felterne i udskriften</source>
+            <translation>Det tegn, der adskiller felterne i udskriften</translation>
+        </message>
+        <message>
+            <source>Felt længde i udskrift</source>
+            <translation>Feltlængde i udskriften</translation>
+        </message>
+        <message>
+            <source>&amp;Hjælp</source>
+            <translation>&amp;Hjælp</translation>
+        </message>
+        <message>
+            <source>&amp;OK</source>
+            <translation>&amp;OK</translation>
+        </message>
+        <message>
+            <source>&amp;Fortryd</source>
+            <translation>&amp;Fortryd</translation>
         </message>
     </context>
 </TS>

@@ -55,6 +55,739 @@ Locked by: </translation>
         </message>
     </context>
     <context>
+        <name>ExportCommands</name>
+        <message>
+            <source>%1 gemt, antal: %3, tid: %4 sec </source>
+            <translation>%1 saved: %3 items in %4 s</translation>
+        </message>
+        <message>
+            <source>%1.%2 gemt, antal: %3, tid: %4 sec </source>
+            <translation>%1 saved as an %2 page: %3 items in %4 s</translation>
+        </message>
+        <message>
+            <source>EXPORT_ERROR_TITLE</source>
+            <translation>Export failed</translation>
+        </message>
+        <message>
+            <source>EXPORT_ERROR_TEXT %1</source>
+            <translation>The file %1 could not be written. An earlier file of the same name has not been changed.
+Check that the folder exists, that you may write to it and that the disk has room.</translation>
+        </message>
+    </context>
+    <context>
+        <name>HtmlExport</name>
+        <message>
+            <source>ITEM_COUNT</source>
+            <translation>No.;</translation>
+        </message>
+    </context>
+    <context>
+        <name>ItemDialog</name>
+        <message>
+            <source>PICTURE_GALLERY</source>
+            <translation>Picture gallery</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_PICTOVA_REG_NUMBER</source>
+            <translation>The picture's registration number</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_PICTOVA_REG_NUMBER</source>
+            <translation>The picture's registration number in the collection, a whole number.</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_PICTOVA_ESTIMATED_PRICE</source>
+            <translation>Estimated price</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_PICTOVA_ESTIMATED_PRICE</source>
+            <translation>The price the picture is estimated at. Use a point as the decimal separator, for example 2500.00.</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_PICTOVA_SALESPRICE</source>
+            <translation>Sales price</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_PICTOVA_SALESPRICE</source>
+            <translation>The price the picture was sold for or can be sold for. Use a point as the decimal separator.</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_PICTOVA_DOCUMENT</source>
+            <translation>Link to a document about the picture, such as a certificate</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_PICTOVA_DOCUMENT</source>
+            <translation>The path of a document about the picture, such as a certificate of authenticity or a valuation. Choose the file with the button on the right.</translation>
+        </message>
+        <message>
+            <source>MINTORA_DIALOG_TITLE</source>
+            <translation>Coin</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_DB_NUMBEROF</source>
+            <translation>Number of copies of this coin</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_MINTORA_DOCUMENT</source>
+            <translation>Link to a document about the coin, such as a certificate</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_MINTORA_QUALITY</source>
+            <translation>The coin's grade</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_MINTORA_QUALITY</source>
+            <translation>The coin's grade (its state of preservation), written as your catalogue writes it.</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_MINTORA_BACKSIDE_PICTURE</source>
+            <translation>Link to a picture of the back of the coin</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_BROWSE_BACKSIDE_PICTURE_MINTORA</source>
+            <translation>Choose the picture of the back of the coin</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_SHOW_BACKSIDE_PICTURE_MINTORA</source>
+            <translation>Show the picture of the back of the coin</translation>
+        </message>
+        <message>
+            <source>SHOWPHOTO</source>
+            <translation>Show </translation>
+        </message>
+        <message>
+            <source>BROWSEPHOTO</source>
+            <translation>Insert </translation>
+        </message>
+        <message>
+            <source>SHOWWWW</source>
+            <translation>Open </translation>
+        </message>
+        <message>
+            <source>BROWSERECIEPT</source>
+            <translation>Insert </translation>
+        </message>
+        <message>
+            <source>SHOWRECIEPT</source>
+            <translation>Show </translation>
+        </message>
+        <message>
+            <source>BROWSEDOC</source>
+            <translation>Insert </translation>
+        </message>
+        <message>
+            <source>SHOWDOC</source>
+            <translation>Show </translation>
+        </message>
+        <message>
+            <source>Felt grænseværdi fejl</source>
+            <translation>Invalid value</translation>
+        </message>
+        <message>
+            <source>Ret det !</source>
+            <translation>Please correct the field and try again.</translation>
+        </message>
+        <message>
+            <source>Billed fil (*.bmp *.jpg *.jpeg *.gif *.png *.mng *.pnm *.xbm *.xpm);;Alle (*.*)</source>
+            <translation>Picture files (*.bmp *.jpg *.jpeg *.gif *.png *.mng *.pnm *.xbm *.xpm);;All files (*.*)</translation>
+        </message>
+        <message>
+            <source>Kvittering (*.bmp *.jpg *.jpeg *.gif *.tif *.txt *.htm);;Alle (*.*)</source>
+            <translation>Receipts (*.bmp *.jpg *.jpeg *.gif *.tif *.txt *.htm);;All files (*.*)</translation>
+        </message>
+        <message>
+            <source>Kvittering (*.doc *.pdf  *.txt *.htm *.bmp *.jpg *.jpeg *.gif *.tif);;Alle (*.*)</source>
+            <translation>Documents (*.doc *.pdf *.txt *.htm *.bmp *.jpg *.jpeg *.gif *.tif);;All files (*.*)</translation>
+        </message>
+        <message>
+            <source>'Købspris' skal være: 0.0 -&gt; %1</source>
+            <translation>The purchase price must be a number from 0.00 to %1 with at most two decimals, for example 1499.50.</translation>
+        </message>
+        <message>
+            <source>'Vurderet pris' skal være: 0.0 -&gt; %1</source>
+            <translation>The present value must be a number from 0.00 to %1 with at most two decimals. Leave the field empty to use the purchase price.</translation>
+        </message>
+        <message>
+            <source>'Antal' skal være i intervalet: 0 -&gt; %1</source>
+            <translation>The count must be a whole number from 1 to %1.</translation>
+        </message>
+        <message>
+            <source>DomvaraNameMissing</source>
+            <translation>Please give the entry a name before you save it.</translation>
+        </message>
+        <message>
+            <source>StockvaneNameMissing</source>
+            <translation>Please give the article a name before you save it.</translation>
+        </message>
+        <message>
+            <source>PictovaNameMissing</source>
+            <translation>Please give the picture a name before you save it.</translation>
+        </message>
+        <message>
+            <source>MintoraNameMissing</source>
+            <translation>Please enter the year of the coin before you save it.</translation>
+        </message>
+        <message>
+            <source>Fejl</source>
+            <translation>Error</translation>
+        </message>
+        <message>
+            <source>StockvaneItemTypeHasNotBeenSelected</source>
+            <translation>Please choose a value in the field: </translation>
+        </message>
+        <message>
+            <source>Fejl søgning</source>
+            <translation>Nothing found</translation>
+        </message>
+        <message>
+            <source>Search_Error</source>
+            <translation>No entry matches the search. Change the search criteria and try again.</translation>
+        </message>
+        <message>
+            <source>Ok</source>
+            <translation>OK</translation>
+        </message>
+        <message>
+            <source>TotalPrice</source>
+            <translation>Total price</translation>
+        </message>
+    </context>
+    <context>
+        <name>ItemDialogBase</name>
+        <message>
+            <source>Inventar</source>
+            <translation>Item</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_DIALOG</source>
+            <translation>Here you view and edit one entry: type its details on the Data tab, see its picture and receipt on the other tabs, and use the buttons on the right to save, copy, create, search for and print entries.</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_PAGE</source>
+            <translation>The tabs show the entry's details, its picture and its receipt. The Picture and Receipt tabs can only be chosen when the entry has a picture to show.</translation>
+        </message>
+        <message>
+            <source>&amp;Data</source>
+            <translation>&amp;Data</translation>
+        </message>
+        <message>
+            <source>&amp;Type:</source>
+            <translation>&amp;Group:</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_TYPE </source>
+            <translation>The group the entry belongs to</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_TYPE</source>
+            <translation>Choose the group the entry belongs to. The list of groups is edited under Setup.</translation>
+        </message>
+        <message>
+            <source>&amp;Navn:</source>
+            <translation>&amp;Name:</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_NAME</source>
+            <translation>The name of the entry</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_NAME</source>
+            <translation>Type the name of the entry. A name is required and is shown in the list. Semicolons cannot be used.</translation>
+        </message>
+        <message>
+            <source>&amp;Fabrikat:</source>
+            <translation>Ma&amp;ke:</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_PRODUCT</source>
+            <translation>Make or brand</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_PRODUCT</source>
+            <translation>Type the make or brand, such as the maker's name.</translation>
+        </message>
+        <message>
+            <source>PRODUCT_BRAND</source>
+            <translation>&amp;Model:</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_PRODUCT_BRAND</source>
+            <translation>Model or product type</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_PRODUCT_BRAND</source>
+            <translation>Type the model or product type, such as the type number on the rating plate.</translation>
+        </message>
+        <message>
+            <source>&amp;Antal:</source>
+            <translation>&amp;Count:</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_NUMBER</source>
+            <translation>Number of units</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_NUMBER</source>
+            <translation>Type how many units the entry covers, a whole number from 1 to 100000. The total value is the count times the price.</translation>
+        </message>
+        <message>
+            <source>stk</source>
+            <translation>pcs</translation>
+        </message>
+        <message>
+            <source>&amp;Pris (1 stk):</source>
+            <translation>&amp;Price (1 pc):</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_PRICE</source>
+            <translation>Purchase price of one unit</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_PRICE</source>
+            <translation>Type the purchase price of one unit with a point as the decimal separator, for example 1499.50.</translation>
+        </message>
+        <message>
+            <source>kr   Ialt</source>
+            <translation>Total</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_TOTAL</source>
+            <translation>Total value: count times price</translation>
+        </message>
+        <message>
+            <source>WHATSTHIS_TOTAL</source>
+            <translation>Shows the total value, the count times the price. The program works it out; it cannot be edited.</translation>
+        </message>
+        <message>
+            <source>&amp;Vurderet pris (ialt):</source>
+            <translation>&amp;Value today (total):</translation>
+        </message>
+        <message>
+            <source>prisen for 1. stk (antal=1)</source>
+            <translation>The price of one unit (count = 1)</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_EVALPRICE</source>
+            <translation>What the entry is worth today</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_EVALPRICE</source>
+            <translation>Type what the entry is worth today, for example for the insurance. If the field is empty when you save, the purchase price is used.</translation>
+        </message>
+        <message>
+            <source>kr</source>
+            <translation> </translation>
+        </message>
+        <message>
+            <source>&amp;Købsdato:</source>
+            <translation>Purchase &amp;date:</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_DATE</source>
+            <translation>Purchase date (dd.mm.yyyy)</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_DATE</source>
+            <translation>Choose the date the entry was bought. Click the arrow to pick it from a calendar. The small picture on the right shows the entry's picture.</translation>
+        </message>
+        <message>
+            <source>image</source>
+            <translation>picture</translation>
+        </message>
+        <message>
+            <source>&amp;Lokale/rum:</source>
+            <translation>&amp;Room:</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_LOCALE</source>
+            <translation>The room where the entry is kept</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_LOCALE</source>
+            <translation>Choose the room or place where the entry is kept. The list of rooms is edited under Setup.</translation>
+        </message>
+        <message>
+            <source>&amp;Leverandør:</source>
+            <translation>&amp;Supplier:</translation>
+        </message>
+        <message>
+            <source>SUPPLIER_TOOLTIP</source>
+            <translation>Where the entry was bought</translation>
+        </message>
+        <message>
+            <source>SUPPLIER_WHATSTHIS</source>
+            <translation>Choose the supplier from the list, or type a new name. The list of suppliers is edited under Setup.</translation>
+        </message>
+        <message>
+            <source>&amp;EXTRA_INFO</source>
+            <translation>E&amp;xtra info:</translation>
+        </message>
+        <message>
+            <source>EXTRA_TOOLTIP</source>
+            <translation>Extra details, such as the supplier's address</translation>
+        </message>
+        <message>
+            <source>EXTRA_WHATSTHIS</source>
+            <translation>Type extra details about the entry, such as the supplier's address or phone number.</translation>
+        </message>
+        <message>
+            <source>ww&amp;w (link til web):</source>
+            <translation>&amp;Web link:</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_URL</source>
+            <translation>Web address, such as the maker's page about the product</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_URL</source>
+            <translation>Type a web address, such as https://www.example.com/product. The button on the right opens it.</translation>
+        </message>
+        <message>
+            <source>&amp;Serie nummer:</source>
+            <translation>Serial n&amp;o.:</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_SERIAL</source>
+            <translation>Serial number</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_SERIAL</source>
+            <translation>Type the entry's serial number as it appears on the rating plate. It helps after a theft and with insurance claims.</translation>
+        </message>
+        <message>
+            <source>&amp;Beskrivelse:</source>
+            <translation>D&amp;escription:</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_DESCRI</source>
+            <translation>Short description</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_DESCRI</source>
+            <translation>Type a short description of the entry, such as its colour, size or condition.</translation>
+        </message>
+        <message>
+            <source>&amp;Billede (link til fil):</source>
+            <translation>P&amp;icture (link to file):</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_IMAGE</source>
+            <translation>Path of the entry's picture</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_IMAGE</source>
+            <translation>The path of a picture file of the entry. Choose the file with the button on the right; the picture is shown on the Picture tab.</translation>
+        </message>
+        <message>
+            <source>&amp;Kvittering (link til fil):</source>
+            <translation>Receip&amp;t (link to file):</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_RECEIPT</source>
+            <translation>Path of the receipt</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_RECEIPT</source>
+            <translation>The path of a scanned receipt. If it is a picture, it is shown on the Receipt tab.</translation>
+        </message>
+        <message>
+            <source>&amp;DOCUMENT</source>
+            <translation>Doc&amp;ument:</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_DOCUMENT</source>
+            <translation>Path of a document, such as a manual</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_DOCUMENT</source>
+            <translation>The path of a document about the entry, such as a manual or a guarantee. It opens in the program that belongs to its file type.</translation>
+        </message>
+        <message>
+            <source>EKSTRA1</source>
+            <translation>Extra 1:</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_EKSTRA1</source>
+            <translation>Extra field 1</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_EKSTRA1</source>
+            <translation>An extra field for details of your own. Its name can be changed in the list of field labels.</translation>
+        </message>
+        <message>
+            <source>EKSTRA2</source>
+            <translation>Extra 2:</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_EKSTRA2</source>
+            <translation>Extra field 2</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_EKSTRA2</source>
+            <translation>An extra field for details of your own. Its name can be changed in the list of field labels.</translation>
+        </message>
+        <message>
+            <source>EKSTRA3</source>
+            <translation>Extra 3:</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_EKSTRA3</source>
+            <translation>Extra field 3</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_EKSTRA3</source>
+            <translation>An extra field for details of your own. Its name can be changed in the list of field labels.</translation>
+        </message>
+        <message>
+            <source>EKSTRA4</source>
+            <translation>Extra 4:</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_EKSTRA4</source>
+            <translation>Extra field 4</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_EKSTRA4</source>
+            <translation>An extra field for details of your own. Its name can be changed in the list of field labels.</translation>
+        </message>
+        <message>
+            <source>&amp;Billede</source>
+            <translation>P&amp;icture</translation>
+        </message>
+        <message>
+            <source>&amp;Kvittering</source>
+            <translation>Receip&amp;t</translation>
+        </message>
+        <message>
+            <source>&amp;Afskrivning</source>
+            <translation>&amp;Depreciation</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_BUTTON_FRAME</source>
+            <translation>The buttons save, copy, create, search for and print entries, and open the entry's links.</translation>
+        </message>
+        <message>
+            <source>&amp;Gem</source>
+            <translation>&amp;Save</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_SAVE_BTN</source>
+            <translation>Save the entry</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_SAVE_BTN</source>
+            <translation>Stores what you have typed in the entry and keeps the dialog open. Remember to save the database afterwards.</translation>
+        </message>
+        <message>
+            <source>Kopie&amp;r</source>
+            <translation>Cop&amp;y</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_COPY_BTN</source>
+            <translation>Make a copy of the entry</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_COPY_BTN</source>
+            <translation>Makes a new entry with the same details. Change what should differ and press Save to add the copy.</translation>
+        </message>
+        <message>
+            <source>&amp;Ny</source>
+            <translation>&amp;New</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_NEW_BTN</source>
+            <translation>Create a new entry</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_NEW_BTN</source>
+            <translation>Empties the fields so you can create a new entry in the chosen group. The entry is added when you press Save.</translation>
+        </message>
+        <message>
+            <source>&amp;Reset</source>
+            <translation>&amp;Reset</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_RESET_BTN</source>
+            <translation>Empty the fields for a new search</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_RESET_BTN</source>
+            <translation>Empties all fields so you can type what to search for. Then press Search.</translation>
+        </message>
+        <message>
+            <source>&amp;Søg</source>
+            <translation>Sear&amp;ch</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_SEARCH_BTN</source>
+            <translation>Search for an entry like the one filled in</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_SEACH_BTN</source>
+            <translation>Finds the first entry that matches the fields filled in. Empty fields are not searched for, and upper and lower case count as the same.</translation>
+        </message>
+        <message>
+            <source>SEARCH_AGAIN</source>
+            <translation>Search &amp;again</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_SEARCHAGAIN_BTN</source>
+            <translation>Find the next matching entry</translation>
+        </message>
+        <message>
+            <source>&amp;Print</source>
+            <translation>&amp;Print</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_PRINT_BTN</source>
+            <translation>Print the entry</translation>
+        </message>
+        <message>
+            <source>Vis &amp;www</source>
+            <translation>Open &amp;web link</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_WWW_BTN</source>
+            <translation>Open the web address</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_WWW_BTN</source>
+            <translation>Opens the web address in the browser, or in the program chosen under Setup.</translation>
+        </message>
+        <message>
+            <source>&amp;Indsæt billede</source>
+            <translation>&amp;Insert picture</translation>
+        </message>
+        <message>
+            <source>TOOLT_INS_BILLEDE</source>
+            <translation>Choose a picture file for the entry</translation>
+        </message>
+        <message>
+            <source>WHATS_THIS_INSERT_PICTURE_TEXT</source>
+            <translation>Opens a file chooser where you pick the entry's picture. It starts in the picture folder chosen under Setup.</translation>
+        </message>
+        <message>
+            <source>&amp;Vis billede</source>
+            <translation>S&amp;how picture</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_SHOW_IMAGE_BTN</source>
+            <translation>Show the picture</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_SHOW_IMAGE_BTN</source>
+            <translation>Opens the picture in the picture viewer chosen under Setup, or in the program that belongs to its file type.</translation>
+        </message>
+        <message>
+            <source>In&amp;dsæt Kvittering</source>
+            <translation>Insert re&amp;ceipt</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_INS_KVIT</source>
+            <translation>Choose a receipt file for the entry</translation>
+        </message>
+        <message>
+            <source>WHATS_THIS_INSERT_RECEIPT_TEXT</source>
+            <translation>Opens a file chooser where you pick a scanned receipt. It starts in the receipt folder chosen under Setup.</translation>
+        </message>
+        <message>
+            <source>Vis Kvi&amp;ttering</source>
+            <translation>Show receip&amp;t</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_SHOW_RECEIPT_BTN</source>
+            <translation>Show the receipt</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_SHOW_RECEIPT_BTN</source>
+            <translation>Opens the receipt in the program that belongs to its file type.</translation>
+        </message>
+        <message>
+            <source>INSERT_DOCUMENT</source>
+            <translation>Insert d&amp;ocument</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_INSERT_DOCUMENT_BTN</source>
+            <translation>Choose a document for the entry</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_INSERT_DOCUMENT_BTN</source>
+            <translation>Opens a file chooser where you pick a document, such as a manual. It starts in the document folder chosen under Setup.</translation>
+        </message>
+        <message>
+            <source>SHOW_DOCUMENT</source>
+            <translation>Show doc&amp;ument</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_SHOW_DOCUMENT_BTN</source>
+            <translation>Show the document</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_SHOW_DOCUMENT_BTN</source>
+            <translation>Opens the document in the program that belongs to its file type.</translation>
+        </message>
+        <message>
+            <source>VIEW_CURRENT_AS_HTML</source>
+            <translation>View as &amp;HTML</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_SHOW_HTML_BTN</source>
+            <translation>Show the entry as a web page</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_SHOW_HTML_BTN</source>
+            <translation>Makes an HTML page with the entry's details and opens it in the browser.</translation>
+        </message>
+        <message>
+            <source>&amp;OK</source>
+            <translation>&amp;OK</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_OK_BTN</source>
+            <translation>Save the entry and close the dialog</translation>
+        </message>
+        <message>
+            <source>PREVP</source>
+            <translation>Pre&amp;vious</translation>
+        </message>
+        <message>
+            <source>TOOLT_PREV</source>
+            <translation>Show the previous entry in the database</translation>
+        </message>
+        <message>
+            <source>NEXTP</source>
+            <translation>Ne&amp;xt</translation>
+        </message>
+        <message>
+            <source>TOOLT_NEXT</source>
+            <translation>Show the next entry in the database</translation>
+        </message>
+        <message>
+            <source>&amp;Hjælp</source>
+            <translation>&amp;Help</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_HELP_BTN</source>
+            <translation>Show help for this dialog</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_HELP_BTN</source>
+            <translation>Opens the help page about this dialog.</translation>
+        </message>
+        <message>
+            <source>&amp;Fortryd</source>
+            <translation>&amp;Cancel</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_CANCEL_BTN</source>
+            <translation>Close without saving</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_CANCEL_BTN</source>
+            <translation>Closes the dialog. What you have typed since you last pressed Save is not stored.</translation>
+        </message>
+    </context>
+    <context>
         <name>ItemListView</name>
         <message>
             <source>Navn</source>
@@ -98,6 +831,33 @@ Click the picture, receipt or document icon, or a web address, to open it. Right
             <source>MAX_LIMIT_ERROR</source>
             <translation>An entry has group number %1, but the group list has no group with that number (there can be at most %2 groups).
 The entry is not shown in the list. Add the missing group under Setup, then open the database again.</translation>
+        </message>
+    </context>
+    <context>
+        <name>ListPrinting</name>
+        <message>
+            <source>Print afbrudt</source>
+            <translation>Printing cancelled</translation>
+        </message>
+        <message>
+            <source>Printing...</source>
+            <translation>Printing...</translation>
+        </message>
+        <message>
+            <source>Printing (page </source>
+            <translation>Printing (page </translation>
+        </message>
+        <message>
+            <source>)...</source>
+            <translation>)...</translation>
+        </message>
+        <message>
+            <source>Print færdig</source>
+            <translation>Printing finished</translation>
+        </message>
+        <message>
+            <source>ITEM_COUNT</source>
+            <translation>No.</translation>
         </message>
     </context>
     <context>
@@ -438,6 +1198,152 @@ A register of household contents: your things with pictures, receipts and docume
 
 Quorvane</translation>
         </message>
+        <message>
+            <source>SAVE_AS_HTML</source>
+            <translation>Save as &amp;HTML...</translation>
+        </message>
+        <message>
+            <source>SAVE_AS_XML</source>
+            <translation>Save as &amp;XML...</translation>
+        </message>
+        <message>
+            <source>Udskriv...</source>
+            <translation>&amp;Print...</translation>
+        </message>
+        <message>
+            <source>HELP_TEXT_FILE_PRINT</source>
+            <translation>Prints the database as a list with the fields, widths, sorting and filters chosen under Setup &gt; Printing.</translation>
+        </message>
+        <message>
+            <source>StockvaneEdit</source>
+            <translation>&amp;Edit article...</translation>
+        </message>
+        <message>
+            <source>MintoraEdit</source>
+            <translation>&amp;Edit coin...</translation>
+        </message>
+        <message>
+            <source>PictovaEdit</source>
+            <translation>&amp;Edit picture...</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_EDIT_FURNITURE</source>
+            <translation>&amp;Edit item...</translation>
+        </message>
+        <message>
+            <source>HELP_TEXT_EDIT_ELEMENT</source>
+            <translation>Opens the selected row in the edit window; without a selected row a new one is made.</translation>
+        </message>
+        <message>
+            <source>StockvaneEditSearch</source>
+            <translation>&amp;Search articles...</translation>
+        </message>
+        <message>
+            <source>MintoraEditSearc</source>
+            <translation>&amp;Search coins...</translation>
+        </message>
+        <message>
+            <source>PictovaEditSearc</source>
+            <translation>&amp;Search pictures...</translation>
+        </message>
+        <message>
+            <source>Sø&amp;g Domvara...</source>
+            <translation>&amp;Search items...</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_SEARCH_BTN</source>
+            <translation>Search by example: fill in the fields you know and find the items that match.</translation>
+        </message>
+        <message>
+            <source>VIEW_ALL_HTML_TABLE</source>
+            <translation>Show all as HTML &amp;table</translation>
+        </message>
+        <message>
+            <source>VIEW_ALL_AS_HTML</source>
+            <translation>Show all as &amp;HTML</translation>
+        </message>
+        <message>
+            <source>VIEW_ALL_SPECIAL_MINTORA_CASES_AS_HTML</source>
+            <translation>Show coins &amp;without value as HTML</translation>
+        </message>
+        <message>
+            <source>WHATS_THIS_VIEW_ALL_SPECIAL_MINTORA_CASES_AS_HTML</source>
+            <translation>Shows the coins whose present value is 0 as an HTML page, so you can see which ones still need a valuation.</translation>
+        </message>
+        <message>
+            <source>VIEW_ALL_AS_XML</source>
+            <translation>Show all as &amp;XML</translation>
+        </message>
+        <message>
+            <source>VIEW_CURRENT_AS_HTML</source>
+            <translation>Show selected as HT&amp;ML</translation>
+        </message>
+        <message>
+            <source>WHATS_THIS_VIEW_CURRENT_AS_HTML</source>
+            <translation>Shows the selected row as an HTML page with all its fields and pictures.</translation>
+        </message>
+        <message>
+            <source>&amp;Rapport...</source>
+            <translation>&amp;Report...</translation>
+        </message>
+        <message>
+            <source>HELP_TEXT_EDIT_REPORT</source>
+            <translation>Shows a summary of counts, units and values for each group and for the whole database.</translation>
+        </message>
+        <message>
+            <source>&amp;Udskrivning...</source>
+            <translation>&amp;Printing...</translation>
+        </message>
+    </context>
+    <context>
+        <name>ReportDialog</name>
+        <message>
+            <source>FUNI_TOTAL_TEXT</source>
+            <translation>Total</translation>
+        </message>
+        <message>
+            <source>FUNI_COUNT_TEXT</source>
+            <translation>Number of records in the database: %1</translation>
+        </message>
+        <message>
+            <source>PICTOVA_GROUP_LINE_TEXT</source>
+            <translation>%1  %2  %3</translation>
+        </message>
+        <message>
+            <source>FUNI_GROUP_LINE_TEXT</source>
+            <translation>%1 %2 pcs.  %3  %4</translation>
+        </message>
+        <message>
+            <source>PICTOVA_REPORT_HEADER_TEXT</source>
+            <translation>Summary of pictures by group</translation>
+        </message>
+        <message>
+            <source>DOMVARA_REPORT_HEADER_TEXT</source>
+            <translation>Summary by group</translation>
+        </message>
+    </context>
+    <context>
+        <name>ReportDialogBase</name>
+        <message>
+            <source>Rapport (Samlet oversigt)</source>
+            <translation>Report (summary)</translation>
+        </message>
+        <message>
+            <source>Sum af alt inventar efter gruppe</source>
+            <translation>Totals of all entries, group by group</translation>
+        </message>
+        <message>
+            <source>Udskriv rapport over domvara grupper</source>
+            <translation>Print the report of the groups</translation>
+        </message>
+        <message>
+            <source>&amp;Udskriv</source>
+            <translation>&amp;Print</translation>
+        </message>
+        <message>
+            <source>&amp;OK</source>
+            <translation>&amp;OK</translation>
+        </message>
     </context>
     <context>
         <name>ShellHelpers</name>
@@ -476,6 +1382,212 @@ The file is missing, or there is no program for showing text files.</translation
         <message>
             <source>STOCKVANE_CAPTION_TEXT</source>
             <translation>Stockvane stock control</translation>
+        </message>
+    </context>
+    <context>
+        <name>printSelectDataDialog</name>
+        <message>
+            <source>Gruppe</source>
+            <translation>Group</translation>
+        </message>
+        <message>
+            <source>Navn</source>
+            <translation>Name</translation>
+        </message>
+        <message>
+            <source>Fabrikat</source>
+            <translation>Make</translation>
+        </message>
+        <message>
+            <source>Produkt model</source>
+            <translation>Product model</translation>
+        </message>
+        <message>
+            <source>Antal</source>
+            <translation>Count</translation>
+        </message>
+        <message>
+            <source>Pris</source>
+            <translation>Price</translation>
+        </message>
+        <message>
+            <source>Vurd.</source>
+            <translation>Est. value</translation>
+        </message>
+        <message>
+            <source>Billede</source>
+            <translation>Picture</translation>
+        </message>
+        <message>
+            <source>Kvitt.</source>
+            <translation>Receipt</translation>
+        </message>
+        <message>
+            <source>Dato</source>
+            <translation>Date</translation>
+        </message>
+        <message>
+            <source>Rum</source>
+            <translation>Room</translation>
+        </message>
+        <message>
+            <source>Beskrivelse</source>
+            <translation>Description</translation>
+        </message>
+        <message>
+            <source>Leverandør</source>
+            <translation>Supplier</translation>
+        </message>
+        <message>
+            <source>Adresse</source>
+            <translation>Address</translation>
+        </message>
+        <message>
+            <source>Serie no.</source>
+            <translation>Serial no.</translation>
+        </message>
+        <message>
+            <source>Www</source>
+            <translation>Web</translation>
+        </message>
+        <message>
+            <source>Dok.</source>
+            <translation>Document</translation>
+        </message>
+        <message>
+            <source>Extra1</source>
+            <translation>Extra 1</translation>
+        </message>
+        <message>
+            <source>Extra2</source>
+            <translation>Extra 2</translation>
+        </message>
+        <message>
+            <source>Extra3</source>
+            <translation>Extra 3</translation>
+        </message>
+        <message>
+            <source>Extra4</source>
+            <translation>Extra 4</translation>
+        </message>
+        <message>
+            <source>ITEM_COUNT</source>
+            <translation>Running number</translation>
+        </message>
+        <message>
+            <source>'Adresse felt længde' skal være: 1 -&gt; %2</source>
+            <translation>The field length of the address must be a number from 1 to %2.</translation>
+        </message>
+        <message>
+            <source>'Beskrivelse felt længde' skal være: 1 -&gt; %2</source>
+            <translation>The field length of the description must be a number from 1 to %2.</translation>
+        </message>
+        <message>
+            <source>Felt grænseværdi fejl</source>
+            <translation>Invalid field length</translation>
+        </message>
+        <message>
+            <source>Ret det !</source>
+            <translation>Please correct the value and press OK again.</translation>
+        </message>
+    </context>
+    <context>
+        <name>printSelectDataDialogBase</name>
+        <message>
+            <source>Vælg data til udskrivning</source>
+            <translation>Choose what to print</translation>
+        </message>
+        <message>
+            <source>Mulige felter</source>
+            <translation>Available fields</translation>
+        </message>
+        <message>
+            <source>Felter som pt. ikke udskrives</source>
+            <translation>Fields that are not printed at present</translation>
+        </message>
+        <message>
+            <source>Tilføj et felt fra databasen i udskrift</source>
+            <translation>Add the selected field to the printout</translation>
+        </message>
+        <message>
+            <source>Fjern et felt fra databasen i udskrift</source>
+            <translation>Remove the selected field from the printout</translation>
+        </message>
+        <message>
+            <source>Valgte felter</source>
+            <translation>Selected fields</translation>
+        </message>
+        <message>
+            <source>Disse felter vil blive udskrevet (rækkefølgen er pre-defineret)</source>
+            <translation>These fields are printed (in a fixed order)</translation>
+        </message>
+        <message>
+            <source>Sortering efter</source>
+            <translation>Sort by</translation>
+        </message>
+        <message>
+            <source>Sorter inventar liste udskriften efter valgte felt</source>
+            <translation>Sort the printed list by the chosen field</translation>
+        </message>
+        <message>
+            <source>Type</source>
+            <translation>Type</translation>
+        </message>
+        <message>
+            <source>Navn</source>
+            <translation>Name</translation>
+        </message>
+        <message>
+            <source>Mærke</source>
+            <translation>Make</translation>
+        </message>
+        <message>
+            <source>Pris (ialt)</source>
+            <translation>Price (total)</translation>
+        </message>
+        <message>
+            <source>Dato</source>
+            <translation>Date</translation>
+        </message>
+        <message>
+            <source>Rum</source>
+            <translation>Room</translation>
+        </message>
+        <message>
+            <source>Div</source>
+            <translation>Other</translation>
+        </message>
+        <message>
+            <source>PrintGroup</source>
+            <translation>Print only the group:</translation>
+        </message>
+        <message>
+            <source>PrintLocation</source>
+            <translation>Print only: </translation>
+        </message>
+        <message>
+            <source>Felt separator i udskrift</source>
+            <translation>Field separator in the printout</translation>
+        </message>
+        <message>
+            <source>Bestemmer den karakter som adskiller felterne i udskriften</source>
+            <translation>The character that separates the fields in the printout</translation>
+        </message>
+        <message>
+            <source>Felt længde i udskrift</source>
+            <translation>Field lengths in the printout</translation>
+        </message>
+        <message>
+            <source>&amp;Hjælp</source>
+            <translation>&amp;Help</translation>
+        </message>
+        <message>
+            <source>&amp;OK</source>
+            <translation>&amp;OK</translation>
+        </message>
+        <message>
+            <source>&amp;Fortryd</source>
+            <translation>&amp;Cancel</translation>
         </message>
     </context>
 </TS>

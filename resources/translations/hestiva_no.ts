@@ -55,6 +55,739 @@ Låst av: </translation>
         </message>
     </context>
     <context>
+        <name>ExportCommands</name>
+        <message>
+            <source>%1 gemt, antal: %3, tid: %4 sec </source>
+            <translation>%1 lagret: %3 gjenstander på %4 sek.</translation>
+        </message>
+        <message>
+            <source>%1.%2 gemt, antal: %3, tid: %4 sec </source>
+            <translation>%1 lagret som %2-side: %3 gjenstander på %4 sek.</translation>
+        </message>
+        <message>
+            <source>EXPORT_ERROR_TITLE</source>
+            <translation>Eksporten mislyktes</translation>
+        </message>
+        <message>
+            <source>EXPORT_ERROR_TEXT %1</source>
+            <translation>Filen %1 kunne ikke skrives. En tidligere fil med samme navn er ikke endret.
+Kontroller at mappen finnes, at du har skrivetilgang til den, og at det er plass på disken.</translation>
+        </message>
+    </context>
+    <context>
+        <name>HtmlExport</name>
+        <message>
+            <source>ITEM_COUNT</source>
+            <translation>Nr.;</translation>
+        </message>
+    </context>
+    <context>
+        <name>ItemDialog</name>
+        <message>
+            <source>PICTURE_GALLERY</source>
+            <translation>Bildegalleri</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_PICTOVA_REG_NUMBER</source>
+            <translation>Bildets registreringsnummer</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_PICTOVA_REG_NUMBER</source>
+            <translation>Bildets registreringsnummer i samlingen, et heltall.</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_PICTOVA_ESTIMATED_PRICE</source>
+            <translation>Vurdert pris</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_PICTOVA_ESTIMATED_PRICE</source>
+            <translation>Prisen bildet er vurdert til. Bruk punktum som desimaltegn, f.eks. 2500.00.</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_PICTOVA_SALESPRICE</source>
+            <translation>Salgspris</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_PICTOVA_SALESPRICE</source>
+            <translation>Prisen bildet er solgt for eller kan selges for. Bruk punktum som desimaltegn.</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_PICTOVA_DOCUMENT</source>
+            <translation>Lenke til et dokument om bildet, f.eks. et sertifikat</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_PICTOVA_DOCUMENT</source>
+            <translation>Stien til et dokument om bildet, f.eks. et ekthetssertifikat eller en takst. Velg filen med knappen til høyre.</translation>
+        </message>
+        <message>
+            <source>MINTORA_DIALOG_TITLE</source>
+            <translation>Mynt</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_DB_NUMBEROF</source>
+            <translation>Antall eksemplarer av mynten</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_MINTORA_DOCUMENT</source>
+            <translation>Lenke til et dokument om mynten, f.eks. et sertifikat</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_MINTORA_QUALITY</source>
+            <translation>Myntens kvalitet</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_MINTORA_QUALITY</source>
+            <translation>Myntens kvalitet (bevaringsgrad), skrevet slik katalogen din gjør.</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_MINTORA_BACKSIDE_PICTURE</source>
+            <translation>Lenke til et bilde av myntens bakside</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_BROWSE_BACKSIDE_PICTURE_MINTORA</source>
+            <translation>Velg bildet av myntens bakside</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_SHOW_BACKSIDE_PICTURE_MINTORA</source>
+            <translation>Vis bildet av myntens bakside</translation>
+        </message>
+        <message>
+            <source>SHOWPHOTO</source>
+            <translation>Vis </translation>
+        </message>
+        <message>
+            <source>BROWSEPHOTO</source>
+            <translation>Sett inn </translation>
+        </message>
+        <message>
+            <source>SHOWWWW</source>
+            <translation>Vis </translation>
+        </message>
+        <message>
+            <source>BROWSERECIEPT</source>
+            <translation>Sett inn </translation>
+        </message>
+        <message>
+            <source>SHOWRECIEPT</source>
+            <translation>Vis </translation>
+        </message>
+        <message>
+            <source>BROWSEDOC</source>
+            <translation>Sett inn </translation>
+        </message>
+        <message>
+            <source>SHOWDOC</source>
+            <translation>Vis </translation>
+        </message>
+        <message>
+            <source>Felt grænseværdi fejl</source>
+            <translation>Ugyldig verdi</translation>
+        </message>
+        <message>
+            <source>Ret det !</source>
+            <translation>Rett feltet og prøv igjen.</translation>
+        </message>
+        <message>
+            <source>Billed fil (*.bmp *.jpg *.jpeg *.gif *.png *.mng *.pnm *.xbm *.xpm);;Alle (*.*)</source>
+            <translation>Bildefiler (*.bmp *.jpg *.jpeg *.gif *.png *.mng *.pnm *.xbm *.xpm);;Alle filer (*.*)</translation>
+        </message>
+        <message>
+            <source>Kvittering (*.bmp *.jpg *.jpeg *.gif *.tif *.txt *.htm);;Alle (*.*)</source>
+            <translation>Kvitteringer (*.bmp *.jpg *.jpeg *.gif *.tif *.txt *.htm);;Alle filer (*.*)</translation>
+        </message>
+        <message>
+            <source>Kvittering (*.doc *.pdf  *.txt *.htm *.bmp *.jpg *.jpeg *.gif *.tif);;Alle (*.*)</source>
+            <translation>Dokumenter (*.doc *.pdf *.txt *.htm *.bmp *.jpg *.jpeg *.gif *.tif);;Alle filer (*.*)</translation>
+        </message>
+        <message>
+            <source>'Købspris' skal være: 0.0 -&gt; %1</source>
+            <translation>Innkjøpsprisen må være et tall fra 0.00 til %1 med høyst to desimaler, f.eks. 1499.50.</translation>
+        </message>
+        <message>
+            <source>'Vurderet pris' skal være: 0.0 -&gt; %1</source>
+            <translation>Den vurderte prisen må være et tall fra 0.00 til %1 med høyst to desimaler. La feltet stå tomt for å bruke innkjøpsprisen.</translation>
+        </message>
+        <message>
+            <source>'Antal' skal være i intervalet: 0 -&gt; %1</source>
+            <translation>Antallet må være et heltall fra 1 til %1.</translation>
+        </message>
+        <message>
+            <source>DomvaraNameMissing</source>
+            <translation>Gi posten et navn før du lagrer den.</translation>
+        </message>
+        <message>
+            <source>StockvaneNameMissing</source>
+            <translation>Gi varen et navn før du lagrer den.</translation>
+        </message>
+        <message>
+            <source>PictovaNameMissing</source>
+            <translation>Gi bildet et navn før du lagrer det.</translation>
+        </message>
+        <message>
+            <source>MintoraNameMissing</source>
+            <translation>Skriv inn myntens årstall før du lagrer den.</translation>
+        </message>
+        <message>
+            <source>Fejl</source>
+            <translation>Feil</translation>
+        </message>
+        <message>
+            <source>StockvaneItemTypeHasNotBeenSelected</source>
+            <translation>Velg en verdi i feltet: </translation>
+        </message>
+        <message>
+            <source>Fejl søgning</source>
+            <translation>Ingenting funnet</translation>
+        </message>
+        <message>
+            <source>Search_Error</source>
+            <translation>Ingen post passer til søket. Endre søkekriteriene og prøv igjen.</translation>
+        </message>
+        <message>
+            <source>Ok</source>
+            <translation>OK</translation>
+        </message>
+        <message>
+            <source>TotalPrice</source>
+            <translation>Pris totalt</translation>
+        </message>
+    </context>
+    <context>
+        <name>ItemDialogBase</name>
+        <message>
+            <source>Inventar</source>
+            <translation>Inventar</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_DIALOG</source>
+            <translation>Her ser og redigerer du én post: skriv opplysningene på fanen Data, se bilde og kvittering på de andre fanene, og bruk knappene til høyre for å lagre, kopiere, opprette, søke og skrive ut.</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_PAGE</source>
+            <translation>Fanene viser postens opplysninger, bildet og kvitteringen. Fanene Bilde og Kvittering kan bare velges når posten har et bilde å vise.</translation>
+        </message>
+        <message>
+            <source>&amp;Data</source>
+            <translation>&amp;Data</translation>
+        </message>
+        <message>
+            <source>&amp;Type:</source>
+            <translation>&amp;Type:</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_TYPE </source>
+            <translation>Gruppen posten hører til</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_TYPE</source>
+            <translation>Velg gruppen posten hører til. Listen over grupper redigeres under Oppsett.</translation>
+        </message>
+        <message>
+            <source>&amp;Navn:</source>
+            <translation>&amp;Navn:</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_NAME</source>
+            <translation>Postens navn</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_NAME</source>
+            <translation>Skriv postens navn. Navnet må fylles ut og vises i listen. Semikolon kan ikke brukes.</translation>
+        </message>
+        <message>
+            <source>&amp;Fabrikat:</source>
+            <translation>&amp;Merke:</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_PRODUCT</source>
+            <translation>Fabrikat eller merke</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_PRODUCT</source>
+            <translation>Skriv fabrikat eller merke, f.eks. produsentens navn.</translation>
+        </message>
+        <message>
+            <source>PRODUCT_BRAND</source>
+            <translation>&amp;Modell:</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_PRODUCT_BRAND</source>
+            <translation>Modell eller produkttype</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_PRODUCT_BRAND</source>
+            <translation>Skriv modell eller produkttype, f.eks. typenummeret på merkeskiltet.</translation>
+        </message>
+        <message>
+            <source>&amp;Antal:</source>
+            <translation>&amp;Antall:</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_NUMBER</source>
+            <translation>Antall stk.</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_NUMBER</source>
+            <translation>Skriv hvor mange stk. posten omfatter, et heltall fra 1 til 100000. Samlet verdi er antall ganger pris.</translation>
+        </message>
+        <message>
+            <source>stk</source>
+            <translation>stk</translation>
+        </message>
+        <message>
+            <source>&amp;Pris (1 stk):</source>
+            <translation>&amp;Pris (1 stk):</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_PRICE</source>
+            <translation>Innkjøpspris for 1 stk.</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_PRICE</source>
+            <translation>Skriv innkjøpsprisen for 1 stk. med punktum som desimaltegn, f.eks. 1499.50.</translation>
+        </message>
+        <message>
+            <source>kr   Ialt</source>
+            <translation>kr   Totalt</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_TOTAL</source>
+            <translation>Samlet verdi: antall ganger pris</translation>
+        </message>
+        <message>
+            <source>WHATSTHIS_TOTAL</source>
+            <translation>Viser samlet verdi, antall ganger pris. Feltet regnes ut av programmet og kan ikke redigeres.</translation>
+        </message>
+        <message>
+            <source>&amp;Vurderet pris (ialt):</source>
+            <translation>&amp;Vurdert pris (totalt):</translation>
+        </message>
+        <message>
+            <source>prisen for 1. stk (antal=1)</source>
+            <translation>Prisen for 1 stk. (antall = 1)</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_EVALPRICE</source>
+            <translation>Hva posten er verdt i dag</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_EVALPRICE</source>
+            <translation>Skriv hva posten er verdt i dag, f.eks. for forsikringen. Står feltet tomt når du lagrer, brukes innkjøpsprisen.</translation>
+        </message>
+        <message>
+            <source>kr</source>
+            <translation>kr</translation>
+        </message>
+        <message>
+            <source>&amp;Købsdato:</source>
+            <translation>&amp;Kjøpsdato:</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_DATE</source>
+            <translation>Kjøpsdato (dd.mm.åååå)</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_DATE</source>
+            <translation>Velg datoen posten ble kjøpt. Klikk på pilen for å velge i en kalender. Det lille bildet til høyre viser postens bilde.</translation>
+        </message>
+        <message>
+            <source>image</source>
+            <translation>bilde</translation>
+        </message>
+        <message>
+            <source>&amp;Lokale/rum:</source>
+            <translation>&amp;Lokale/rom:</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_LOCALE</source>
+            <translation>Rommet der posten står</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_LOCALE</source>
+            <translation>Velg rommet eller stedet der posten står. Listen over rom redigeres under Oppsett.</translation>
+        </message>
+        <message>
+            <source>&amp;Leverandør:</source>
+            <translation>&amp;Leverandør:</translation>
+        </message>
+        <message>
+            <source>SUPPLIER_TOOLTIP</source>
+            <translation>Hvor posten er kjøpt</translation>
+        </message>
+        <message>
+            <source>SUPPLIER_WHATSTHIS</source>
+            <translation>Velg leverandøren i listen, eller skriv et nytt navn. Listen over leverandører redigeres under Oppsett.</translation>
+        </message>
+        <message>
+            <source>&amp;EXTRA_INFO</source>
+            <translation>&amp;Ekstra info:</translation>
+        </message>
+        <message>
+            <source>EXTRA_TOOLTIP</source>
+            <translation>Ekstra opplysninger, f.eks. leverandørens adresse</translation>
+        </message>
+        <message>
+            <source>EXTRA_WHATSTHIS</source>
+            <translation>Skriv ekstra opplysninger om posten, f.eks. leverandørens adresse eller telefonnummer.</translation>
+        </message>
+        <message>
+            <source>ww&amp;w (link til web):</source>
+            <translation>ww&amp;w (lenke til nett):</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_URL</source>
+            <translation>Nettadresse, f.eks. produsentens side om varen</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_URL</source>
+            <translation>Skriv en nettadresse, f.eks. https://www.eksempel.no/vare. Knappen til høyre åpner den.</translation>
+        </message>
+        <message>
+            <source>&amp;Serie nummer:</source>
+            <translation>&amp;Serienummer:</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_SERIAL</source>
+            <translation>Serienummer</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_SERIAL</source>
+            <translation>Skriv postens serienummer slik det står på merkeskiltet. Det er nyttig ved tyveri og i forsikringssaker.</translation>
+        </message>
+        <message>
+            <source>&amp;Beskrivelse:</source>
+            <translation>&amp;Beskrivelse:</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_DESCRI</source>
+            <translation>Kort beskrivelse</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_DESCRI</source>
+            <translation>Skriv en kort beskrivelse av posten, f.eks. farge, størrelse eller tilstand.</translation>
+        </message>
+        <message>
+            <source>&amp;Billede (link til fil):</source>
+            <translation>B&amp;ilde (lenke til fil):</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_IMAGE</source>
+            <translation>Sti til postens bilde</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_IMAGE</source>
+            <translation>Stien til en bildefil av posten. Velg filen med knappen til høyre; bildet vises på fanen Bilde.</translation>
+        </message>
+        <message>
+            <source>&amp;Kvittering (link til fil):</source>
+            <translation>&amp;Kvittering (lenke til fil):</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_RECEIPT</source>
+            <translation>Sti til kvitteringen</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_RECEIPT</source>
+            <translation>Stien til en skannet kvittering. Er den et bilde, vises den på fanen Kvittering.</translation>
+        </message>
+        <message>
+            <source>&amp;DOCUMENT</source>
+            <translation>&amp;Dokument:</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_DOCUMENT</source>
+            <translation>Sti til et dokument, f.eks. en bruksanvisning</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_DOCUMENT</source>
+            <translation>Stien til et dokument om posten, f.eks. en bruksanvisning eller en garanti. Dokumentet åpnes med programmet som hører til filtypen.</translation>
+        </message>
+        <message>
+            <source>EKSTRA1</source>
+            <translation>Ekstra 1:</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_EKSTRA1</source>
+            <translation>Ekstra felt 1</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_EKSTRA1</source>
+            <translation>Et ekstra felt for dine egne opplysninger. Navnet på feltet kan endres i listen over feltnavn.</translation>
+        </message>
+        <message>
+            <source>EKSTRA2</source>
+            <translation>Ekstra 2:</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_EKSTRA2</source>
+            <translation>Ekstra felt 2</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_EKSTRA2</source>
+            <translation>Et ekstra felt for dine egne opplysninger. Navnet på feltet kan endres i listen over feltnavn.</translation>
+        </message>
+        <message>
+            <source>EKSTRA3</source>
+            <translation>Ekstra 3:</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_EKSTRA3</source>
+            <translation>Ekstra felt 3</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_EKSTRA3</source>
+            <translation>Et ekstra felt for dine egne opplysninger. Navnet på feltet kan endres i listen over feltnavn.</translation>
+        </message>
+        <message>
+            <source>EKSTRA4</source>
+            <translation>Ekstra 4:</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_EKSTRA4</source>
+            <translation>Ekstra felt 4</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_EKSTRA4</source>
+            <translation>Et ekstra felt for dine egne opplysninger. Navnet på feltet kan endres i listen over feltnavn.</translation>
+        </message>
+        <message>
+            <source>&amp;Billede</source>
+            <translation>B&amp;ilde</translation>
+        </message>
+        <message>
+            <source>&amp;Kvittering</source>
+            <translation>&amp;Kvittering</translation>
+        </message>
+        <message>
+            <source>&amp;Afskrivning</source>
+            <translation>&amp;Avskrivning</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_BUTTON_FRAME</source>
+            <translation>Knappene lagrer, kopierer, oppretter, søker etter og skriver ut poster og åpner postens lenker.</translation>
+        </message>
+        <message>
+            <source>&amp;Gem</source>
+            <translation>&amp;Lagre</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_SAVE_BTN</source>
+            <translation>Lagre posten</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_SAVE_BTN</source>
+            <translation>Lagrer det du har skrevet i posten, og dialogen blir stående åpen. Husk å lagre databasen etterpå.</translation>
+        </message>
+        <message>
+            <source>Kopie&amp;r</source>
+            <translation>Kopie&amp;r</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_COPY_BTN</source>
+            <translation>Lag en kopi av posten</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_COPY_BTN</source>
+            <translation>Lager en ny post med de samme opplysningene. Endre det som skal være annerledes, og trykk Lagre for å legge til kopien.</translation>
+        </message>
+        <message>
+            <source>&amp;Ny</source>
+            <translation>&amp;Ny</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_NEW_BTN</source>
+            <translation>Opprett en ny post</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_NEW_BTN</source>
+            <translation>Tømmer feltene så du kan opprette en ny post i den valgte gruppen. Posten legges til når du trykker Lagre.</translation>
+        </message>
+        <message>
+            <source>&amp;Reset</source>
+            <translation>&amp;Nullstill</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_RESET_BTN</source>
+            <translation>Tøm feltene for et nytt søk</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_RESET_BTN</source>
+            <translation>Tømmer alle feltene så du kan skrive hva det skal søkes etter. Trykk deretter Søk.</translation>
+        </message>
+        <message>
+            <source>&amp;Søg</source>
+            <translation>S&amp;øk</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_SEARCH_BTN</source>
+            <translation>Søk etter en post som ligner det utfylte</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_SEACH_BTN</source>
+            <translation>Finner den første posten som passer til de utfylte feltene. Det søkes ikke på tomme felt, og store og små bokstaver regnes som like.</translation>
+        </message>
+        <message>
+            <source>SEARCH_AGAIN</source>
+            <translation>Søk &amp;igjen</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_SEARCHAGAIN_BTN</source>
+            <translation>Finn neste post som passer</translation>
+        </message>
+        <message>
+            <source>&amp;Print</source>
+            <translation>Skriv &amp;ut</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_PRINT_BTN</source>
+            <translation>Skriv ut posten</translation>
+        </message>
+        <message>
+            <source>Vis &amp;www</source>
+            <translation>Vis &amp;www</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_WWW_BTN</source>
+            <translation>Åpne nettadressen</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_WWW_BTN</source>
+            <translation>Åpner nettadressen i nettleseren eller i programmet som er valgt under Oppsett.</translation>
+        </message>
+        <message>
+            <source>&amp;Indsæt billede</source>
+            <translation>Sett &amp;inn bilde</translation>
+        </message>
+        <message>
+            <source>TOOLT_INS_BILLEDE</source>
+            <translation>Velg en bildefil for posten</translation>
+        </message>
+        <message>
+            <source>WHATS_THIS_INSERT_PICTURE_TEXT</source>
+            <translation>Åpner en filvelger der du velger postens bilde. Filvelgeren starter i bildemappen fra Oppsett.</translation>
+        </message>
+        <message>
+            <source>&amp;Vis billede</source>
+            <translation>&amp;Vis bilde</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_SHOW_IMAGE_BTN</source>
+            <translation>Vis bildet</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_SHOW_IMAGE_BTN</source>
+            <translation>Åpner bildet i bildeprogrammet som er valgt under Oppsett, eller i programmet som hører til filtypen.</translation>
+        </message>
+        <message>
+            <source>In&amp;dsæt Kvittering</source>
+            <translation>Sett inn &amp;kvittering</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_INS_KVIT</source>
+            <translation>Velg en kvitteringsfil for posten</translation>
+        </message>
+        <message>
+            <source>WHATS_THIS_INSERT_RECEIPT_TEXT</source>
+            <translation>Åpner en filvelger der du velger en skannet kvittering. Filvelgeren starter i kvitteringsmappen fra Oppsett.</translation>
+        </message>
+        <message>
+            <source>Vis Kvi&amp;ttering</source>
+            <translation>Vis kvi&amp;ttering</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_SHOW_RECEIPT_BTN</source>
+            <translation>Vis kvitteringen</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_SHOW_RECEIPT_BTN</source>
+            <translation>Åpner kvitteringen med programmet som hører til filtypen.</translation>
+        </message>
+        <message>
+            <source>INSERT_DOCUMENT</source>
+            <translation>Sett inn d&amp;okument</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_INSERT_DOCUMENT_BTN</source>
+            <translation>Velg et dokument for posten</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_INSERT_DOCUMENT_BTN</source>
+            <translation>Åpner en filvelger der du velger et dokument, f.eks. en bruksanvisning. Filvelgeren starter i dokumentmappen fra Oppsett.</translation>
+        </message>
+        <message>
+            <source>SHOW_DOCUMENT</source>
+            <translation>Vis dok&amp;ument</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_SHOW_DOCUMENT_BTN</source>
+            <translation>Vis dokumentet</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_SHOW_DOCUMENT_BTN</source>
+            <translation>Åpner dokumentet med programmet som hører til filtypen.</translation>
+        </message>
+        <message>
+            <source>VIEW_CURRENT_AS_HTML</source>
+            <translation>Vis som &amp;HTML</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_SHOW_HTML_BTN</source>
+            <translation>Vis posten som en nettside</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_SHOW_HTML_BTN</source>
+            <translation>Lager en HTML-side med postens opplysninger og åpner den i nettleseren.</translation>
+        </message>
+        <message>
+            <source>&amp;OK</source>
+            <translation>&amp;OK</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_OK_BTN</source>
+            <translation>Lagre posten og lukk dialogen</translation>
+        </message>
+        <message>
+            <source>PREVP</source>
+            <translation>&amp;Forrige</translation>
+        </message>
+        <message>
+            <source>TOOLT_PREV</source>
+            <translation>Vis forrige post i databasen</translation>
+        </message>
+        <message>
+            <source>NEXTP</source>
+            <translation>N&amp;este</translation>
+        </message>
+        <message>
+            <source>TOOLT_NEXT</source>
+            <translation>Vis neste post i databasen</translation>
+        </message>
+        <message>
+            <source>&amp;Hjælp</source>
+            <translation>&amp;Hjelp</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_HELP_BTN</source>
+            <translation>Vis hjelp til dialogen</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_HELP_BTN</source>
+            <translation>Åpner hjelpesiden om denne dialogen.</translation>
+        </message>
+        <message>
+            <source>&amp;Fortryd</source>
+            <translation>&amp;Avbryt</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_CANCEL_BTN</source>
+            <translation>Lukk uten å lagre</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_CANCEL_BTN</source>
+            <translation>Lukker dialogen. Det du har skrevet siden du sist trykket Lagre, blir ikke lagret.</translation>
+        </message>
+    </context>
+    <context>
         <name>ItemListView</name>
         <message>
             <source>Navn</source>
@@ -98,6 +831,33 @@ Klikk på ikonet for bilde, kvittering eller dokument, eller på en nettadresse,
             <source>MAX_LIMIT_ERROR</source>
             <translation>En post har gruppenummer %1, men grupplisten har ingen gruppe med det nummeret (det kan høyst være %2 grupper).
 Posten vises ikke i listen. Legg til den manglende gruppen under Oppsett, og åpne databasen på nytt.</translation>
+        </message>
+    </context>
+    <context>
+        <name>ListPrinting</name>
+        <message>
+            <source>Print afbrudt</source>
+            <translation>Utskrift avbrutt</translation>
+        </message>
+        <message>
+            <source>Printing...</source>
+            <translation>Skriver ut...</translation>
+        </message>
+        <message>
+            <source>Printing (page </source>
+            <translation>Skriver ut (side </translation>
+        </message>
+        <message>
+            <source>)...</source>
+            <translation>)...</translation>
+        </message>
+        <message>
+            <source>Print færdig</source>
+            <translation>Utskrift ferdig</translation>
+        </message>
+        <message>
+            <source>ITEM_COUNT</source>
+            <translation>Nr.</translation>
         </message>
     </context>
     <context>
@@ -438,6 +1198,152 @@ Registrering av innbo: tingene dine med bilder, kvitteringer og dokumenter, saml
 
 Quorvane</translation>
         </message>
+        <message>
+            <source>SAVE_AS_HTML</source>
+            <translation>Lagre som &amp;HTML...</translation>
+        </message>
+        <message>
+            <source>SAVE_AS_XML</source>
+            <translation>Lagre som &amp;XML...</translation>
+        </message>
+        <message>
+            <source>Udskriv...</source>
+            <translation>&amp;Skriv ut...</translation>
+        </message>
+        <message>
+            <source>HELP_TEXT_FILE_PRINT</source>
+            <translation>Skriver ut databasen som en liste med feltene, breddene, sorteringen og filtrene du har valgt under Oppsett &gt; Utskrift.</translation>
+        </message>
+        <message>
+            <source>StockvaneEdit</source>
+            <translation>&amp;Rediger vare...</translation>
+        </message>
+        <message>
+            <source>MintoraEdit</source>
+            <translation>&amp;Rediger mynt...</translation>
+        </message>
+        <message>
+            <source>PictovaEdit</source>
+            <translation>&amp;Rediger bilde...</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_EDIT_FURNITURE</source>
+            <translation>&amp;Rediger gjenstand...</translation>
+        </message>
+        <message>
+            <source>HELP_TEXT_EDIT_ELEMENT</source>
+            <translation>Åpner den valgte raden i redigeringsvinduet; uten valgt rad opprettes en ny.</translation>
+        </message>
+        <message>
+            <source>StockvaneEditSearch</source>
+            <translation>&amp;Søk vare...</translation>
+        </message>
+        <message>
+            <source>MintoraEditSearc</source>
+            <translation>&amp;Søk mynt...</translation>
+        </message>
+        <message>
+            <source>PictovaEditSearc</source>
+            <translation>&amp;Søk bilde...</translation>
+        </message>
+        <message>
+            <source>Sø&amp;g Domvara...</source>
+            <translation>Sø&amp;k gjenstand...</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_SEARCH_BTN</source>
+            <translation>Søk etter eksempel: fyll ut feltene du kjenner, og finn gjenstandene som passer.</translation>
+        </message>
+        <message>
+            <source>VIEW_ALL_HTML_TABLE</source>
+            <translation>Vis alle som HTML-&amp;tabell</translation>
+        </message>
+        <message>
+            <source>VIEW_ALL_AS_HTML</source>
+            <translation>Vis alle som &amp;HTML</translation>
+        </message>
+        <message>
+            <source>VIEW_ALL_SPECIAL_MINTORA_CASES_AS_HTML</source>
+            <translation>Vis mynter &amp;uten verdi som HTML</translation>
+        </message>
+        <message>
+            <source>WHATS_THIS_VIEW_ALL_SPECIAL_MINTORA_CASES_AS_HTML</source>
+            <translation>Viser myntene med vurdert verdi 0 som en HTML-side, slik at du ser hvilke som mangler en vurdering.</translation>
+        </message>
+        <message>
+            <source>VIEW_ALL_AS_XML</source>
+            <translation>Vis alle som &amp;XML</translation>
+        </message>
+        <message>
+            <source>VIEW_CURRENT_AS_HTML</source>
+            <translation>Vis valgte som HT&amp;ML</translation>
+        </message>
+        <message>
+            <source>WHATS_THIS_VIEW_CURRENT_AS_HTML</source>
+            <translation>Viser den valgte raden som en HTML-side med alle felt og bilder.</translation>
+        </message>
+        <message>
+            <source>&amp;Rapport...</source>
+            <translation>&amp;Rapport...</translation>
+        </message>
+        <message>
+            <source>HELP_TEXT_EDIT_REPORT</source>
+            <translation>Viser en oversikt med antall, stykkantall og verdier for hver gruppe og for hele databasen.</translation>
+        </message>
+        <message>
+            <source>&amp;Udskrivning...</source>
+            <translation>&amp;Utskrift...</translation>
+        </message>
+    </context>
+    <context>
+        <name>ReportDialog</name>
+        <message>
+            <source>FUNI_TOTAL_TEXT</source>
+            <translation>Totalt</translation>
+        </message>
+        <message>
+            <source>FUNI_COUNT_TEXT</source>
+            <translation>Antall poster i databasen: %1</translation>
+        </message>
+        <message>
+            <source>PICTOVA_GROUP_LINE_TEXT</source>
+            <translation>%1  %2  %3</translation>
+        </message>
+        <message>
+            <source>FUNI_GROUP_LINE_TEXT</source>
+            <translation>%1 %2 stk.  %3  %4</translation>
+        </message>
+        <message>
+            <source>PICTOVA_REPORT_HEADER_TEXT</source>
+            <translation>Samlet oversikt over bilder per gruppe</translation>
+        </message>
+        <message>
+            <source>DOMVARA_REPORT_HEADER_TEXT</source>
+            <translation>Samlet oversikt per gruppe</translation>
+        </message>
+    </context>
+    <context>
+        <name>ReportDialogBase</name>
+        <message>
+            <source>Rapport (Samlet oversigt)</source>
+            <translation>Rapport (samlet oversikt)</translation>
+        </message>
+        <message>
+            <source>Sum af alt inventar efter gruppe</source>
+            <translation>Summen av alle poster, gruppe for gruppe</translation>
+        </message>
+        <message>
+            <source>Udskriv rapport over domvara grupper</source>
+            <translation>Skriv ut rapporten over gruppene</translation>
+        </message>
+        <message>
+            <source>&amp;Udskriv</source>
+            <translation>Skriv &amp;ut</translation>
+        </message>
+        <message>
+            <source>&amp;OK</source>
+            <translation>&amp;OK</translation>
+        </message>
     </context>
     <context>
         <name>ShellHelpers</name>
@@ -476,6 +1382,212 @@ Filen mangler, eller det finnes ikke noe program for å vise tekstfiler.</transl
         <message>
             <source>STOCKVANE_CAPTION_TEXT</source>
             <translation>Stockvane lagerstyring</translation>
+        </message>
+    </context>
+    <context>
+        <name>printSelectDataDialog</name>
+        <message>
+            <source>Gruppe</source>
+            <translation>Gruppe</translation>
+        </message>
+        <message>
+            <source>Navn</source>
+            <translation>Navn</translation>
+        </message>
+        <message>
+            <source>Fabrikat</source>
+            <translation>Fabrikat</translation>
+        </message>
+        <message>
+            <source>Produkt model</source>
+            <translation>Produktmodell</translation>
+        </message>
+        <message>
+            <source>Antal</source>
+            <translation>Antall</translation>
+        </message>
+        <message>
+            <source>Pris</source>
+            <translation>Pris</translation>
+        </message>
+        <message>
+            <source>Vurd.</source>
+            <translation>Vurd.</translation>
+        </message>
+        <message>
+            <source>Billede</source>
+            <translation>Bilde</translation>
+        </message>
+        <message>
+            <source>Kvitt.</source>
+            <translation>Kvitt.</translation>
+        </message>
+        <message>
+            <source>Dato</source>
+            <translation>Dato</translation>
+        </message>
+        <message>
+            <source>Rum</source>
+            <translation>Rom</translation>
+        </message>
+        <message>
+            <source>Beskrivelse</source>
+            <translation>Beskrivelse</translation>
+        </message>
+        <message>
+            <source>Leverandør</source>
+            <translation>Leverandør</translation>
+        </message>
+        <message>
+            <source>Adresse</source>
+            <translation>Adresse</translation>
+        </message>
+        <message>
+            <source>Serie no.</source>
+            <translation>Serienr.</translation>
+        </message>
+        <message>
+            <source>Www</source>
+            <translation>Www</translation>
+        </message>
+        <message>
+            <source>Dok.</source>
+            <translation>Dok.</translation>
+        </message>
+        <message>
+            <source>Extra1</source>
+            <translation>Ekstra 1</translation>
+        </message>
+        <message>
+            <source>Extra2</source>
+            <translation>Ekstra 2</translation>
+        </message>
+        <message>
+            <source>Extra3</source>
+            <translation>Ekstra 3</translation>
+        </message>
+        <message>
+            <source>Extra4</source>
+            <translation>Ekstra 4</translation>
+        </message>
+        <message>
+            <source>ITEM_COUNT</source>
+            <translation>Løpenummer</translation>
+        </message>
+        <message>
+            <source>'Adresse felt længde' skal være: 1 -&gt; %2</source>
+            <translation>Feltlengden for adressen må være et tall fra 1 til %2.</translation>
+        </message>
+        <message>
+            <source>'Beskrivelse felt længde' skal være: 1 -&gt; %2</source>
+            <translation>Feltlengden for beskrivelsen må være et tall fra 1 til %2.</translation>
+        </message>
+        <message>
+            <source>Felt grænseværdi fejl</source>
+            <translation>Ugyldig feltlengde</translation>
+        </message>
+        <message>
+            <source>Ret det !</source>
+            <translation>Rett verdien, og trykk OK igjen.</translation>
+        </message>
+    </context>
+    <context>
+        <name>printSelectDataDialogBase</name>
+        <message>
+            <source>Vælg data til udskrivning</source>
+            <translation>Velg data for utskrift</translation>
+        </message>
+        <message>
+            <source>Mulige felter</source>
+            <translation>Mulige felt</translation>
+        </message>
+        <message>
+            <source>Felter som pt. ikke udskrives</source>
+            <translation>Felt som ikke skrives ut nå</translation>
+        </message>
+        <message>
+            <source>Tilføj et felt fra databasen i udskrift</source>
+            <translation>Legg det valgte feltet til utskriften</translation>
+        </message>
+        <message>
+            <source>Fjern et felt fra databasen i udskrift</source>
+            <translation>Fjern det valgte feltet fra utskriften</translation>
+        </message>
+        <message>
+            <source>Valgte felter</source>
+            <translation>Valgte felt</translation>
+        </message>
+        <message>
+            <source>Disse felter vil blive udskrevet (rækkefølgen er pre-defineret)</source>
+            <translation>Disse feltene skrives ut (rekkefølgen er fast)</translation>
+        </message>
+        <message>
+            <source>Sortering efter</source>
+            <translation>Sorter etter</translation>
+        </message>
+        <message>
+            <source>Sorter inventar liste udskriften efter valgte felt</source>
+            <translation>Sorter den utskrevne listen etter det valgte feltet</translation>
+        </message>
+        <message>
+            <source>Type</source>
+            <translation>Type</translation>
+        </message>
+        <message>
+            <source>Navn</source>
+            <translation>Navn</translation>
+        </message>
+        <message>
+            <source>Mærke</source>
+            <translation>Merke</translation>
+        </message>
+        <message>
+            <source>Pris (ialt)</source>
+            <translation>Pris (totalt)</translation>
+        </message>
+        <message>
+            <source>Dato</source>
+            <translation>Dato</translation>
+        </message>
+        <message>
+            <source>Rum</source>
+            <translation>Rom</translation>
+        </message>
+        <message>
+            <source>Div</source>
+            <translation>Diverse</translation>
+        </message>
+        <message>
+            <source>PrintGroup</source>
+            <translation>Skriv bare ut gruppen:</translation>
+        </message>
+        <message>
+            <source>PrintLocation</source>
+            <translation>Skriv bare ut: </translation>
+        </message>
+        <message>
+            <source>Felt separator i udskrift</source>
+            <translation>Feltskille i utskriften</translation>
+        </message>
+        <message>
+            <source>Bestemmer den karakter som adskiller felterne i udskriften</source>
+            <translation>Tegnet som skiller feltene i utskriften</translation>
+        </message>
+        <message>
+            <source>Felt længde i udskrift</source>
+            <translation>Feltlengde i utskriften</translation>
+        </message>
+        <message>
+            <source>&amp;Hjælp</source>
+            <translation>&amp;Hjelp</translation>
+        </message>
+        <message>
+            <source>&amp;OK</source>
+            <translation>&amp;OK</translation>
+        </message>
+        <message>
+            <source>&amp;Fortryd</source>
+            <translation>&amp;Avbryt</translation>
         </message>
     </context>
 </TS>

@@ -4,6 +4,7 @@
 
 #include "DBItemCollection.h"
 #include "Desktop.h"
+#include "ItemDialog.h"
 #include "ItemListView.h"
 #include "MessageBoxes.h"
 #include "Settings.h"
@@ -11,10 +12,13 @@
 #include "funiQListViewItem.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QFile>
 #include <QHeaderView>
 #include <QMenu>
+#include <QPointer>
 #include <QSignalSpy>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTranslator>
@@ -53,6 +57,35 @@ QImage iconImage(const QIcon& icon)
 QImage resourceImage(const char* name)
 {
     return iconImage(QIcon(QStringLiteral(":/icons/") + QLatin1StringView(name)));
+}
+
+// The item dialogs the list has opened and not yet closed.
+QList<ItemDialog*> itemDialogs()
+{
+    QList<ItemDialog*> dialogs;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* dialog = qobject_cast<ItemDialog*>(widget))
+            dialogs.append(dialog);
+    }
+    return dialogs;
+}
+
+// Whether a dialog the list opened is shown without waiting, application-modal, and deleted
+// once it is closed, so that nothing is left behind.
+bool shownModalAndDeletedOnClose(ItemDialog* dialog)
+{
+    if (!dialog->isVisible() || dialog->windowModality() != Qt::ApplicationModal
+        || !dialog->testAttribute(Qt::WA_DeleteOnClose))
+        return false;
+    const QPointer<ItemDialog> guard(dialog);
+    dialog->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return guard.isNull();
+}
+
+QString pageOf(const ItemDialog* dialog)
+{
+    return dialog->findChild<QTabWidget*>(QStringLiteral("primaryTabWidget"))->currentWidget()->objectName();
 }
 
 } // namespace
@@ -716,18 +749,24 @@ void TestItemListView::pressOnLinkColumns()
     pan->setReceipt(panReceipt);
     fill();
     QTreeWidgetItem* kitchen = m_list->topLevelItem(2);
-    QSignalSpy pictures(m_list.get(), &ItemListView::showPictureRequested);
     m_settings->setValue("PictureViewerProgram", QStringLiteral("/opt/viewer"));
 
-    // A picture opens inside the program, whatever viewer is chosen.
+    // A picture opens inside the program, whatever viewer is chosen: an item dialog without a
+    // parent, on the picture page, or on the receipt page for the receipt.
     QTreeWidgetItem* row = m_list->FindListViewItem(kettle);
     m_list->MousePressed(row, 7);
-    QCOMPARE(pictures.size(), 1);
-    QCOMPARE(pictures[0][0].value<Item*>(), kettle);
-    QCOMPARE(pictures[0][1].toBool(), false);
+    QList<ItemDialog*> dialogs = itemDialogs();
+    QCOMPARE(dialogs.size(), 1);
+    QCOMPARE(dialogs[0]->currentItem(), kettle);
+    QCOMPARE(dialogs[0]->parent(), nullptr);
+    QCOMPARE(pageOf(dialogs[0]), QStringLiteral("picturePage"));
+    QVERIFY(shownModalAndDeletedOnClose(dialogs[0]));
     m_list->MousePressed(row, 8);
-    QCOMPARE(pictures.size(), 2);
-    QCOMPARE(pictures[1][1].toBool(), true);
+    dialogs = itemDialogs();
+    QCOMPARE(dialogs.size(), 1);
+    QCOMPARE(dialogs[0]->currentItem(), kettle);
+    QCOMPARE(pageOf(dialogs[0]), QStringLiteral("receiptPage"));
+    QVERIFY(shownModalAndDeletedOnClose(dialogs[0]));
     QVERIFY(m_starts.isEmpty());
 
     // A document goes to the desktop as stored.
@@ -748,7 +787,7 @@ void TestItemListView::pressOnLinkColumns()
     m_list->ItemSelected(kitchen);
     m_list->MousePressed(kitchen, 8);
     m_list->MousePressed(nullptr, 8);
-    QCOMPARE(pictures.size(), 2);
+    QVERIFY(itemDialogs().isEmpty());
     QVERIFY(m_opened.isEmpty());
     QVERIFY(m_starts.isEmpty());
     QVERIFY(m_boxes.isEmpty());
@@ -840,39 +879,62 @@ void TestItemListView::editRequests()
 {
     Item* kettle = add(0, QStringLiteral("Kettle"));
     fill();
-    QSignalSpy edits(m_list.get(), &ItemListView::editItemRequested);
-    QSignalSpy searches(m_list.get(), &ItemListView::searchRequested);
     QTreeWidgetItem* kitchen = m_list->topLevelItem(2);
     QTreeWidgetItem* row = kitchen->child(0);
 
-    // A double click on an item row edits that Item and shows its cells afresh.
+    // A double click on an item row opens the item dialog on that Item, as a child of the list,
+    // and shows the row's cells afresh.
     kettle->setName(QStringLiteral("Whistling kettle"));
     m_list->doubleClickOnItemSlot(row);
-    QCOMPARE(edits.size(), 1);
-    QCOMPARE(edits[0][0].value<Item*>(), kettle);
+    QList<ItemDialog*> dialogs = itemDialogs();
+    QCOMPARE(dialogs.size(), 1);
+    QCOMPARE(dialogs[0]->currentItem(), kettle);
+    QVERIFY(!dialogs[0]->ownsCurrentItem());
+    QCOMPARE(dialogs[0]->parent(), m_list.get());
+    QCOMPARE(pageOf(dialogs[0]), QStringLiteral("basicPage"));
     QCOMPARE(row->text(1), QStringLiteral("Whistling kettle"));
+    QVERIFY(shownModalAndDeletedOnClose(dialogs[0]));
 
-    // On a group row it asks for a new Item in that group.
+    // On a group row it starts a new Item in that group.
     m_list->doubleClickOnItemSlot(kitchen);
-    QCOMPARE(edits.size(), 2);
-    QCOMPARE(edits[1][0].value<Item*>(), nullptr);
-    QCOMPARE(edits[1][1].toString(), QStringLiteral("Kitchen"));
+    dialogs = itemDialogs();
+    QCOMPARE(dialogs.size(), 1);
+    QVERIFY(dialogs[0]->ownsCurrentItem());
+    QCOMPARE(dialogs[0]->parent(), m_list.get());
+    QCOMPARE(dialogs[0]->findChild<QComboBox*>(QStringLiteral("groupComboBox"))->currentText(),
+             QStringLiteral("Kitchen"));
+    QVERIFY(shownModalAndDeletedOnClose(dialogs[0]));
 
     // Return on the current row does what a double click does.
     m_list->setCurrentItem(row);
     QTest::keyClick(m_list.get(), Qt::Key_Return);
-    QCOMPARE(edits.size(), 3);
-    QCOMPARE(edits[2][0].value<Item*>(), kettle);
+    dialogs = itemDialogs();
+    QCOMPARE(dialogs.size(), 1);
+    QCOMPARE(dialogs[0]->currentItem(), kettle);
+    QVERIFY(shownModalAndDeletedOnClose(dialogs[0]));
 
     m_list->ItemSelected(kitchen);
     m_list->EditItem();
-    QCOMPARE(edits.size(), 4);
-    QCOMPARE(edits[3][0].value<Item*>(), nullptr);
+    dialogs = itemDialogs();
+    QCOMPARE(dialogs.size(), 1);
+    QVERIFY(dialogs[0]->ownsCurrentItem());
+    QVERIFY(shownModalAndDeletedOnClose(dialogs[0]));
 
     m_list->doubleClickOnItemSlot(nullptr);
-    QCOMPARE(edits.size(), 4);
+    QVERIFY(itemDialogs().isEmpty());
+
+    // The search dialog has no parent and no Item.
     m_list->SeachItem();
-    QCOMPARE(searches.size(), 1);
+    dialogs = itemDialogs();
+    QCOMPARE(dialogs.size(), 1);
+    QCOMPARE(dialogs[0]->parent(), nullptr);
+    QCOMPARE(dialogs[0]->currentItem(), nullptr);
+    QVERIFY(shownModalAndDeletedOnClose(dialogs[0]));
+
+    // Without a database there is nothing to open a dialog on.
+    ItemListView empty(nullptr);
+    empty.SeachItem();
+    QVERIFY(itemDialogs().isEmpty());
 }
 
 void TestItemListView::contextMenu()
