@@ -11,7 +11,10 @@ FileDialogs::Answer FileDialogs::ask(QWidget* parent, const Request& request)
     if (g_answerer)
         return g_answerer(request);
     QFileDialog dialog(parent, request.caption, request.directory, request.filter);
-    if (request.mode == Mode::Save) {
+    if (request.mode == Mode::Directory) {
+        dialog.setFileMode(QFileDialog::Directory);
+        dialog.setOption(QFileDialog::ShowDirsOnly);
+    } else if (request.mode == Mode::Save) {
         // A name that does not exist yet is accepted.
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);

@@ -11,7 +11,8 @@ class QWidget;
 class FileDialogs
 {
 public:
-    enum class Mode { Open, Save };
+    // Directory asks for a folder: the answer's fileName is the folder chosen.
+    enum class Mode { Open, Save, Directory };
     struct Request
     {
         Mode mode = Mode::Open;

@@ -1,5 +1,7 @@
 #include "MainWindow.h"
 
+#include "AutomakeItems.h"
+#include "CommonSetup.h"
 #include "DBItemCollection.h"
 #include "ExportCommands.h"
 #include "FileDialogs.h"
@@ -7,6 +9,7 @@
 #include "ItemDialog.h"
 #include "ItemListView.h"
 #include "ListPrinting.h"
+#include "LocationUpdate.h"
 #include "LogXML.h"
 #include "MessageBoxes.h"
 #include "ProgramVariant.h"
@@ -14,7 +17,9 @@
 #include "Settings.h"
 #include "ShellHelpers.h"
 #include "WidgetReporter.h"
+#include "handlebarcodes.h"
 #include "printSelectDataDialog.h"
+#include "setupdialog.h"
 
 #include <QAction>
 #include <QApplication>
@@ -138,6 +143,10 @@ void MainWindow::createActions()
                               qOverload<>(&MainWindow::SaveAsHTML));
     m_saveAsXmlAction = make(tr("SAVE_AS_XML"), "FileSaveAsXML", QKeySequence(), QIcon(), QString(),
                              qOverload<>(&MainWindow::SaveAsXML));
+    m_updateLocationsAction = make(tr("UPDATE_LOCATIONS..."), "UpdateLocations", QKeySequence(), QIcon(),
+                                   tr("HELP_TEXT_FILE_UPDATE_LOCATIONS"), &MainWindow::UpdateLocations);
+    m_printBarcodeAction = make(tr("PRINT_BARCODE..."), "PrintBarcode", QKeySequence(QStringLiteral("Ctrl+B")),
+                                icon("print"), tr("HELP_TEXT_FILE_PRINT_BARCODE"), &MainWindow::PrintBarcode);
     m_printAction = make(tr("Udskriv..."), "Print", QKeySequence(QStringLiteral("Ctrl+P")), icon("print"),
                          tr("HELP_TEXT_FILE_PRINT"), &MainWindow::Print);
     // Nothing to print until a database is loaded.
@@ -214,6 +223,10 @@ void MainWindow::createMenus()
     m_fileMenu = menuBar()->addMenu(tr("&Fil"));
     m_fileMenu->addAction(m_fileNewAction);
     m_fileMenu->addAction(m_fileOpenAction);
+    if (isStockvane()) {
+        m_fileMenu->addAction(m_updateLocationsAction);
+        m_listView->addContextMenuAction(m_updateLocationsAction);
+    }
     m_fileMenu->addSeparator();
     m_fileMenu->addAction(m_fileSaveAction);
     m_fileMenu->addAction(m_fileSaveAsAction);
@@ -223,6 +236,10 @@ void MainWindow::createMenus()
     m_fileMenu->addAction(m_saveAsXmlAction);
     m_fileMenu->addAction(m_saveSettingsAction);
     m_fileMenu->addSeparator();
+    if (isStockvane()) {
+        m_fileMenu->addAction(m_printBarcodeAction);
+        m_listView->addContextMenuAction(m_printBarcodeAction);
+    }
     m_fileMenu->addAction(m_printAction);
     m_listView->addContextMenuAction(m_printAction);
     m_fileMenu->addSeparator();
@@ -233,6 +250,8 @@ void MainWindow::createMenus()
         m_editMenu->addAction(action);
         m_listView->addContextMenuAction(action);
     }
+    if (isStockvane())
+        m_editMenu->addAction(tr("Precreate items in Stockvane"), this, &MainWindow::AutoMakeItems);
 
     m_viewMenu = menuBar()->addMenu(tr("&Vis"));
     m_viewMenu->addAction(m_viewAllAction);
@@ -255,9 +274,13 @@ void MainWindow::createMenus()
     m_setupMenu = menuBar()->addMenu(tr("&Opsætning"));
     m_setupMenu->addAction(tr("&Udskrivning..."), QKeySequence(QStringLiteral("Shift+U")), this,
                            &MainWindow::SetupWhatToPrint);
+    m_setupLocationAction = m_setupMenu->addAction(tr("&Lokaler/rum..."), this, &MainWindow::SetupLocation);
+    m_setupGroupsAction = m_setupMenu->addAction(tr("&Inventar typer (grupper)..."), this, &MainWindow::SetupGroups);
+    m_setupSupplierAction = m_setupMenu->addAction(tr("LEVERANDØRER"), this, &MainWindow::SetupSupplier);
     m_setupMenu->addSeparator();
     m_setupMenu->addAction(tr("&Billedvisnings program..."), this, &MainWindow::browsePictureViewer_slot);
     m_setupMenu->addAction(tr("Internet program (&www)..."), this, &MainWindow::browseWWWViewer_slot);
+    m_setupMenu->addAction(tr("SetupDefaultDirectories"), this, &MainWindow::SetupCommon);
 
     m_languageMenu = menuBar()->addMenu(tr("LANGUAGE_MENU"));
     m_languageMenu->addAction(tr("DANISH_LANG..."), this, &MainWindow::DkLanguage);
@@ -428,12 +451,19 @@ void MainWindow::UpdateAfterLoad()
     setWindowTitle(GetCaption(mCurrentFileName));
     const bool readOnly = m_collection->isReadOnly() && m_collection->count() > 0;
     m_fileSaveAction->setEnabled(!readOnly);
+    if (isStockvane())
+        m_updateLocationsAction->setEnabled(!readOnly);
     if (readOnly) {
         // Someone else holds the database: the window turns red until the next start.
         const QString red = QStringLiteral("background-color: red; color: red;");
         m_listView->setStyleSheet(QStringLiteral("QTreeWidget { background-color: red; }"));
         setStyleSheet(QStringLiteral("QMainWindow { ") + red + QStringLiteral(" }"));
     }
+    // The Setup entries take the names the loaded database gives its lists.
+    const QString more = QStringLiteral("...");
+    m_setupLocationAction->setText(setupdialog::listCaption(setupdialog::Locations) + more);
+    m_setupGroupsAction->setText(setupdialog::listCaption(setupdialog::Groups) + more);
+    m_setupSupplierAction->setText(setupdialog::listCaption(setupdialog::Suppliers) + more);
     if (isStockvane())
         m_aboutAction->setText(tr("StockvaneHelpAbout"));
     else if (isPictova())
@@ -739,6 +769,54 @@ void MainWindow::MakeReport()
     auto* report = new ReportDialog(*m_collection);
     report->setAttribute(Qt::WA_DeleteOnClose);
     report->show();
+}
+
+void MainWindow::UpdateLocations()
+{
+    runLocationUpdate(this, *m_collection, *m_listView, [this] { return Save(true); },
+                      [this](const QString& text, int ms) { showMessage(text, ms); });
+}
+
+void MainWindow::PrintBarcode()
+{
+    PrintBarcodeCommand(*m_listView, *m_collection, m_log.get());
+}
+
+void MainWindow::openSetupDialog(int kind, const char* objectName)
+{
+    auto* dialog = new setupdialog(m_listView, m_collection.get(), kind, this, QLatin1StringView(objectName), true,
+                                   m_log.get());
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->show();
+}
+
+void MainWindow::SetupGroups()
+{
+    openSetupDialog(setupdialog::Groups, "Setup Groups");
+}
+
+void MainWindow::SetupLocation()
+{
+    openSetupDialog(setupdialog::Locations, "Setup Location");
+}
+
+void MainWindow::SetupSupplier()
+{
+    openSetupDialog(setupdialog::Suppliers, "Setup Suppliers");
+}
+
+void MainWindow::SetupCommon()
+{
+    auto* dialog = new CommonSetup(this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->show();
+}
+
+void MainWindow::AutoMakeItems()
+{
+    auto* dialog = new AutomakeItems(m_collection.get(), m_listView, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->show();
 }
 
 // ---------------------------------------------------------------------------------------------

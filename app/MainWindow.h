@@ -71,6 +71,13 @@ public Q_SLOTS:
     void Print();
     void SetupWhatToPrint();
     void MakeReport();
+    void SetupGroups();
+    void SetupLocation();
+    void SetupSupplier();
+    void SetupCommon();
+    void AutoMakeItems();
+    void UpdateLocations();
+    void PrintBarcode();
     void ViewAllItems();
     void DeleteItem();
     void EditItem();
@@ -102,6 +109,7 @@ private:
     bool saveAs();
     // Shows a status message through the window's message signal.
     void showMessage(const QString& text, int milliseconds);
+    void openSetupDialog(int kind, const char* objectName);
     bool shutDown();
     void chooseViewerProgram(const char* settingsKey, const QString& caption, const QString& filter);
 
@@ -130,6 +138,8 @@ private:
     QAction* m_saveAsHtmlAction = nullptr;
     QAction* m_saveAsXmlAction = nullptr;
     QAction* m_printAction = nullptr;
+    QAction* m_updateLocationsAction = nullptr;
+    QAction* m_printBarcodeAction = nullptr;
     QAction* m_viewHtmlTableAction = nullptr;
     QAction* m_viewHtmlAction = nullptr;
     QAction* m_viewSpecialCasesAction = nullptr;
@@ -146,4 +156,8 @@ private:
     QAction* m_showUrlAction = nullptr;
     QAction* m_showDocumentAction = nullptr;
     QAction* m_aboutAction = nullptr;
+    // The Setup entries renamed after each load from the list's column captions.
+    QAction* m_setupLocationAction = nullptr;
+    QAction* m_setupGroupsAction = nullptr;
+    QAction* m_setupSupplierAction = nullptr;
 };

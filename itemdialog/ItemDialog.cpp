@@ -741,9 +741,12 @@ bool ItemDialog::save_slot()
         return false;
     if (!m_currentItem)
         return true;
-    // A database another user has open is never written to.
-    if (m_collection->count() > 0 && m_collection->isReadOnly())
-        return true;
+    // A database another user has open is never written to. The user is told so and the
+    // dialog stays open, rather than closing as if the changes had been kept.
+    if (m_collection->count() > 0 && m_collection->isReadOnly()) {
+        MessageBoxes::warning(this, tr("READ ONLY"), tr("READ ONLY MODE - No Save"));
+        return false;
+    }
 
     const WaitCursor waitCursor;
     updateCurrentItem();

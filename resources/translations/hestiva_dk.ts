@@ -2,6 +2,136 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="da">
     <context>
+        <name>AutomakeItems</name>
+        <message>
+            <source>Warning</source>
+            <translation>Advarsel</translation>
+        </message>
+        <message>
+            <source>Number of items must be:
+Greater than 0 and less than 1000</source>
+            <translation>Antallet af poster skal være:
+større end 0 og mindre end 1000</translation>
+        </message>
+    </context>
+    <context>
+        <name>AutomakeItemsClass</name>
+        <message>
+            <source>AutomakeItems</source>
+            <translation>Opret poster automatisk</translation>
+        </message>
+        <message>
+            <source>Number of items</source>
+            <translation>&amp;Antal poster:</translation>
+        </message>
+        <message>
+            <source>Name</source>
+            <translation>&amp;Navn:</translation>
+        </message>
+        <message>
+            <source>MakeItems</source>
+            <translation>&amp;Opret poster</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>&amp;Luk</translation>
+        </message>
+    </context>
+    <context>
+        <name>CommonSetup</name>
+        <message>
+            <source>CommonSetupDialogTitle</source>
+            <translation>Standardmapper</translation>
+        </message>
+        <message>
+            <source>MINTORA_FRONT_PICTURE_PATH</source>
+            <translation>Mappe til billeder af forsiden:</translation>
+        </message>
+        <message>
+            <source>MINTORA_BACK_PICTURE_PATH</source>
+            <translation>Mappe til billeder af bagsiden:</translation>
+        </message>
+        <message>
+            <source>BILLED_PATH</source>
+            <translation>Mappe til billeder:</translation>
+        </message>
+        <message>
+            <source>KVITTERINGS_PATH</source>
+            <translation>Mappe til andet billede:</translation>
+        </message>
+        <message>
+            <source>ChoseAPictureDirectory</source>
+            <translation>Vælg mappen med billeder</translation>
+        </message>
+        <message>
+            <source>ChoseAReceiptDirectory</source>
+            <translation>Vælg mappen med kvitteringer</translation>
+        </message>
+        <message>
+            <source>ChoseADocumentDirectory</source>
+            <translation>Vælg mappen med dokumenter</translation>
+        </message>
+    </context>
+    <context>
+        <name>CommonSetupBase</name>
+        <message>
+            <source>CommonSetup</source>
+            <translation>Standardmapper</translation>
+        </message>
+        <message>
+            <source>TOOL_TIP_PICTURE_PATH</source>
+            <translation>Her starter filvælgeren, når du vælger en posts billede</translation>
+        </message>
+        <message>
+            <source>PICTURE_PATH</source>
+            <translation>Mappe til billeder:</translation>
+        </message>
+        <message>
+            <source>&amp;Browse</source>
+            <translation>&amp;Gennemse...</translation>
+        </message>
+        <message>
+            <source>TOOL_TIP_RECEIPT_PATH</source>
+            <translation>Her starter filvælgeren, når du vælger en posts kvittering</translation>
+        </message>
+        <message>
+            <source>RECEIPT_PATH</source>
+            <translation>Mappe til kvitteringer:</translation>
+        </message>
+        <message>
+            <source>B&amp;rowse...</source>
+            <translation>G&amp;ennemse...</translation>
+        </message>
+        <message>
+            <source>TOOL_TIP_DOCUMENT_PATH</source>
+            <translation>Her starter filvælgeren, når du vælger en posts dokument</translation>
+        </message>
+        <message>
+            <source>DOCUMENT_PATH</source>
+            <translation>Mappe til dokumenter:</translation>
+        </message>
+        <message>
+            <source>Bro&amp;wse...</source>
+            <translation>Ge&amp;nnemse...</translation>
+        </message>
+        <message>
+            <source>&amp;Help</source>
+            <translation>&amp;Hjælp</translation>
+        </message>
+        <message>
+            <source>&amp;Apply</source>
+            <translation>&amp;Anvend</translation>
+        </message>
+        <message>
+            <source>&amp;OK</source>
+            <translation>&amp;OK</translation>
+        </message>
+        <message>
+            <source>&amp;Cancel</source>
+            <translation>&amp;Fortryd</translation>
+        </message>
+    </context>
+    <context>
         <name>DBItemCollection</name>
         <message>
             <source>FILE_ALLREADY_OPEN_WARNING</source>
@@ -250,6 +380,14 @@ Kontrollér, at mappen findes, at du må skrive i den, og at der er plads på di
         <message>
             <source>TotalPrice</source>
             <translation>Pris i alt</translation>
+        </message>
+        <message>
+            <source>READ ONLY</source>
+            <translation>Kun læsning</translation>
+        </message>
+        <message>
+            <source>READ ONLY MODE - No Save</source>
+            <translation>Databasen er åbnet kun til læsning, fordi en anden bruger den. Ændringerne er ikke gemt.</translation>
         </message>
     </context>
     <context>
@@ -1294,6 +1432,42 @@ Quorvane</translation>
             <source>&amp;Udskrivning...</source>
             <translation>&amp;Udskrivning...</translation>
         </message>
+        <message>
+            <source>UPDATE_LOCATIONS...</source>
+            <translation>Opdatér &amp;placeringer...</translation>
+        </message>
+        <message>
+            <source>HELP_TEXT_FILE_UPDATE_LOCATIONS</source>
+            <translation>Indlæser en opdateringsfil fra stregkodelæseren: antal, flytninger og kopier af varer. Filen sikkerhedskopieres først, og databasen gemmes bagefter.</translation>
+        </message>
+        <message>
+            <source>PRINT_BARCODE...</source>
+            <translation>Udskriv &amp;stregkoder...</translation>
+        </message>
+        <message>
+            <source>HELP_TEXT_FILE_PRINT_BARCODE</source>
+            <translation>Udskriver stregkodeetiketten for den valgte vare, eller for alle varer i den valgte gruppe, på etiketprinteren.</translation>
+        </message>
+        <message>
+            <source>Precreate items in Stockvane</source>
+            <translation>&amp;Opret varer på forhånd...</translation>
+        </message>
+        <message>
+            <source>&amp;Lokaler/rum...</source>
+            <translation>&amp;Lokaler/rum...</translation>
+        </message>
+        <message>
+            <source>&amp;Inventar typer (grupper)...</source>
+            <translation>&amp;Grupper...</translation>
+        </message>
+        <message>
+            <source>LEVERANDØRER</source>
+            <translation>Le&amp;verandører...</translation>
+        </message>
+        <message>
+            <source>SetupDefaultDirectories</source>
+            <translation>&amp;Standardmapper...</translation>
+        </message>
     </context>
     <context>
         <name>ReportDialog</name>
@@ -1363,6 +1537,72 @@ Filen mangler, eller der er intet program til at vise tekstfiler.</translation>
         <message>
             <source>HTML fejl</source>
             <translation>HTML-fejl</translation>
+        </message>
+    </context>
+    <context>
+        <name>UpdateLocations</name>
+        <message>
+            <source>File: does not exist</source>
+            <translation>Filen findes ikke. Der er intet at opdatere.</translation>
+        </message>
+        <message>
+            <source>Update failed for location: %1, inventory_id: %2, items: %3</source>
+            <translation>Linjen blev ikke udført: lokation %1, varenummer %2, antal %3.</translation>
+        </message>
+        <message>
+            <source>Move failed, location1: %1 not found, max groups: %2</source>
+            <translation>Lokationen %1 findes ikke. Der er %2 grupper, nummereret fra 0.</translation>
+        </message>
+        <message>
+            <source>Move failed, location2: %1 not found, max groups: %2</source>
+            <translation>Flytning ikke udført: mållokationen %1 findes ikke. Der er %2 grupper, nummereret fra 0.</translation>
+        </message>
+        <message>
+            <source>Update (I) failed, to few items: %1 in record: %2 - can not subtract (%3)</source>
+            <translation>Antallet kan ikke ændres: varenummer %2 har kun %1 stk., og %3 ville give et negativt antal.</translation>
+        </message>
+        <message>
+            <source>Move failed, ItemId: %1 - not found at location: %2</source>
+            <translation>Flytning ikke udført: varenummer %1 findes ikke på lokation %2.</translation>
+        </message>
+        <message>
+            <source>Move failed, to few items: %1 in record: %2 - can not subtract (%3)</source>
+            <translation>Flytning ikke udført: varenummer %2 har kun %1 stk., så %3 stk. kan ikke flyttes.</translation>
+        </message>
+        <message>
+            <source>LOCATION_UPDATE_READ_ONLY</source>
+            <translation>Databasen er åbnet skrivebeskyttet, fordi en anden bruger har den åben. Lokationerne er ikke opdateret, og opdateringsfilen er uændret.</translation>
+        </message>
+        <message>
+            <source>Open_Location_File</source>
+            <translation>Åbn fil med lokationsopdateringer</translation>
+        </message>
+        <message>
+            <source>location file (*.txt *.loc)</source>
+            <translation>Lokationsfil (*.txt *.loc)</translation>
+        </message>
+        <message>
+            <source>LOCATION_UPDATE_SUMMARY</source>
+            <translation>Lokationer opdateret fra %1: %2 linjer udført, %3 mislykkedes, %4 ikke forstået.</translation>
+        </message>
+    </context>
+    <context>
+        <name>UpdateLocations/DeleteLocationFile</name>
+        <message>
+            <source>File: does not exist</source>
+            <translation>Opdateringsfilen kunne ikke slettes, fordi den ikke længere findes. Lokationerne er opdateret.</translation>
+        </message>
+    </context>
+    <context>
+        <name>UpdateLocations/ParseLocationFile</name>
+        <message>
+            <source>Cannot open file %1 for reading</source>
+            <translation>Filen %1 kan ikke læses. Intet er opdateret.</translation>
+        </message>
+        <message>
+            <source>Copy of file: %1 to %2 failed</source>
+            <translation>Filen %1 kunne ikke kopieres til %2. Intet er opdateret, og filen er uændret.
+Har du netop kørt en opdatering fra en fil med samme navn, så vent et minut, og prøv igen.</translation>
         </message>
     </context>
     <context>
@@ -1576,6 +1816,144 @@ Filen mangler, eller der er intet program til at vise tekstfiler.</translation>
         <message>
             <source>Felt længde i udskrift</source>
             <translation>Feltlængde i udskriften</translation>
+        </message>
+        <message>
+            <source>&amp;Hjælp</source>
+            <translation>&amp;Hjælp</translation>
+        </message>
+        <message>
+            <source>&amp;OK</source>
+            <translation>&amp;OK</translation>
+        </message>
+        <message>
+            <source>&amp;Fortryd</source>
+            <translation>&amp;Fortryd</translation>
+        </message>
+    </context>
+    <context>
+        <name>setupdialog</name>
+        <message>
+            <source>Gruppe</source>
+            <translation>Gruppe</translation>
+        </message>
+        <message>
+            <source>Rum</source>
+            <translation>Rum</translation>
+        </message>
+        <message>
+            <source>Leverandør</source>
+            <translation>Leverandør</translation>
+        </message>
+        <message>
+            <source>PRINT_BARCODE</source>
+            <translation>&amp;Udskriv stregkode</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_PRINT_BARCODE</source>
+            <translation>Udskriv en stregkodeetiket til det valgte sted</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_PRINT_LOCATION_BARCODE</source>
+            <translation>Udskriver en stregkodeetiket til det valgte navn på etiketprinteren. Stregkoden er navnets placering i listen (det første navn er 000000), det nummer håndscanneren skriver i opdateringsfilen for placeringer.</translation>
+        </message>
+        <message>
+            <source>SETUP_WARNING</source>
+            <translation>Advarsel</translation>
+        </message>
+        <message>
+            <source>SETUP_MAX_LIMIT_REACHED</source>
+            <translation>Listen er fuld. Der er ikke plads til flere navne.</translation>
+        </message>
+        <message>
+            <source>Fejl indtastning</source>
+            <translation>Fejl i indtastning</translation>
+        </message>
+        <message>
+            <source>Dette navn er allerede anvendt</source>
+            <translation>Navnet er allerede i brug, eller et navn i listen begynder med det. Vælg et andet navn.</translation>
+        </message>
+        <message>
+            <source>Fejl</source>
+            <translation>Fejl</translation>
+        </message>
+        <message>
+            <source>Kan ikke have færre grupper end i databasen - omplacer evt. domvara til andre grupper</source>
+            <translation>Der kan ikke være færre grupper, end databasen bruger. Flyt eventuelt posterne i den sidste gruppe til andre grupper først.</translation>
+        </message>
+        <message>
+            <source>Kan ikke have færre lokaler end dem der allerede er i databasen</source>
+            <translation>Der kan ikke være færre lokaler, end databasen bruger. Flyt eventuelt posterne i det sidste lokale til andre lokaler først.</translation>
+        </message>
+        <message>
+            <source>SETUP_ERROR</source>
+            <translation>Fejl</translation>
+        </message>
+        <message>
+            <source>NO_ITEM_SELECTED</source>
+            <translation>Vælg et navn i listen først.</translation>
+        </message>
+    </context>
+    <context>
+        <name>setupdialogBase</name>
+        <message>
+            <source>Setup</source>
+            <translation>Opsætning af liste</translation>
+        </message>
+        <message>
+            <source>WHATS_THIS_SETUP_DIALOG</source>
+            <translation>Her redigerer du en af databasens lister: grupper, lokaler eller leverandører. Vælg et navn i listen for at rette det, skriv et nyt navn og tryk Tilføj, eller vælg et navn og tryk Slet. Ændringerne gemmes først, når du trykker Gem eller OK.</translation>
+        </message>
+        <message>
+            <source>Type:</source>
+            <translation>Type:</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_LIST</source>
+            <translation>Navnene i listen, i deres rækkefølge</translation>
+        </message>
+        <message>
+            <source>WHATS_THIS_LIST</source>
+            <translation>Navnene i listen. Posterne husker deres gruppe og lokale ved placeringen i listen, så rækkefølgen betyder noget. Klik på et navn for at hente det ned i feltet nedenfor.</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_SELECTED</source>
+            <translation>Det valgte navn, eller et nyt navn</translation>
+        </message>
+        <message>
+            <source>WHATS_THIS_SELECTED</source>
+            <translation>Skriv et nyt navn og tryk Tilføj for at sætte det sidst i listen, eller ret det valgte navn og tryk Gem. Et navn kan højst have 199 tegn og må ikke indeholde semikolon.</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_ADD</source>
+            <translation>Tilføj navnet sidst i listen</translation>
+        </message>
+        <message>
+            <source>&amp;Tilføj</source>
+            <translation>&amp;Tilføj</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_REMOVE</source>
+            <translation>Slet det valgte navn fra listen</translation>
+        </message>
+        <message>
+            <source>&amp;Slet</source>
+            <translation>&amp;Slet</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_SAVE</source>
+            <translation>Gem listen i databasen og i listefilen</translation>
+        </message>
+        <message>
+            <source>&amp;Gem</source>
+            <translation>&amp;Gem</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_PRINT</source>
+            <translation>Udskriv</translation>
+        </message>
+        <message>
+            <source>SETUP_PRINT</source>
+            <translation>&amp;Udskriv</translation>
         </message>
         <message>
             <source>&amp;Hjælp</source>

@@ -2,6 +2,136 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
     <context>
+        <name>AutomakeItems</name>
+        <message>
+            <source>Warning</source>
+            <translation>Warning</translation>
+        </message>
+        <message>
+            <source>Number of items must be:
+Greater than 0 and less than 1000</source>
+            <translation>The number of entries must be:
+greater than 0 and less than 1000</translation>
+        </message>
+    </context>
+    <context>
+        <name>AutomakeItemsClass</name>
+        <message>
+            <source>AutomakeItems</source>
+            <translation>Create entries automatically</translation>
+        </message>
+        <message>
+            <source>Number of items</source>
+            <translation>&amp;Number of entries:</translation>
+        </message>
+        <message>
+            <source>Name</source>
+            <translation>N&amp;ame:</translation>
+        </message>
+        <message>
+            <source>MakeItems</source>
+            <translation>&amp;Create entries</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>C&amp;lose</translation>
+        </message>
+    </context>
+    <context>
+        <name>CommonSetup</name>
+        <message>
+            <source>CommonSetupDialogTitle</source>
+            <translation>Default folders</translation>
+        </message>
+        <message>
+            <source>MINTORA_FRONT_PICTURE_PATH</source>
+            <translation>Front pictures folder:</translation>
+        </message>
+        <message>
+            <source>MINTORA_BACK_PICTURE_PATH</source>
+            <translation>Back pictures folder:</translation>
+        </message>
+        <message>
+            <source>BILLED_PATH</source>
+            <translation>Pictures folder:</translation>
+        </message>
+        <message>
+            <source>KVITTERINGS_PATH</source>
+            <translation>Second pictures folder:</translation>
+        </message>
+        <message>
+            <source>ChoseAPictureDirectory</source>
+            <translation>Choose the folder of the pictures</translation>
+        </message>
+        <message>
+            <source>ChoseAReceiptDirectory</source>
+            <translation>Choose the folder of the receipts</translation>
+        </message>
+        <message>
+            <source>ChoseADocumentDirectory</source>
+            <translation>Choose the folder of the documents</translation>
+        </message>
+    </context>
+    <context>
+        <name>CommonSetupBase</name>
+        <message>
+            <source>CommonSetup</source>
+            <translation>Default folders</translation>
+        </message>
+        <message>
+            <source>TOOL_TIP_PICTURE_PATH</source>
+            <translation>Where the file chooser starts when you pick an entry's picture</translation>
+        </message>
+        <message>
+            <source>PICTURE_PATH</source>
+            <translation>Pictures folder:</translation>
+        </message>
+        <message>
+            <source>&amp;Browse</source>
+            <translation>&amp;Browse...</translation>
+        </message>
+        <message>
+            <source>TOOL_TIP_RECEIPT_PATH</source>
+            <translation>Where the file chooser starts when you pick an entry's receipt</translation>
+        </message>
+        <message>
+            <source>RECEIPT_PATH</source>
+            <translation>Receipts folder:</translation>
+        </message>
+        <message>
+            <source>B&amp;rowse...</source>
+            <translation>B&amp;rowse...</translation>
+        </message>
+        <message>
+            <source>TOOL_TIP_DOCUMENT_PATH</source>
+            <translation>Where the file chooser starts when you pick an entry's document</translation>
+        </message>
+        <message>
+            <source>DOCUMENT_PATH</source>
+            <translation>Documents folder:</translation>
+        </message>
+        <message>
+            <source>Bro&amp;wse...</source>
+            <translation>Bro&amp;wse...</translation>
+        </message>
+        <message>
+            <source>&amp;Help</source>
+            <translation>&amp;Help</translation>
+        </message>
+        <message>
+            <source>&amp;Apply</source>
+            <translation>&amp;Apply</translation>
+        </message>
+        <message>
+            <source>&amp;OK</source>
+            <translation>&amp;OK</translation>
+        </message>
+        <message>
+            <source>&amp;Cancel</source>
+            <translation>&amp;Cancel</translation>
+        </message>
+    </context>
+    <context>
         <name>DBItemCollection</name>
         <message>
             <source>FILE_ALLREADY_OPEN_WARNING</source>
@@ -250,6 +380,14 @@ Check that the folder exists, that you may write to it and that the disk has roo
         <message>
             <source>TotalPrice</source>
             <translation>Total price</translation>
+        </message>
+        <message>
+            <source>READ ONLY</source>
+            <translation>Read-only</translation>
+        </message>
+        <message>
+            <source>READ ONLY MODE - No Save</source>
+            <translation>The database was opened read-only because someone else is using it. The changes were not saved.</translation>
         </message>
     </context>
     <context>
@@ -1294,6 +1432,42 @@ Quorvane</translation>
             <source>&amp;Udskrivning...</source>
             <translation>&amp;Printing...</translation>
         </message>
+        <message>
+            <source>UPDATE_LOCATIONS...</source>
+            <translation>Update &amp;locations...</translation>
+        </message>
+        <message>
+            <source>HELP_TEXT_FILE_UPDATE_LOCATIONS</source>
+            <translation>Reads an update file from the barcode scanner: counts, moves and copies of articles. The file is backed up first and the database is saved afterwards.</translation>
+        </message>
+        <message>
+            <source>PRINT_BARCODE...</source>
+            <translation>Print &amp;barcodes...</translation>
+        </message>
+        <message>
+            <source>HELP_TEXT_FILE_PRINT_BARCODE</source>
+            <translation>Prints the barcode label of the selected article, or of every article in the selected group, on the label printer.</translation>
+        </message>
+        <message>
+            <source>Precreate items in Stockvane</source>
+            <translation>&amp;Create articles in advance...</translation>
+        </message>
+        <message>
+            <source>&amp;Lokaler/rum...</source>
+            <translation>&amp;Rooms/locations...</translation>
+        </message>
+        <message>
+            <source>&amp;Inventar typer (grupper)...</source>
+            <translation>&amp;Groups...</translation>
+        </message>
+        <message>
+            <source>LEVERANDØRER</source>
+            <translation>&amp;Suppliers...</translation>
+        </message>
+        <message>
+            <source>SetupDefaultDirectories</source>
+            <translation>&amp;Default folders...</translation>
+        </message>
     </context>
     <context>
         <name>ReportDialog</name>
@@ -1363,6 +1537,72 @@ The file is missing, or there is no program for showing text files.</translation
         <message>
             <source>HTML fejl</source>
             <translation>HTML error</translation>
+        </message>
+    </context>
+    <context>
+        <name>UpdateLocations</name>
+        <message>
+            <source>File: does not exist</source>
+            <translation>The file does not exist. There is nothing to update.</translation>
+        </message>
+        <message>
+            <source>Update failed for location: %1, inventory_id: %2, items: %3</source>
+            <translation>This line was not applied: location %1, item number %2, count %3.</translation>
+        </message>
+        <message>
+            <source>Move failed, location1: %1 not found, max groups: %2</source>
+            <translation>Location %1 does not exist. There are %2 groups, numbered from 0.</translation>
+        </message>
+        <message>
+            <source>Move failed, location2: %1 not found, max groups: %2</source>
+            <translation>Move not made: the target location %1 does not exist. There are %2 groups, numbered from 0.</translation>
+        </message>
+        <message>
+            <source>Update (I) failed, to few items: %1 in record: %2 - can not subtract (%3)</source>
+            <translation>The count cannot be changed: item number %2 has only %1 units, and %3 would leave fewer than none.</translation>
+        </message>
+        <message>
+            <source>Move failed, ItemId: %1 - not found at location: %2</source>
+            <translation>Move not made: item number %1 is not at location %2.</translation>
+        </message>
+        <message>
+            <source>Move failed, to few items: %1 in record: %2 - can not subtract (%3)</source>
+            <translation>Move not made: item number %2 has only %1 units, so %3 cannot be moved.</translation>
+        </message>
+        <message>
+            <source>LOCATION_UPDATE_READ_ONLY</source>
+            <translation>The database is open read-only because another user has it open. The locations were not updated, and the update file is unchanged.</translation>
+        </message>
+        <message>
+            <source>Open_Location_File</source>
+            <translation>Open location update file</translation>
+        </message>
+        <message>
+            <source>location file (*.txt *.loc)</source>
+            <translation>Location file (*.txt *.loc)</translation>
+        </message>
+        <message>
+            <source>LOCATION_UPDATE_SUMMARY</source>
+            <translation>Locations updated from %1: %2 lines applied, %3 failed, %4 not understood.</translation>
+        </message>
+    </context>
+    <context>
+        <name>UpdateLocations/DeleteLocationFile</name>
+        <message>
+            <source>File: does not exist</source>
+            <translation>The update file could not be deleted because it no longer exists. The locations have been updated.</translation>
+        </message>
+    </context>
+    <context>
+        <name>UpdateLocations/ParseLocationFile</name>
+        <message>
+            <source>Cannot open file %1 for reading</source>
+            <translation>The file %1 cannot be read. Nothing was updated.</translation>
+        </message>
+        <message>
+            <source>Copy of file: %1 to %2 failed</source>
+            <translation>The file %1 could not be copied to %2. Nothing was updated, and the file is unchanged.
+If you have just run an update from a file of the same name, wait a minute and try again.</translation>
         </message>
     </context>
     <context>
@@ -1576,6 +1816,144 @@ The file is missing, or there is no program for showing text files.</translation
         <message>
             <source>Felt længde i udskrift</source>
             <translation>Field lengths in the printout</translation>
+        </message>
+        <message>
+            <source>&amp;Hjælp</source>
+            <translation>&amp;Help</translation>
+        </message>
+        <message>
+            <source>&amp;OK</source>
+            <translation>&amp;OK</translation>
+        </message>
+        <message>
+            <source>&amp;Fortryd</source>
+            <translation>&amp;Cancel</translation>
+        </message>
+    </context>
+    <context>
+        <name>setupdialog</name>
+        <message>
+            <source>Gruppe</source>
+            <translation>Group</translation>
+        </message>
+        <message>
+            <source>Rum</source>
+            <translation>Room</translation>
+        </message>
+        <message>
+            <source>Leverandør</source>
+            <translation>Supplier</translation>
+        </message>
+        <message>
+            <source>PRINT_BARCODE</source>
+            <translation>Print &amp;barcode</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_PRINT_BARCODE</source>
+            <translation>Print a barcode label for the chosen place</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_PRINT_LOCATION_BARCODE</source>
+            <translation>Prints a barcode label for the chosen name on the label printer. The barcode is the name's position in the list (the first name is 000000), the number the hand scanner writes into the location update file.</translation>
+        </message>
+        <message>
+            <source>SETUP_WARNING</source>
+            <translation>Warning</translation>
+        </message>
+        <message>
+            <source>SETUP_MAX_LIMIT_REACHED</source>
+            <translation>The list is full. There is no room for more names.</translation>
+        </message>
+        <message>
+            <source>Fejl indtastning</source>
+            <translation>Input error</translation>
+        </message>
+        <message>
+            <source>Dette navn er allerede anvendt</source>
+            <translation>The name is already in use, or a name in the list begins with it. Choose another name.</translation>
+        </message>
+        <message>
+            <source>Fejl</source>
+            <translation>Error</translation>
+        </message>
+        <message>
+            <source>Kan ikke have færre grupper end i databasen - omplacer evt. domvara til andre grupper</source>
+            <translation>There cannot be fewer groups than the database uses. Move the entries of the last group to other groups first.</translation>
+        </message>
+        <message>
+            <source>Kan ikke have færre lokaler end dem der allerede er i databasen</source>
+            <translation>There cannot be fewer locations than the database uses. Move the entries of the last location to other locations first.</translation>
+        </message>
+        <message>
+            <source>SETUP_ERROR</source>
+            <translation>Error</translation>
+        </message>
+        <message>
+            <source>NO_ITEM_SELECTED</source>
+            <translation>Choose a name in the list first.</translation>
+        </message>
+    </context>
+    <context>
+        <name>setupdialogBase</name>
+        <message>
+            <source>Setup</source>
+            <translation>List setup</translation>
+        </message>
+        <message>
+            <source>WHATS_THIS_SETUP_DIALOG</source>
+            <translation>Here you edit one of the database's lists: groups, locations or suppliers. Pick a name in the list to change it, type a new name and press Add, or pick a name and press Delete. Nothing is stored until you press Save or OK.</translation>
+        </message>
+        <message>
+            <source>Type:</source>
+            <translation>Type:</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_LIST</source>
+            <translation>The names in the list, in their order</translation>
+        </message>
+        <message>
+            <source>WHATS_THIS_LIST</source>
+            <translation>The names in the list. Entries remember their group and location by the position in this list, so the order matters. Click a name to bring it into the field below.</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_SELECTED</source>
+            <translation>The chosen name, or a new name</translation>
+        </message>
+        <message>
+            <source>WHATS_THIS_SELECTED</source>
+            <translation>Type a new name and press Add to put it at the end of the list, or change the chosen name and press Save. A name holds at most 199 characters and no semicolon.</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_ADD</source>
+            <translation>Add the name at the end of the list</translation>
+        </message>
+        <message>
+            <source>&amp;Tilføj</source>
+            <translation>&amp;Add</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_REMOVE</source>
+            <translation>Delete the chosen name from the list</translation>
+        </message>
+        <message>
+            <source>&amp;Slet</source>
+            <translation>&amp;Delete</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_SAVE</source>
+            <translation>Save the list into the database and its list file</translation>
+        </message>
+        <message>
+            <source>&amp;Gem</source>
+            <translation>&amp;Save</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_PRINT</source>
+            <translation>Print</translation>
+        </message>
+        <message>
+            <source>SETUP_PRINT</source>
+            <translation>&amp;Print</translation>
         </message>
         <message>
             <source>&amp;Hjælp</source>

@@ -2,6 +2,136 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nb">
     <context>
+        <name>AutomakeItems</name>
+        <message>
+            <source>Warning</source>
+            <translation>Advarsel</translation>
+        </message>
+        <message>
+            <source>Number of items must be:
+Greater than 0 and less than 1000</source>
+            <translation>Antall poster må være:
+større enn 0 og mindre enn 1000</translation>
+        </message>
+    </context>
+    <context>
+        <name>AutomakeItemsClass</name>
+        <message>
+            <source>AutomakeItems</source>
+            <translation>Opprett poster automatisk</translation>
+        </message>
+        <message>
+            <source>Number of items</source>
+            <translation>&amp;Antall poster:</translation>
+        </message>
+        <message>
+            <source>Name</source>
+            <translation>N&amp;avn:</translation>
+        </message>
+        <message>
+            <source>MakeItems</source>
+            <translation>&amp;Opprett poster</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>&amp;Lukk</translation>
+        </message>
+    </context>
+    <context>
+        <name>CommonSetup</name>
+        <message>
+            <source>CommonSetupDialogTitle</source>
+            <translation>Standardmapper</translation>
+        </message>
+        <message>
+            <source>MINTORA_FRONT_PICTURE_PATH</source>
+            <translation>Mappe for bilder av forsiden:</translation>
+        </message>
+        <message>
+            <source>MINTORA_BACK_PICTURE_PATH</source>
+            <translation>Mappe for bilder av baksiden:</translation>
+        </message>
+        <message>
+            <source>BILLED_PATH</source>
+            <translation>Mappe for bilder:</translation>
+        </message>
+        <message>
+            <source>KVITTERINGS_PATH</source>
+            <translation>Mappe for bilde 2:</translation>
+        </message>
+        <message>
+            <source>ChoseAPictureDirectory</source>
+            <translation>Velg mappen med bilder</translation>
+        </message>
+        <message>
+            <source>ChoseAReceiptDirectory</source>
+            <translation>Velg mappen med kvitteringer</translation>
+        </message>
+        <message>
+            <source>ChoseADocumentDirectory</source>
+            <translation>Velg mappen med dokumenter</translation>
+        </message>
+    </context>
+    <context>
+        <name>CommonSetupBase</name>
+        <message>
+            <source>CommonSetup</source>
+            <translation>Standardmapper</translation>
+        </message>
+        <message>
+            <source>TOOL_TIP_PICTURE_PATH</source>
+            <translation>Her starter filvelgeren når du velger bildet til en post</translation>
+        </message>
+        <message>
+            <source>PICTURE_PATH</source>
+            <translation>Mappe for bilder:</translation>
+        </message>
+        <message>
+            <source>&amp;Browse</source>
+            <translation>&amp;Bla gjennom...</translation>
+        </message>
+        <message>
+            <source>TOOL_TIP_RECEIPT_PATH</source>
+            <translation>Her starter filvelgeren når du velger kvitteringen til en post</translation>
+        </message>
+        <message>
+            <source>RECEIPT_PATH</source>
+            <translation>Mappe for kvitteringer:</translation>
+        </message>
+        <message>
+            <source>B&amp;rowse...</source>
+            <translation>B&amp;la gjennom...</translation>
+        </message>
+        <message>
+            <source>TOOL_TIP_DOCUMENT_PATH</source>
+            <translation>Her starter filvelgeren når du velger dokumentet til en post</translation>
+        </message>
+        <message>
+            <source>DOCUMENT_PATH</source>
+            <translation>Mappe for dokumenter:</translation>
+        </message>
+        <message>
+            <source>Bro&amp;wse...</source>
+            <translation>Bla &amp;gjennom...</translation>
+        </message>
+        <message>
+            <source>&amp;Help</source>
+            <translation>&amp;Hjelp</translation>
+        </message>
+        <message>
+            <source>&amp;Apply</source>
+            <translation>Br&amp;uk</translation>
+        </message>
+        <message>
+            <source>&amp;OK</source>
+            <translation>&amp;OK</translation>
+        </message>
+        <message>
+            <source>&amp;Cancel</source>
+            <translation>&amp;Avbryt</translation>
+        </message>
+    </context>
+    <context>
         <name>DBItemCollection</name>
         <message>
             <source>FILE_ALLREADY_OPEN_WARNING</source>
@@ -250,6 +380,14 @@ Kontroller at mappen finnes, at du har skrivetilgang til den, og at det er plass
         <message>
             <source>TotalPrice</source>
             <translation>Pris totalt</translation>
+        </message>
+        <message>
+            <source>READ ONLY</source>
+            <translation>Bare lesing</translation>
+        </message>
+        <message>
+            <source>READ ONLY MODE - No Save</source>
+            <translation>Databasen er åpnet bare for lesing fordi en annen bruker den. Endringene er ikke lagret.</translation>
         </message>
     </context>
     <context>
@@ -1294,6 +1432,42 @@ Quorvane</translation>
             <source>&amp;Udskrivning...</source>
             <translation>&amp;Utskrift...</translation>
         </message>
+        <message>
+            <source>UPDATE_LOCATIONS...</source>
+            <translation>Oppdater &amp;plasseringer...</translation>
+        </message>
+        <message>
+            <source>HELP_TEXT_FILE_UPDATE_LOCATIONS</source>
+            <translation>Leser en oppdateringsfil fra strekkodeleseren: antall, flyttinger og kopier av varer. Filen sikkerhetskopieres først, og databasen lagres etterpå.</translation>
+        </message>
+        <message>
+            <source>PRINT_BARCODE...</source>
+            <translation>Skriv ut &amp;strekkoder...</translation>
+        </message>
+        <message>
+            <source>HELP_TEXT_FILE_PRINT_BARCODE</source>
+            <translation>Skriver ut strekkodeetiketten for den valgte varen, eller for alle varer i den valgte gruppen, på etikettskriveren.</translation>
+        </message>
+        <message>
+            <source>Precreate items in Stockvane</source>
+            <translation>&amp;Opprett varer på forhånd...</translation>
+        </message>
+        <message>
+            <source>&amp;Lokaler/rum...</source>
+            <translation>&amp;Rom/plasseringer...</translation>
+        </message>
+        <message>
+            <source>&amp;Inventar typer (grupper)...</source>
+            <translation>&amp;Grupper...</translation>
+        </message>
+        <message>
+            <source>LEVERANDØRER</source>
+            <translation>Le&amp;verandører...</translation>
+        </message>
+        <message>
+            <source>SetupDefaultDirectories</source>
+            <translation>&amp;Standardmapper...</translation>
+        </message>
     </context>
     <context>
         <name>ReportDialog</name>
@@ -1363,6 +1537,72 @@ Filen mangler, eller det finnes ikke noe program for å vise tekstfiler.</transl
         <message>
             <source>HTML fejl</source>
             <translation>HTML-feil</translation>
+        </message>
+    </context>
+    <context>
+        <name>UpdateLocations</name>
+        <message>
+            <source>File: does not exist</source>
+            <translation>Filen finnes ikke. Det er ingenting å oppdatere.</translation>
+        </message>
+        <message>
+            <source>Update failed for location: %1, inventory_id: %2, items: %3</source>
+            <translation>Linjen ble ikke utført: lokasjon %1, varenummer %2, antall %3.</translation>
+        </message>
+        <message>
+            <source>Move failed, location1: %1 not found, max groups: %2</source>
+            <translation>Lokasjonen %1 finnes ikke. Det er %2 grupper, nummerert fra 0.</translation>
+        </message>
+        <message>
+            <source>Move failed, location2: %1 not found, max groups: %2</source>
+            <translation>Flytting ikke utført: mållokasjonen %1 finnes ikke. Det er %2 grupper, nummerert fra 0.</translation>
+        </message>
+        <message>
+            <source>Update (I) failed, to few items: %1 in record: %2 - can not subtract (%3)</source>
+            <translation>Antallet kan ikke endres: varenummer %2 har bare %1 stk., og %3 ville gi et negativt antall.</translation>
+        </message>
+        <message>
+            <source>Move failed, ItemId: %1 - not found at location: %2</source>
+            <translation>Flytting ikke utført: varenummer %1 finnes ikke på lokasjon %2.</translation>
+        </message>
+        <message>
+            <source>Move failed, to few items: %1 in record: %2 - can not subtract (%3)</source>
+            <translation>Flytting ikke utført: varenummer %2 har bare %1 stk., så %3 stk. kan ikke flyttes.</translation>
+        </message>
+        <message>
+            <source>LOCATION_UPDATE_READ_ONLY</source>
+            <translation>Databasen er åpnet skrivebeskyttet fordi en annen bruker har den åpen. Lokasjonene er ikke oppdatert, og oppdateringsfilen er uendret.</translation>
+        </message>
+        <message>
+            <source>Open_Location_File</source>
+            <translation>Åpne fil med lokasjonsoppdateringer</translation>
+        </message>
+        <message>
+            <source>location file (*.txt *.loc)</source>
+            <translation>Lokasjonsfil (*.txt *.loc)</translation>
+        </message>
+        <message>
+            <source>LOCATION_UPDATE_SUMMARY</source>
+            <translation>Lokasjoner oppdatert fra %1: %2 linjer utført, %3 mislyktes, %4 ikke forstått.</translation>
+        </message>
+    </context>
+    <context>
+        <name>UpdateLocations/DeleteLocationFile</name>
+        <message>
+            <source>File: does not exist</source>
+            <translation>Oppdateringsfilen kunne ikke slettes fordi den ikke lenger finnes. Lokasjonene er oppdatert.</translation>
+        </message>
+    </context>
+    <context>
+        <name>UpdateLocations/ParseLocationFile</name>
+        <message>
+            <source>Cannot open file %1 for reading</source>
+            <translation>Filen %1 kan ikke leses. Ingenting er oppdatert.</translation>
+        </message>
+        <message>
+            <source>Copy of file: %1 to %2 failed</source>
+            <translation>Filen %1 kunne ikke kopieres til %2. Ingenting er oppdatert, og filen er uendret.
+Har du nettopp kjørt en oppdatering fra en fil med samme navn, vent ett minutt og prøv igjen.</translation>
         </message>
     </context>
     <context>
@@ -1576,6 +1816,144 @@ Filen mangler, eller det finnes ikke noe program for å vise tekstfiler.</transl
         <message>
             <source>Felt længde i udskrift</source>
             <translation>Feltlengde i utskriften</translation>
+        </message>
+        <message>
+            <source>&amp;Hjælp</source>
+            <translation>&amp;Hjelp</translation>
+        </message>
+        <message>
+            <source>&amp;OK</source>
+            <translation>&amp;OK</translation>
+        </message>
+        <message>
+            <source>&amp;Fortryd</source>
+            <translation>&amp;Avbryt</translation>
+        </message>
+    </context>
+    <context>
+        <name>setupdialog</name>
+        <message>
+            <source>Gruppe</source>
+            <translation>Gruppe</translation>
+        </message>
+        <message>
+            <source>Rum</source>
+            <translation>Rom</translation>
+        </message>
+        <message>
+            <source>Leverandør</source>
+            <translation>Leverandør</translation>
+        </message>
+        <message>
+            <source>PRINT_BARCODE</source>
+            <translation>Skriv &amp;ut strekkode</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_PRINT_BARCODE</source>
+            <translation>Skriv ut en strekkodeetikett for det valgte stedet</translation>
+        </message>
+        <message>
+            <source>WHATSHIS_PRINT_LOCATION_BARCODE</source>
+            <translation>Skriver ut en strekkodeetikett for det valgte navnet på etikettskriveren. Strekkoden er navnets plassering i listen (det første navnet er 000000), nummeret håndskanneren skriver i oppdateringsfilen for plasseringer.</translation>
+        </message>
+        <message>
+            <source>SETUP_WARNING</source>
+            <translation>Advarsel</translation>
+        </message>
+        <message>
+            <source>SETUP_MAX_LIMIT_REACHED</source>
+            <translation>Listen er full. Det er ikke plass til flere navn.</translation>
+        </message>
+        <message>
+            <source>Fejl indtastning</source>
+            <translation>Feil i inntasting</translation>
+        </message>
+        <message>
+            <source>Dette navn er allerede anvendt</source>
+            <translation>Navnet er allerede i bruk, eller et navn i listen begynner med det. Velg et annet navn.</translation>
+        </message>
+        <message>
+            <source>Fejl</source>
+            <translation>Feil</translation>
+        </message>
+        <message>
+            <source>Kan ikke have færre grupper end i databasen - omplacer evt. domvara til andre grupper</source>
+            <translation>Det kan ikke være færre grupper enn databasen bruker. Flytt eventuelt postene i den siste gruppen til andre grupper først.</translation>
+        </message>
+        <message>
+            <source>Kan ikke have færre lokaler end dem der allerede er i databasen</source>
+            <translation>Det kan ikke være færre rom enn databasen bruker. Flytt eventuelt postene i det siste rommet til andre rom først.</translation>
+        </message>
+        <message>
+            <source>SETUP_ERROR</source>
+            <translation>Feil</translation>
+        </message>
+        <message>
+            <source>NO_ITEM_SELECTED</source>
+            <translation>Velg et navn i listen først.</translation>
+        </message>
+    </context>
+    <context>
+        <name>setupdialogBase</name>
+        <message>
+            <source>Setup</source>
+            <translation>Oppsett av liste</translation>
+        </message>
+        <message>
+            <source>WHATS_THIS_SETUP_DIALOG</source>
+            <translation>Her redigerer du en av databasens lister: grupper, rom eller leverandører. Velg et navn i listen for å rette det, skriv et nytt navn og trykk Legg til, eller velg et navn og trykk Slett. Endringene lagres først når du trykker Lagre eller OK.</translation>
+        </message>
+        <message>
+            <source>Type:</source>
+            <translation>Type:</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_LIST</source>
+            <translation>Navnene i listen, i rekkefølge</translation>
+        </message>
+        <message>
+            <source>WHATS_THIS_LIST</source>
+            <translation>Navnene i listen. Postene husker gruppen og rommet sitt ved plasseringen i listen, så rekkefølgen betyr noe. Klikk på et navn for å hente det ned i feltet nedenfor.</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_SELECTED</source>
+            <translation>Det valgte navnet, eller et nytt navn</translation>
+        </message>
+        <message>
+            <source>WHATS_THIS_SELECTED</source>
+            <translation>Skriv et nytt navn og trykk Legg til for å sette det sist i listen, eller rett det valgte navnet og trykk Lagre. Et navn kan ha høyst 199 tegn og kan ikke inneholde semikolon.</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_ADD</source>
+            <translation>Legg navnet til sist i listen</translation>
+        </message>
+        <message>
+            <source>&amp;Tilføj</source>
+            <translation>&amp;Legg til</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_REMOVE</source>
+            <translation>Slett det valgte navnet fra listen</translation>
+        </message>
+        <message>
+            <source>&amp;Slet</source>
+            <translation>&amp;Slett</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_SAVE</source>
+            <translation>Lagre listen i databasen og i listefilen</translation>
+        </message>
+        <message>
+            <source>&amp;Gem</source>
+            <translation>&amp;Lagre</translation>
+        </message>
+        <message>
+            <source>TOOLTIP_PRINT</source>
+            <translation>Skriv ut</translation>
+        </message>
+        <message>
+            <source>SETUP_PRINT</source>
+            <translation>Skriv &amp;ut</translation>
         </message>
         <message>
             <source>&amp;Hjælp</source>

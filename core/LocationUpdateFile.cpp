@@ -1,0 +1,405 @@
+#include "LocationUpdateFile.h"
+
+#include "DBItemCollection.h"
+#include "Item.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QFileInfo>
+#include <QLoggingCategory>
+#include <QSaveFile>
+
+#include <limits>
+
+namespace {
+
+Q_LOGGING_CATEGORY(lcLocations, "hestiva.locations")
+
+void report(const LocationWarning& warn, const QString& text)
+{
+    if (warn)
+        warn(text);
+}
+
+// Counts are changed with 64-bit arithmetic and must still fit the item's count afterwards.
+bool fitsCount(qint64 value)
+{
+    return value >= 0 && value <= std::numeric_limits<int>::max();
+}
+
+} // namespace
+
+std::optional<LocationUpdateRecord> parseLocationUpdateLine(QStringView line)
+{
+    // Empty parts are dropped before counting, so ";;" is one separator and a closing ";"
+    // adds nothing. Parts are not trimmed.
+    const QList<QStringView> parts = line.split(u';', Qt::SkipEmptyParts);
+    qCDebug(lcLocations, "Size %d", int(parts.size()));
+    if (parts.isEmpty())
+        return std::nullopt;
+
+    LocationUpdateRecord record;
+    const QStringView form = parts.at(0);
+    if (form == u"I" && parts.size() == 4) {
+        qCDebug(lcLocations, "import/export format: I, LokationsId, InventarId, antal");
+        record.kind = UpdateKind::UpdateNumberOfItems;
+        record.locationId1 = parts.at(1).toString();
+        record.inventoryId = parts.at(2).toString();
+        record.numberOfItems = parts.at(3).toString();
+        return record;
+    }
+    if (form == u"F" && parts.size() == 5) {
+        record.kind = UpdateKind::Move;
+        record.locationId1 = parts.at(1).toString();
+        record.location2 = parts.at(2).toString();
+        record.inventoryId = parts.at(3).toString();
+        record.numberOfItems = parts.at(4).toString();
+        return record;
+    }
+    if (form == u"S" && (parts.size() == 3 || parts.size() == 4)) {
+        record.kind = parts.size() == 3 ? UpdateKind::SetLocation : UpdateKind::CopyToLocation;
+        record.locationId1 = parts.at(1).toString();
+        record.inventoryId = parts.at(2).toString();
+        if (parts.size() == 4)
+            record.numberOfItems = parts.at(3).toString();
+        return record;
+    }
+    return std::nullopt;
+}
+
+LocationUpdateFile readLocationUpdates(QIODevice& device)
+{
+    LocationUpdateFile result;
+    while (!device.atEnd()) {
+        QByteArray bytes = device.readLine();
+        if (bytes.isEmpty() && !device.atEnd())
+            break; // a read error: what was read so far stands
+        while (bytes.endsWith('\n') || bytes.endsWith('\r'))
+            bytes.chop(1);
+        if (bytes.isEmpty())
+            continue;
+        const QString line = QString::fromLatin1(bytes);
+        std::optional<LocationUpdateRecord> record = parseLocationUpdateLine(line);
+        if (!record) {
+            ++result.unknownLines;
+            continue;
+        }
+        if (record->inventoryId.contains(u'#')) {
+            ++result.discardedLines;
+            continue;
+        }
+        result.records.push_back(std::move(*record));
+    }
+    for (const LocationUpdateRecord& record : result.records) {
+        if (record.kind != UpdateKind::Move)
+            continue;
+        qCDebug(lcLocations).noquote() << "size:" << result.records.size() << "LocationId1:" << record.locationId1
+                                       << "Location2:" << record.location2 << "InventoryId:" << record.inventoryId
+                                       << "NumberOfItems:" << record.numberOfItems;
+    }
+    return result;
+}
+
+std::optional<QString> normalisedInventoryId(const QString& inventoryId)
+{
+    // Every "000", wherever it stands, goes: the scanner pads its numbers with such groups.
+    QString digits = inventoryId;
+    digits.remove(QStringLiteral("000"));
+    if (digits.isEmpty())
+        return std::nullopt;
+    for (const QChar c : digits) {
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+    }
+    // Written as a number is written: without leading zeros, however long it is.
+    qsizetype first = 0;
+    while (first < digits.size() - 1 && digits.at(first) == u'0')
+        ++first;
+    return digits.mid(first);
+}
+
+QString locationUpdateBackupPath(const QString& path, const QDateTime& when)
+{
+    return QStringLiteral("%1.%2").arg(path, when.toString(QStringLiteral("dd.MM.yyyy.hh.mm")));
+}
+
+bool ParseLocationFile(const QString& path, LocationUpdateFile& result, const LocationWarning& warn,
+                       const QDateTime& now)
+{
+    result = LocationUpdateFile();
+    if (path.isEmpty() || !QFileInfo::exists(path)) {
+        report(warn, QCoreApplication::translate("UpdateLocations", "File: does not exist"));
+        return false;
+    }
+
+    // The file is read once; the copy is made from the bytes read, so the copy holds exactly
+    // what is applied.
+    QFile file(path);
+    QByteArray contents;
+    bool read = file.open(QIODevice::ReadOnly);
+    if (read) {
+        contents = file.readAll();
+        read = file.error() == QFileDevice::NoError;
+    }
+    if (!read) {
+        report(warn,
+               QCoreApplication::translate("UpdateLocations/ParseLocationFile", "Cannot open file %1 for reading")
+                   .arg(path));
+        return false;
+    }
+
+    // The copy never replaces an earlier one: a second run within the same minute stops here,
+    // before anything is applied twice.
+    const QString backup = locationUpdateBackupPath(path, now);
+    bool copied = false;
+    if (!QFileInfo::exists(backup)) {
+        QSaveFile copy(backup);
+        copied = copy.open(QIODevice::WriteOnly) && copy.write(contents) == contents.size() && copy.commit();
+    }
+    if (!copied) {
+        report(warn,
+               QCoreApplication::translate("UpdateLocations/ParseLocationFile", "Copy of file: %1 to %2 failed")
+                   .arg(path, backup));
+        return false;
+    }
+
+    QBuffer buffer;
+    buffer.setData(contents);
+    buffer.open(QIODevice::ReadOnly);
+    result = readLocationUpdates(buffer);
+    return true;
+}
+
+bool DeleteLocationFile(const QString& path, const LocationWarning& warn)
+{
+    if (path.isEmpty() || !QFileInfo::exists(path)) {
+        report(warn, QCoreApplication::translate("UpdateLocations/DeleteLocationFile", "File: does not exist"));
+        return false;
+    }
+    return QFile::remove(path);
+}
+
+LocationUpdater::LocationUpdater(DBItemCollection& collection, LocationWarning warn,
+                                 std::function<void(Item*)> itemAdded)
+    : m_collection(collection)
+    , m_warn(std::move(warn))
+    , m_itemAdded(std::move(itemAdded))
+    , m_today(QDate::currentDate())
+{
+}
+
+LocationUpdater::~LocationUpdater() = default;
+
+void LocationUpdater::setToday(const QDate& today)
+{
+    m_today = today;
+}
+
+int LocationUpdater::succeeded() const
+{
+    return m_succeeded;
+}
+
+int LocationUpdater::failed() const
+{
+    return m_failed;
+}
+
+const std::vector<std::unique_ptr<Item>>& LocationUpdater::removedItems() const
+{
+    return m_removed;
+}
+
+int LocationUpdater::applyAll(const std::vector<LocationUpdateRecord>& records)
+{
+    int done = 0;
+    for (const LocationUpdateRecord& record : records) {
+        if (apply(record))
+            ++done;
+    }
+    return done;
+}
+
+bool LocationUpdater::apply(const LocationUpdateRecord& record)
+{
+    bool done = false;
+    const std::optional<QString> id = normalisedInventoryId(record.inventoryId);
+    if (id) {
+        switch (record.kind) {
+        case UpdateKind::UpdateNumberOfItems:
+            done = updateNumberOfItems(record, *id);
+            break;
+        case UpdateKind::Move:
+            done = move(record, *id);
+            break;
+        case UpdateKind::SetLocation:
+            done = setLocation(record, *id);
+            break;
+        case UpdateKind::CopyToLocation:
+            done = copyToLocation(record, *id);
+            break;
+        }
+    }
+    if (done) {
+        ++m_succeeded;
+        return true;
+    }
+    ++m_failed;
+    // A move tells of its own failures.
+    if (record.kind != UpdateKind::Move) {
+        report(m_warn,
+               tr("Update failed for location: %1, inventory_id: %2, items: %3")
+                   .arg(record.locationId1, record.inventoryId, record.numberOfItems));
+    }
+    return false;
+}
+
+bool LocationUpdater::validateLocation(const LocationUpdateRecord& record, bool first, int& location) const
+{
+    const QString& text = first ? record.locationId1 : record.location2;
+    location = text.toInt();
+    const int groups = m_collection.groups().size();
+    if (location >= 0 && location < groups)
+        return true;
+    report(m_warn,
+           (first ? tr("Move failed, location1: %1 not found, max groups: %2")
+                  : tr("Move failed, location2: %1 not found, max groups: %2"))
+               .arg(text, QString::number(groups)));
+    return false;
+}
+
+bool LocationUpdater::updateNumberOfItems(const LocationUpdateRecord& record, const QString& id)
+{
+    int location = 0;
+    if (!validateLocation(record, true, location))
+        return false;
+    Item* item = m_collection.findByGroupAndSerial(location, id);
+    if (!item)
+        return false;
+    // The count is a change, not a new total.
+    const qint64 change = record.numberOfItems.toInt();
+    const qint64 result = qint64(item->number_of_items()) + change;
+    if (result < 0) {
+        report(m_warn,
+               tr("Update (I) failed, to few items: %1 in record: %2 - can not subtract (%3)")
+                   .arg(item->numberOfItemsText(), id, QString::number(change)));
+        return false;
+    }
+    if (!fitsCount(result))
+        return false;
+    qCDebug(lcLocations).noquote() << "UpdateNumberOfItems - found item, location:" << location << ", itemId:" << id
+                                   << ", count:" << change << ", After update:" << result;
+    item->setNumber_of_items(int(result));
+    item->setDate(todayText());
+    return true;
+}
+
+bool LocationUpdater::move(const LocationUpdateRecord& record, const QString& id)
+{
+    int from = 0;
+    int to = 0;
+    if (!validateLocation(record, true, from) || !validateLocation(record, false, to))
+        return false;
+    Item* item1 = m_collection.findByGroupAndSerial(from, id);
+    if (!item1) {
+        report(m_warn, tr("Move failed, ItemId: %1 - not found at location: %2").arg(id, record.locationId1));
+        return false;
+    }
+    const qint64 count = record.numberOfItems.toInt();
+    const qint64 rest = qint64(item1->number_of_items()) - count;
+    if (rest < 0) {
+        report(m_warn,
+               tr("Move failed, to few items: %1 in record: %2 - can not subtract (%3)")
+                   .arg(item1->numberOfItemsText(), id, QString::number(count)));
+        return false;
+    }
+    Item* item2 = m_collection.findByGroupAndSerial(to, id);
+    qCDebug(lcLocations).noquote() << "Move - found item1, location1:" << from << ", itemId:" << id
+                                   << ", count:" << count << ", item 1 before update:" << item1->number_of_items()
+                                   << ", item 1 after update:" << rest;
+
+    // A move within one location leaves the units where they are. Taking them off and putting
+    // them back on the same item must not end with the item removed as emptied.
+    if (item2 == item1) {
+        item1->setDate(todayText());
+        return true;
+    }
+    // Everything is checked before anything changes, so a move that cannot be completed
+    // leaves both items as they were.
+    if (item2) {
+        const qint64 total = qint64(item2->number_of_items()) + count;
+        if (total < 0) {
+            report(m_warn,
+                   tr("Move failed, to few items: %1 in record: %2 - can not subtract (%3)")
+                       .arg(item2->numberOfItemsText(), id, QString::number(count)));
+            return false;
+        }
+        if (!fitsCount(total))
+            return false;
+    } else if (count < 1) {
+        return false; // no copy with fewer than one unit
+    }
+
+    item1->setNumber_of_items(int(rest));
+    item1->setDate(todayText());
+    if (item2) {
+        qCDebug(lcLocations).noquote() << "Move - found item2, location2:" << to
+                                       << ", Item2 before update:" << item2->number_of_items()
+                                       << ", Item2 after update:" << item2->number_of_items() + count;
+        item2->setNumber_of_items(int(item2->number_of_items() + count));
+        item2->setDate(todayText());
+    } else {
+        addCopy(*item1, to, int(count), false);
+    }
+    if (rest == 0)
+        m_removed.push_back(m_collection.removeItem(item1));
+    return true;
+}
+
+bool LocationUpdater::setLocation(const LocationUpdateRecord& record, const QString& id)
+{
+    int location = 0;
+    if (!validateLocation(record, true, location))
+        return false;
+    Item* item = findBySerial(id);
+    if (!item)
+        return false;
+    item->setType(location);
+    return true;
+}
+
+bool LocationUpdater::copyToLocation(const LocationUpdateRecord& record, const QString& id)
+{
+    const Item* source = findBySerial(id);
+    if (!source)
+        return false;
+    return addCopy(*source, record.locationId1.toInt(), record.numberOfItems.toInt(), true);
+}
+
+Item* LocationUpdater::findBySerial(const QString& id) const
+{
+    SearchQuery query;
+    query.serialno = id;
+    return m_collection.findByExample(query, false);
+}
+
+bool LocationUpdater::addCopy(const Item& source, int location, int count, bool newSerialNumber)
+{
+    if (count < 1)
+        return false;
+    auto copy = std::make_unique<Item>(source);
+    copy->setNumber_of_items(count);
+    copy->setDate(todayText());
+    copy->setType(location);
+    if (newSerialNumber)
+        copy->setSerialno(QString::number(qint64(m_collection.nextSerialNumberBase()) + 1));
+    Item* added = m_collection.addItem(std::move(copy));
+    if (m_itemAdded)
+        m_itemAdded(added);
+    return true;
+}
+
+QString LocationUpdater::todayText() const
+{
+    return m_today.toString(QStringLiteral("dd.MM.yyyy"));
+}

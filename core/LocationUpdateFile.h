@@ -1,0 +1,117 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QDate>
+#include <QDateTime>
+#include <QString>
+#include <QStringView>
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+
+class DBItemCollection;
+class Item;
+class QIODevice;
+
+// A location update file comes from a barcode scanner or a stock-taking tool: Latin-1 text,
+// one operation per line, parts separated by ";":
+//   I;location;id;count          change the count of an item at a location by count
+//   F;from;to;id;count           move count units of an item from one location to another
+//   S;location;id                put the item with this id into another location
+//   S;location;id;count          copy the item with this id into a location with count units
+// A location is a position in the groups list; an id is an item's serial number.
+
+enum class UpdateKind { CopyToLocation = 0, UpdateNumberOfItems = 1, SetLocation = 2, Move = 3 };
+
+// One line of the file; the texts stay as written until a record is applied.
+struct LocationUpdateRecord
+{
+    QString locationId1;
+    QString location2;
+    QString inventoryId;
+    QString numberOfItems;
+    UpdateKind kind = UpdateKind::UpdateNumberOfItems;
+};
+
+// What reading a file gave.
+struct LocationUpdateFile
+{
+    std::vector<LocationUpdateRecord> records;
+    // Lines that hold something but match none of the four forms; they are never applied.
+    int unknownLines = 0;
+    // Lines whose id holds a "#", which marks a line the scanner wants left alone.
+    int discardedLines = 0;
+};
+
+// Shows one warning to the user (the application shows a box; tests record it).
+using LocationWarning = std::function<void(const QString& text)>;
+
+// One line (without its line end); nothing when it matches no form.
+std::optional<LocationUpdateRecord> parseLocationUpdateLine(QStringView line);
+// Reads every line of a device; lines end in LF or CR LF.
+LocationUpdateFile readLocationUpdates(QIODevice& device);
+
+// The id an item is matched by: every "000" is deleted, what is left must be a decimal number,
+// and the number is written without leading zeros ("0004711" and "4700011" both give "4711").
+// Nothing when what is left is not a number.
+std::optional<QString> normalisedInventoryId(const QString& inventoryId);
+
+// The name of the copy kept of an update file read at a moment: "<path>.dd.MM.yyyy.hh.mm".
+QString locationUpdateBackupPath(const QString& path, const QDateTime& when);
+
+// Keeps a copy of the file beside it (never over an existing one), then reads it. False, after
+// a warning, when the file is missing, cannot be copied or cannot be read; nothing has been
+// read then, and the file itself is untouched in every case.
+bool ParseLocationFile(const QString& path, LocationUpdateFile& result, const LocationWarning& warn,
+                       const QDateTime& now = QDateTime::currentDateTime());
+// Removes the file; false, after a warning, when there is none.
+bool DeleteLocationFile(const QString& path, const LocationWarning& warn);
+
+// Applies records to a collection, one at a time, in file order. A record that fails is
+// reported and skipped; what was done before it stays done.
+//
+// Items a move empties are taken out of the collection but kept alive by the updater until it
+// is destroyed, because the item list may still show them until it is rebuilt.
+class LocationUpdater
+{
+    Q_DECLARE_TR_FUNCTIONS(UpdateLocations)
+
+public:
+    // itemAdded is told of each item the update adds, after it was added to the collection.
+    LocationUpdater(DBItemCollection& collection, LocationWarning warn, std::function<void(Item*)> itemAdded = {});
+    ~LocationUpdater();
+    LocationUpdater(const LocationUpdater&) = delete;
+    LocationUpdater& operator=(const LocationUpdater&) = delete;
+
+    // The date written into changed and new items; today unless a test sets it.
+    void setToday(const QDate& today);
+
+    bool apply(const LocationUpdateRecord& record);
+    // Applies them all; returns how many succeeded.
+    int applyAll(const std::vector<LocationUpdateRecord>& records);
+
+    int succeeded() const;
+    int failed() const;
+    // The items taken out so far; still valid until the updater is destroyed.
+    const std::vector<std::unique_ptr<Item>>& removedItems() const;
+
+private:
+    bool validateLocation(const LocationUpdateRecord& record, bool first, int& location) const;
+    bool updateNumberOfItems(const LocationUpdateRecord& record, const QString& id);
+    bool move(const LocationUpdateRecord& record, const QString& id);
+    bool setLocation(const LocationUpdateRecord& record, const QString& id);
+    bool copyToLocation(const LocationUpdateRecord& record, const QString& id);
+    Item* findBySerial(const QString& id) const;
+    bool addCopy(const Item& source, int location, int count, bool newSerialNumber);
+    QString todayText() const;
+
+    DBItemCollection& m_collection;
+    LocationWarning m_warn;
+    std::function<void(Item*)> m_itemAdded;
+    QDate m_today;
+    int m_succeeded = 0;
+    int m_failed = 0;
+    std::vector<std::unique_ptr<Item>> m_removed;
+};

@@ -1,0 +1,70 @@
+// Feeds arbitrary bytes to the location update reader, as a file from a scanner would, and
+// applies what it read to a small stock database. No item may end with fewer than no units, no
+// record may keep an id marked with "#", and every item is either still held, taken out by a
+// move, or new.
+
+#include "DBItemCollection.h"
+#include "LocationUpdateFile.h"
+
+#include <QBuffer>
+#include <QLoggingCategory>
+
+#include <cstdint>
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    static bool quiet = [] {
+        QLoggingCategory::setFilterRules(QStringLiteral("hestiva.locations.debug=false"));
+        return true;
+    }();
+    (void)quiet;
+    // Lists are not read: the settings point nowhere.
+    static DBItemCollection collection;
+
+    collection.clear();
+    collection.groups().setEntries(
+        { QStringLiteral("Store"), QStringLiteral("Shelf A"), QStringLiteral("Shelf B"), QStringLiteral("Van") });
+    const struct
+    {
+        int type;
+        const char* serial;
+        int count;
+    } stock[] = { { 0, "4711", 5 }, { 1, "4711", 1 }, { 2, "12", 0 }, { 3, "2147483647", 2147483647 }, { 7, "3", 3 } };
+    for (const auto& entry : stock) {
+        auto item = std::make_unique<Item>();
+        item->setType(entry.type);
+        item->setSerialno(QString::fromLatin1(entry.serial));
+        item->setNumber_of_items(entry.count);
+        collection.addItem(std::move(item));
+    }
+    const int before = collection.count();
+
+    QBuffer input;
+    input.setData(reinterpret_cast<const char*>(data), qsizetype(size));
+    input.open(QIODevice::ReadOnly);
+    const LocationUpdateFile file = readLocationUpdates(input);
+    for (const LocationUpdateRecord& record : file.records) {
+        if (record.inventoryId.contains(u'#') || record.inventoryId.isEmpty() || record.locationId1.isEmpty())
+            std::abort();
+        if (const std::optional<QString> id = normalisedInventoryId(record.inventoryId)) {
+            if (id->isEmpty() || (id->size() > 1 && id->startsWith(u'0')))
+                std::abort();
+        }
+    }
+
+    int added = 0;
+    {
+        LocationUpdater updater(collection, {}, [&added](Item*) { ++added; });
+        const int done = updater.applyAll(file.records);
+        if (done != updater.succeeded() || done + updater.failed() != int(file.records.size()))
+            std::abort();
+        if (collection.count() + int(updater.removedItems().size()) != before + added)
+            std::abort();
+        for (const auto& item : collection.items()) {
+            if (item->number_of_items() < 0)
+                std::abort();
+        }
+    }
+    return 0;
+}

@@ -1,0 +1,79 @@
+#include "AutomakeItems.h"
+
+#include "ui_AutomakeItems.h"
+
+#include "DBItemCollection.h"
+#include "Item.h"
+#include "ItemListView.h"
+#include "MessageBoxes.h"
+
+#include <QDate>
+#include <QRegularExpression>
+#include <QRegularExpressionValidator>
+
+namespace {
+
+constexpr int MinBatch = 1;
+constexpr int MaxBatch = 999;
+// The same rule as the item dialog's name field: no field separator, no longer than a line
+// carries back whole.
+constexpr char NamePattern[] = "[^;]{0,199}";
+
+} // namespace
+
+AutomakeItems::AutomakeItems(DBItemCollection* collection, ItemListView* listView, QWidget* parent)
+    : QDialog(parent)
+    , m_ui(std::make_unique<Ui::AutomakeItemsClass>())
+    , m_collection(collection)
+    , m_listView(listView)
+{
+    // setupUi connects the on_..._clicked and on_..._textChanged slots by their names.
+    m_ui->setupUi(this);
+    m_ui->nameLineEdit->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QLatin1StringView(NamePattern)), this));
+}
+
+AutomakeItems::~AutomakeItems() = default;
+
+int AutomakeItems::numberOfItems() const
+{
+    return m_numberOfItems;
+}
+
+void AutomakeItems::on_lineEdit_textChanged(const QString& text)
+{
+    const int number = text.toInt();
+    if (number >= MinBatch && number <= MaxBatch) {
+        m_numberOfItems = number;
+        return;
+    }
+    // Told at once, also when the field is emptied, so that the user never presses MakeItems
+    // believing a batch is set.
+    m_numberOfItems = 0;
+    MessageBoxes::warning(this, tr("Warning"), tr("Number of items must be:\nGreater than 0 and less than 1000"));
+}
+
+void AutomakeItems::on_pushButtonMakeItems_clicked()
+{
+    if (!m_collection)
+        return;
+    const QString today = QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy"));
+    const QString name = m_ui->nameLineEdit->text();
+    for (int i = 0; i < m_numberOfItems; ++i) {
+        auto item = std::make_unique<Item>();
+        item->setNumber_of_items(1);
+        item->setDate(today);
+        item->setType(0);
+        // Each item is added before the next is numbered, so the batch is numbered in sequence.
+        item->setSerialno(QString::number(m_collection->nextSerialNumberBase() + 1));
+        item->setName(name);
+        Item* added = m_collection->addItem(std::move(item));
+        if (m_listView)
+            m_listView->addItemRow(added, true);
+    }
+}
+
+void AutomakeItems::on_pushButtonClose_clicked()
+{
+    close();
+}

@@ -1,0 +1,285 @@
+// The location update file: its grammar, the ids, the copy kept of it, and what each kind of
+// line does to a small stock database.
+
+#include "DBItemCollection.h"
+#include "LocationUpdateFile.h"
+#include "TestSettings.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+const QString OldDate = QStringLiteral("01.02.2020");
+
+bool writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+// The items as "group:serial:count", with "*" when the date is today's.
+QString state(const DBItemCollection& collection)
+{
+    QStringList items;
+    for (const auto& item : collection.items())
+        items << QStringLiteral("%1:%2:%3%4")
+                     .arg(QString::number(item->type()), item->serialno(), item->numberOfItemsText(),
+                          item->date() == OldDate ? u"" : u"*");
+    return items.join(u' ');
+}
+
+} // namespace
+
+class TestLocationUpdateFile : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void lineForms_data();
+    void lineForms();
+    void readingAFile();
+    void inventoryIds_data();
+    void inventoryIds();
+    void parseKeepsACopy();
+    void applying_data();
+    void applying();
+    void movedAndCopiedItems();
+};
+
+void TestLocationUpdateFile::lineForms_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("record"); // kind|location1|location2|id|count, empty for none
+    // clang-format off
+    QTest::newRow("I") << "I;3;4711;2" << "1|3||4711|2";
+    QTest::newRow("empty parts dropped") << "I;;3;4711;2;" << "1|3||4711|2";
+    QTest::newRow("parts not trimmed") << "I; 3;4711 ;2" << "1| 3||4711 |2";
+    QTest::newRow("F") << "F;1;2;4711;5" << "3|1|2|4711|5";
+    QTest::newRow("S, three parts") << "S;;2;;4711" << "2|2||4711|";
+    QTest::newRow("S, four parts") << "S;2;4711;3" << "0|2||4711|3";
+    // clang-format on
+    for (const char* line : { "i;3;4711;2", "I;3;4711", "I;3;4711;2;9", "F;1;2;4711", "S;2", "S;2;4711;3;1", ";;",
+                              "#2.5.6 (INV)- Format: type;name" })
+        QTest::newRow(line) << QString::fromLatin1(line) << QString();
+}
+
+void TestLocationUpdateFile::lineForms()
+{
+    QFETCH(QString, line);
+    const std::optional<LocationUpdateRecord> parsed = parseLocationUpdateLine(line);
+    const QString record = parsed ? QStringList{ QString::number(int(parsed->kind)), parsed->locationId1,
+                                                 parsed->location2, parsed->inventoryId, parsed->numberOfItems }
+                                        .join(u'|')
+                                  : QString();
+    QTEST(record, "record");
+}
+
+void TestLocationUpdateFile::readingAFile()
+{
+    // CR LF and LF, empty lines, a line the scanner marked with "#", lines of no form, and a
+    // last line without a line end.
+    QByteArray bytes
+        = "I;3;4711;-2\r\n\r\nF;1;2;4711;5\nI;3;#4711;1\r\nI;3;4711\r\nLager \xe6\xf8\xe5\r\n\nS;2;0004711;3";
+    QBuffer buffer(&bytes);
+    QVERIFY(buffer.open(QIODevice::ReadOnly));
+    const LocationUpdateFile file = readLocationUpdates(buffer);
+    QCOMPARE(int(file.records.size()), 3);
+    QCOMPARE(file.records[0].numberOfItems, QStringLiteral("-2"));
+    QCOMPARE(file.records[1].kind, UpdateKind::Move);
+    QCOMPARE(file.records[2].numberOfItems, QStringLiteral("3"));
+    QCOMPARE(file.discardedLines, 1);
+    QCOMPARE(file.unknownLines, 2);
+}
+
+void TestLocationUpdateFile::inventoryIds_data()
+{
+    QTest::addColumn<QString>("id");
+    QTest::addColumn<QString>("normalised"); // "-" when the id is no number
+    // clang-format off
+    QTest::newRow("plain") << "4711" << "4711";
+    QTest::newRow("leading zeros") << "0004711" << "4711";
+    QTest::newRow("every 000 goes") << "4000100002" << "4102";
+    QTest::newRow("seven zeros") << "0000000" << "0";
+    QTest::newRow("two zeros are leading zeros") << "0042" << "42";
+    QTest::newRow("longer than any integer") << "123456789012345678901234" << "123456789012345678901234";
+    QTest::newRow("letter") << "47a1" << "-";
+    QTest::newRow("only 000") << "000" << "-";
+    QTest::newRow("sign") << "+4711" << "-";
+    QTest::newRow("blank") << " 4711" << "-";
+    // clang-format on
+}
+
+void TestLocationUpdateFile::inventoryIds()
+{
+    QFETCH(QString, id);
+    QTEST(normalisedInventoryId(id).value_or(QStringLiteral("-")), "normalised");
+}
+
+void TestLocationUpdateFile::parseKeepsACopy()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Location.update.txt"));
+    const QByteArray bytes = "I;3;4711;-2\r\nS;2;4711\r\n";
+    QVERIFY(writeFile(path, bytes));
+    QStringList warnings;
+    const auto warn = [&warnings](const QString& text) { warnings << text; };
+    LocationUpdateFile file;
+
+    const QDateTime when(QDate(2026, 12, 7), QTime(14, 5, 10));
+    QVERIFY(ParseLocationFile(path, file, warn, when));
+    QCOMPARE(int(file.records.size()), 2);
+    const QString backup = path + QStringLiteral(".07.12.2026.14.05");
+    QCOMPARE(readFile(backup), bytes);
+    QCOMPARE(readFile(path), bytes);
+    QVERIFY(warnings.isEmpty());
+
+    // A second run in the same minute would need the same name: it stops before reading.
+    QVERIFY(writeFile(path, "I;3;4711;-1\r\n"));
+    QVERIFY(!ParseLocationFile(path, file, warn, when.addSecs(40)));
+    QVERIFY(file.records.empty());
+    QCOMPARE(readFile(backup), bytes);
+    QVERIFY(ParseLocationFile(path, file, warn, when.addSecs(60)));
+
+    QVERIFY(!ParseLocationFile(dir.filePath(QStringLiteral("none.txt")), file, warn));
+    QVERIFY(!ParseLocationFile(dir.path(), file, warn)); // a folder cannot be read as a file
+    QVERIFY(DeleteLocationFile(path, warn));
+    QVERIFY(!DeleteLocationFile(path, warn));
+    QCOMPARE(warnings,
+             (QStringList{ QStringLiteral("Copy of file: %1 to %2 failed").arg(path, backup),
+                           QStringLiteral("File: does not exist"),
+                           QStringLiteral("Cannot open file %1 for reading").arg(dir.path()),
+                           QStringLiteral("File: does not exist") }));
+}
+
+void TestLocationUpdateFile::applying_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<bool>("done");
+    QTest::addColumn<QString>("after"); // as state() writes it; "=" when unchanged
+    QTest::addColumn<QString>("warnings"); // joined with "|"
+
+    // Every row starts from groups 0 to 4 and the items 1:4711:5 2:4711:1 3:12:2.
+    const auto text = [](const char* format, std::initializer_list<const char*> values) {
+        QString result = QString::fromLatin1(format);
+        for (const char* value : values)
+            result = result.arg(QLatin1StringView(value));
+        return result;
+    };
+    const auto fail = [&](const char* l, const char* id, const char* n) {
+        return text("Update failed for location: %1, inventory_id: %2, items: %3", { l, id, n });
+    };
+    const auto where
+        = [&](const char* l) { return text("Move failed, location1: %1 not found, max groups: 5|", { l }); };
+    const auto fewI = [&](const char* n, const char* change) {
+        return text("Update (I) failed, to few items: %1 in record: 4711 - can not subtract (%2)|", { n, change });
+    };
+    const auto fewF = [&](const char* n, const char* count) {
+        return text("Move failed, to few items: %1 in record: 4711 - can not subtract (%2)", { n, count });
+    };
+    const QString unchanged = QStringLiteral("=");
+    // clang-format off
+    QTest::newRow("I takes off") << "I;1;4711;-2" << true << "1:4711:3* 2:4711:1 3:12:2" << "";
+    QTest::newRow("I below zero") << "I;1;4711;-6" << false << unchanged << fewI("5", "-6") + fail("1", "4711", "-6");
+    QTest::newRow("I, id with 000") << "I;3;10002;1" << true << "1:4711:5 2:4711:1 3:12:3*" << "";
+    QTest::newRow("I, id no number") << "I;1;47a1;1" << false << unchanged << fail("1", "47a1", "1");
+    QTest::newRow("I, no such item") << "I;4;4711;1" << false << unchanged << fail("4", "4711", "1");
+    QTest::newRow("I, location = groups") << "I;5;4711;1" << false << unchanged << where("5") + fail("5", "4711", "1");
+    QTest::newRow("I, location -1") << "I;-1;4711;1" << false << unchanged << where("-1") + fail("-1", "4711", "1");
+    // "x" counts as location 0, which exists: only the item is missing there.
+    QTest::newRow("I, location x") << "I;x;4711;1" << false << unchanged << fail("x", "4711", "1");
+    QTest::newRow("I, beyond any count") << "I;3;12;2147483647" << false << unchanged << fail("3", "12", "2147483647");
+
+    QTest::newRow("F, part") << "F;1;2;4711;2" << true << "1:4711:3* 2:4711:3* 3:12:2" << "";
+    QTest::newRow("F, all onto an item") << "F;1;2;4711;5" << true << "2:4711:6* 3:12:2" << "";
+    QTest::newRow("F, all to a new place") << "F;1;4;0004711;5" << true << "2:4711:1 3:12:2 4:4711:5*" << "";
+    QTest::newRow("F, part to a new place") << "F;1;4;4711;3" << true << "1:4711:2* 2:4711:1 3:12:2 4:4711:3*" << "";
+    QTest::newRow("F, too few") << "F;1;2;4711;6" << false << unchanged << fewF("5", "6");
+    QTest::newRow("F, too few at the target") << "F;1;2;4711;-2" << false << unchanged << fewF("1", "-2");
+    QTest::newRow("F, not at location 1") << "F;3;2;4711;1" << false << unchanged
+                                          << "Move failed, ItemId: 4711 - not found at location: 3";
+    QTest::newRow("F, location 1") << "F;7;2;4711;1" << false << unchanged
+                                   << "Move failed, location1: 7 not found, max groups: 5";
+    QTest::newRow("F, location 2") << "F;1;9;4711;1" << false << unchanged
+                                   << "Move failed, location2: 9 not found, max groups: 5";
+    QTest::newRow("F, id no number is silent") << "F;1;2;47a1;1" << false << unchanged << "";
+    QTest::newRow("F, nothing to copy") << "F;1;4;4711;0" << false << unchanged << "";
+    QTest::newRow("F, within one location") << "F;1;1;4711;5" << true << "1:4711:5* 2:4711:1 3:12:2" << "";
+
+    QTest::newRow("S moves the first with the id") << "S;4;4711" << true << "4:4711:5 2:4711:1 3:12:2" << "";
+    QTest::newRow("S, location") << "S;5;4711" << false << unchanged << where("5") + fail("5", "4711", "");
+    QTest::newRow("S, no such id") << "S;4;999" << false << unchanged << fail("4", "999", "");
+    QTest::newRow("S copy, next serial number") << "S;4;12;3" << true << "1:4711:5 2:4711:1 3:12:2 4:4712:3*" << "";
+    QTest::newRow("S copy of nothing") << "S;4;12;0" << false << unchanged << fail("4", "12", "0");
+    // clang-format on
+}
+
+void TestLocationUpdateFile::applying()
+{
+    QFETCH(QString, line);
+    TestSettings settings(ProgramVariant::Stockvane);
+    DBItemCollection collection;
+    collection.groups().setEntries({ QStringLiteral("Store"), QStringLiteral("A"), QStringLiteral("B"),
+                                     QStringLiteral("C"), QStringLiteral("Van") });
+    for (const auto& [type, serial, count] : { std::tuple{ 1, "4711", 5 }, { 2, "4711", 1 }, { 3, "12", 2 } }) {
+        auto item = std::make_unique<Item>();
+        item->setType(type);
+        item->setSerialno(QLatin1StringView(serial));
+        item->setNumber_of_items(count);
+        item->setDate(OldDate);
+        collection.addItem(std::move(item));
+    }
+    QStringList warnings;
+    LocationUpdater updater(collection, [&warnings](const QString& text) { warnings << text; });
+
+    const QString before = state(collection);
+    QTEST(updater.apply(*parseLocationUpdateLine(line)), "done");
+    QFETCH(QString, after);
+    QCOMPARE(state(collection), after == u"=" ? before : after);
+    QTEST(warnings.join(u'|'), "warnings");
+    QCOMPARE(updater.succeeded() + updater.failed(), 1);
+}
+
+void TestLocationUpdateFile::movedAndCopiedItems()
+{
+    TestSettings settings(ProgramVariant::Stockvane);
+    DBItemCollection collection;
+    collection.groups().setEntries({ QStringLiteral("Store"), QStringLiteral("Van") });
+    auto source = std::make_unique<Item>();
+    source->setSerialno(QStringLiteral("4711"));
+    source->setNumber_of_items(5);
+    source->setName(QStringLiteral("Drill"));
+    source->setPrice(12.5);
+    source->setLocation(3);
+    Item expected(*source);
+    expected.setType(1);
+    expected.setDate(QStringLiteral("07.12.2026"));
+    Item* drill = collection.addItem(std::move(source));
+    DBItemCollection::setModified(false);
+    QList<Item*> added;
+    LocationUpdater updater(collection, {}, [&added](Item* item) { added << item; });
+    updater.setToday(QDate(2026, 12, 7));
+
+    // A copy carries every field but its place, count and date.
+    QVERIFY(updater.apply(*parseLocationUpdateLine(u"F;0;1;4711;5")));
+    QCOMPARE(collection.count(), 1);
+    Item* moved = collection.at(0);
+    QCOMPARE(added, QList<Item*>{ moved });
+    QVERIFY(*moved == expected);
+    QVERIFY(DBItemCollection::isModified());
+    // The emptied item is out of the database, but alive until the updater goes.
+    QCOMPARE(updater.removedItems().size(), size_t(1));
+    QCOMPARE(updater.removedItems().front().get(), drill);
+    QCOMPARE(drill->name(), QStringLiteral("Drill"));
+}
+
+QTEST_GUILESS_MAIN(TestLocationUpdateFile)
+#include "tst_locationupdatefile.moc"

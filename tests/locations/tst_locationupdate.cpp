@@ -1,0 +1,320 @@
+// The update-locations command as the user runs it: the file chooser, the boxes, the copy kept
+// of the file, the database changed and saved, and the item list rebuilt.
+
+#include "DBItemCollection.h"
+#include "FileDialogs.h"
+#include "ItemListView.h"
+#include "LocationUpdate.h"
+#include "MessageBoxes.h"
+#include "RecordingReporter.h"
+#include "TestSettings.h"
+#include "funiQListViewItem.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTranslator>
+
+namespace {
+
+const QString OldDate = QStringLiteral("01.02.2020");
+
+// Shows the numbers the status message is made of.
+class SummaryTranslator : public QTranslator
+{
+public:
+    QString translate(const char* context, const char* source, const char*, int) const override
+    {
+        if (qstrcmp(context, "UpdateLocations") == 0 && qstrcmp(source, "LOCATION_UPDATE_SUMMARY") == 0)
+            return QStringLiteral("%1 %2 %3 %4");
+        return {};
+    }
+    bool isEmpty() const override
+    {
+        return false;
+    }
+};
+
+bool writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+} // namespace
+
+class TestLocationUpdate : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void wholeRun();
+    void nothingApplied();
+    void readOnlyDatabaseIsLeftAlone();
+    void startPathByProduct();
+
+private:
+    Item* add(int type, const QString& serial, int count, const QString& name);
+    void fillList();
+    LocationUpdateOutcome run();
+    // The items as "group:serial:count", with "*" when the date is today's.
+    QString state() const;
+    // What the list shows: each group row with the names of its items.
+    QString shown() const;
+    QStringList boxTexts() const;
+
+    std::unique_ptr<TestSettings> m_settings;
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_file;
+    RecordingReporter m_reporter;
+    std::unique_ptr<DBItemCollection> m_collection;
+    std::unique_ptr<ItemListView> m_list;
+    QList<MessageBoxes::Request> m_boxes;
+    QList<FileDialogs::Request> m_dialogs;
+    QString m_chosen;
+    int m_saves = 0;
+    QList<QPair<QString, int>> m_messages;
+    SummaryTranslator m_translator;
+};
+
+void TestLocationUpdate::initTestCase()
+{
+    QCoreApplication::installTranslator(&m_translator);
+}
+
+void TestLocationUpdate::init()
+{
+    m_settings = std::make_unique<TestSettings>(ProgramVariant::Stockvane);
+    m_dir = std::make_unique<QTemporaryDir>();
+    m_settings->setValue("LastDBDir", m_dir->path());
+    m_file = m_dir->filePath(QStringLiteral("Location.update.txt"));
+    m_chosen = m_file;
+    m_boxes.clear();
+    m_dialogs.clear();
+    m_messages.clear();
+    m_saves = 0;
+    MessageBoxes::setAnswerer([this](const MessageBoxes::Request& request) {
+        m_boxes.append(request);
+        return 0;
+    });
+    FileDialogs::setAnswerer([this](const FileDialogs::Request& request) {
+        m_dialogs.append(request);
+        return FileDialogs::Answer{ m_chosen, m_dir->path() };
+    });
+
+    m_collection = std::make_unique<DBItemCollection>(nullptr, &m_reporter);
+    m_collection->groups().setEntries(
+        { QStringLiteral("A Store"), QStringLiteral("B Shelf"), QStringLiteral("C Shelf"), QStringLiteral("D Van") });
+    m_list = std::make_unique<ItemListView>(nullptr);
+    DBItemCollection::setModified(false);
+}
+
+void TestLocationUpdate::cleanup()
+{
+    m_list.reset();
+    m_collection.reset();
+    MessageBoxes::setAnswerer({});
+    FileDialogs::setAnswerer({});
+    m_dir.reset();
+    m_settings.reset();
+}
+
+Item* TestLocationUpdate::add(int type, const QString& serial, int count, const QString& name)
+{
+    auto item = std::make_unique<Item>();
+    item->setType(type);
+    item->setSerialno(serial);
+    item->setNumber_of_items(count);
+    item->setName(name);
+    item->setDate(OldDate);
+    return m_collection->addItem(std::move(item));
+}
+
+void TestLocationUpdate::fillList()
+{
+    m_list->createGroupRows(m_collection.get());
+    m_list->fillItemRows(m_collection.get());
+    DBItemCollection::setModified(false);
+}
+
+LocationUpdateOutcome TestLocationUpdate::run()
+{
+    return runLocationUpdate(
+        nullptr, *m_collection, *m_list,
+        [this] {
+            ++m_saves;
+            return true;
+        },
+        [this](const QString& text, int milliseconds) {
+            m_messages.append({ text, milliseconds });
+        });
+}
+
+QString TestLocationUpdate::state() const
+{
+    QStringList items;
+    for (const auto& item : m_collection->items())
+        items << QStringLiteral("%1:%2:%3%4")
+                     .arg(QString::number(item->type()), item->serialno(), item->numberOfItemsText(),
+                          item->date() == OldDate ? u"" : u"*");
+    return items.join(u' ');
+}
+
+QString TestLocationUpdate::shown() const
+{
+    QStringList groups;
+    for (int i = 0; i < m_list->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* group = m_list->topLevelItem(i);
+        QStringList names;
+        for (int j = 0; j < group->childCount(); ++j)
+            names << funiQListViewItem::itemOf(group->child(j))->name();
+        names.sort();
+        groups << group->text(0) + u':' + names.join(u',');
+    }
+    return groups.join(u' ');
+}
+
+QStringList TestLocationUpdate::boxTexts() const
+{
+    QStringList texts;
+    for (const MessageBoxes::Request& box : m_boxes) {
+        // Every box of the update is a warning with the same caption and one button.
+        if (box.icon != QMessageBox::Warning || box.title != QStringLiteral("Stockvane") || !box.buttons.isEmpty())
+            texts << QStringLiteral("<unexpected box>");
+        texts << box.text;
+    }
+    return texts;
+}
+
+void TestLocationUpdate::wholeRun()
+{
+    Item* drill = add(1, QStringLiteral("4711"), 5, QStringLiteral("Drill"));
+    add(2, QStringLiteral("12"), 2, QStringLiteral("Saw"));
+    add(0, QStringLiteral("30"), 1, QStringLiteral("Plane"));
+    fillList();
+    const QByteArray update = "I;2;12;+3\r\n" // the saw: 5
+                              "F;1;3;0004711;5\r\n" // all drills into the van
+                              "S;0;30;2\r\n" // two more planes in the store, numbered 4712
+                              "I;2;12;-9\r\n" // too few saws
+                              "I;1;#4711;1\r\n" // left alone
+                              "Stock count 2026\r\n" // not understood
+                              "S;2;30\r\n"; // the first plane onto shelf C
+    QVERIFY(writeFile(m_file, update));
+    const QDateTime started = QDateTime::currentDateTime();
+
+    const LocationUpdateOutcome outcome = run();
+
+    QVERIFY(outcome.applied);
+    QCOMPARE(outcome.succeeded, 4);
+    QCOMPARE(outcome.failed, 1);
+    QCOMPARE(outcome.unknownLines, 1);
+    QVERIFY(outcome.saved);
+    QCOMPARE(m_saves, 1);
+
+    // The chooser offers the update file beside the last database.
+    QCOMPARE(m_dialogs.size(), 1);
+    QCOMPARE(m_dialogs[0].mode, FileDialogs::Mode::Open);
+    QCOMPARE(m_dialogs[0].caption, QStringLiteral("Open_Location_File"));
+    QCOMPARE(m_dialogs[0].filter, QStringLiteral("location file (*.txt *.loc)"));
+    QCOMPARE(m_dialogs[0].directory, m_dir->path() + QStringLiteral("/Location.update.txt"));
+
+    QCOMPARE(boxTexts(),
+             (QStringList{
+                 QStringLiteral("Update (I) failed, to few items: 5 in record: 12 - can not subtract (-9)"),
+                 QStringLiteral("Update failed for location: 2, inventory_id: 12, items: -9"),
+             }));
+
+    // The database, and the list showing it as it is now, without the drill that was moved.
+    QCOMPARE(state(), QStringLiteral("2:12:5* 2:30:1 3:4711:5* 0:4712:2*"));
+    QCOMPARE(m_collection->indexOf(drill), -1);
+    QVERIFY(DBItemCollection::isModified());
+    QCOMPARE(shown(), QStringLiteral("A Store:Plane B Shelf: C Shelf:Plane,Saw D Van:Drill"));
+
+    // The update file is gone; its copy, named after the minute it was read, holds it all.
+    QVERIFY(!QFile::exists(m_file));
+    const QStringList copies = QDir(m_dir->path()).entryList({ QStringLiteral("Location.update.txt.*") }, QDir::Files);
+    QCOMPARE(copies.size(), 1);
+    const QDateTime copied = QDateTime::fromString(copies[0].mid(20), QStringLiteral("dd.MM.yyyy.hh.mm"));
+    QVERIFY2(copied.isValid(), qPrintable(copies[0]));
+    QVERIFY(copied.secsTo(started) < 60 && copied <= QDateTime::currentDateTime());
+    QCOMPARE(readFile(m_dir->filePath(copies[0])), update);
+
+    QCOMPARE(m_messages, (QList<QPair<QString, int>>{ { QStringLiteral("Location.update.txt 4 1 1"), 10000 } }));
+}
+
+void TestLocationUpdate::nothingApplied()
+{
+    Item* drill = add(1, QStringLiteral("4711"), 5, QStringLiteral("Drill"));
+    fillList();
+
+    // A cancelled chooser: the file is reported missing, and the database is saved all the same.
+    m_chosen.clear();
+    QVERIFY(!run().applied);
+    QCOMPARE(boxTexts(), QStringList{ QStringLiteral("File: does not exist") });
+    QCOMPARE(m_saves, 1);
+
+    // A copy of that name exists already (copies for this minute and the next, so the run
+    // stops at the copy whenever it happens): nothing applied, the file kept for a later run.
+    m_chosen = m_file;
+    m_boxes.clear();
+    QVERIFY(writeFile(m_file, "I;1;4711;-1\r\n"));
+    const QDateTime now = QDateTime::currentDateTime();
+    for (const QDateTime& when : { now, now.addSecs(60) })
+        QVERIFY(writeFile(m_file + u'.' + when.toString(QStringLiteral("dd.MM.yyyy.hh.mm")), "first run"));
+    QVERIFY(!run().applied);
+    QCOMPARE(m_boxes.size(), 1);
+    QVERIFY(m_boxes[0].text.startsWith(QStringLiteral("Copy of file: %1 to %1.").arg(m_file)));
+    QCOMPARE(readFile(m_file), QByteArray("I;1;4711;-1\r\n"));
+    QCOMPARE(m_saves, 2);
+
+    QCOMPARE(drill->number_of_items(), 5);
+    QVERIFY(!DBItemCollection::isModified());
+    QVERIFY(m_messages.isEmpty());
+}
+
+void TestLocationUpdate::readOnlyDatabaseIsLeftAlone()
+{
+    // Another program holds the database: it opens read-only here.
+    const QString database = m_dir->filePath(QStringLiteral("stock.db"));
+    QVERIFY(writeFile(database,
+                      "#2.5.6 (INV)- Format: x;\r\n"
+                      "1;Drill;Acme;10.000000;12.000000;01.01.2020;S;4711;;;;5;0;;;;;;;;;\r\n"));
+    QVERIFY(writeFile(m_dir->filePath(QStringLiteral("LockFile.txt")), "stock.db Locked by PC: other, User: someone"));
+    QVERIFY(m_collection->LoadFromAsciiFile(database));
+    QVERIFY(m_collection->isReadOnly());
+    fillList();
+    QVERIFY(writeFile(m_file, "I;1;4711;-1\r\n"));
+
+    const LocationUpdateOutcome outcome = run();
+    QVERIFY(!outcome.applied);
+    QVERIFY(!outcome.saved);
+    QCOMPARE(boxTexts(), QStringList{ QStringLiteral("LOCATION_UPDATE_READ_ONLY") });
+    QVERIFY(m_dialogs.isEmpty());
+    QCOMPARE(m_saves, 0);
+    QCOMPARE(m_collection->at(0)->number_of_items(), 5);
+    QCOMPARE(readFile(m_file), QByteArray("I;1;4711;-1\r\n"));
+    QCOMPARE(QDir(m_dir->path()).entryList({ QStringLiteral("Location.update.txt.*") }).size(), 0);
+}
+
+void TestLocationUpdate::startPathByProduct()
+{
+    QCOMPARE(locationUpdateStartPath(), m_dir->path() + QStringLiteral("/Location.update.txt"));
+    m_settings->clear();
+    QCOMPARE(locationUpdateStartPath(), QStringLiteral("db/DemoStockvane/Location.update.txt"));
+    SetProgramVariant(ProgramVariant::Domvara);
+    QCOMPARE(locationUpdateStartPath(), QStringLiteral("/Location.update.txt"));
+}
+
+QTEST_MAIN(TestLocationUpdate)
+#include "tst_locationupdate.moc"
