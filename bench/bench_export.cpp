@@ -5,6 +5,7 @@
 //
 // Runs without a desktop (the offscreen platform) unless QT_QPA_PLATFORM says otherwise.
 
+#include "BenchRegister.h"
 #include "DBItemCollection.h"
 #include "HtmlExport.h"
 #include "PrintSettings.h"
@@ -23,44 +24,6 @@
 #include <vector>
 
 namespace {
-
-constexpr int GroupCount = 40;
-constexpr int LocationCount = 25;
-
-// A stock register with texts that need escaping and a few letters outside Latin-1, loaded the
-// way the program loads a database file.
-void fillCollection(DBItemCollection& collection, int count)
-{
-    QStringList groups;
-    for (int group = 0; group < GroupCount; ++group)
-        groups << QStringLiteral("Group %1 & co").arg(group, 2, 10, QLatin1Char('0'));
-    collection.groups().setEntries(groups);
-    QStringList locations;
-    for (int location = 0; location < LocationCount; ++location)
-        locations << QStringLiteral("Shelf <%1>").arg(location);
-    collection.locations().setEntries(locations);
-
-    QByteArray data = DBItemCollection::headerLine(ProgramVariant::Stockvane) + "\r\n";
-    data.reserve(qsizetype(count) * 300);
-    char line[1024];
-    for (int index = 0; index < count; ++index) {
-        const int length = std::snprintf(
-            line, sizeof line,
-            "%d;Article %d \"special\";Maker %d;%d.500000;%d.000000;%02d.%02d.%d;Supplier %d;%d;"
-            "Stock article number %d of the register;Aisle %d;%s;%d;%d;%s;%s;%s;M-%d;%d;remark %d;A;;\r\n",
-            (index * 7) % GroupCount, index, index % 97, 10 + index % 500, 5 + index % 300, 1 + index % 28,
-            1 + index % 12, 1990 + index % 30, index % 31, 100000 + index, index, index % 12,
-            index % 3 == 0 ? "/pictures/article.jpg" : "", 1 + index % 9, index % (LocationCount + 1),
-            index % 2 == 0 ? "https://example.org/article?a=1&b=2" : "", index % 5 == 0 ? "/receipts/article.pdf" : "",
-            index % 7 == 0 ? "/documents/article.pdf" : "", index % 13, index, index);
-        data.append(line, length);
-    }
-    if (!collection.loadFromData(std::move(data)) || collection.count() != count) {
-        std::fprintf(stderr, "the generated register did not load\n");
-        std::exit(1);
-    }
-}
-
 // The median time of the work in milliseconds; prepare runs before each, outside the figure.
 double medianMs(int runs, const std::function<void()>& prepare, const std::function<bool()>& work)
 {
@@ -104,7 +67,7 @@ int main(int argc, char** argv)
     settings.write();
 
     DBItemCollection collection;
-    fillCollection(collection, count);
+    fillRegister(collection, count, true);
     // Each run starts from an order that is not by group, as after sorting the list by name.
     const auto shuffle = [&collection] { collection.sort(1); };
 

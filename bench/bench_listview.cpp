@@ -5,6 +5,7 @@
 //
 // Runs without a desktop (the offscreen platform) unless QT_QPA_PLATFORM says otherwise.
 
+#include "BenchRegister.h"
 #include "DBItemCollection.h"
 #include "ItemListView.h"
 
@@ -17,50 +18,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
-
-namespace {
-
-constexpr int GroupCount = 40;
-constexpr int LocationCount = 25;
-
-// A stock register as its database file would hold it: loading it is how the items reach the
-// collection in the program, and much quicker than adding them one by one.
-void fillCollection(DBItemCollection& collection, int count)
-{
-    QStringList groups;
-    for (int group = 0; group < GroupCount; ++group)
-        groups << QStringLiteral("Group %1").arg(group, 2, 10, QLatin1Char('0'));
-    collection.groups().setEntries(groups);
-    QStringList locations;
-    for (int location = 0; location < LocationCount; ++location)
-        locations << QStringLiteral("Shelf %1").arg(location);
-    collection.locations().setEntries(locations);
-
-    QByteArray data = DBItemCollection::headerLine(ProgramVariant::Stockvane) + "\r\n";
-    data.reserve(qsizetype(count) * 300);
-    char line[1024];
-    for (int index = 0; index < count; ++index) {
-        // type name product price priceToday date supplier serialno description address photolink
-        // number_of_items location www receipt document productModel extra1..extra4
-        const int length = std::snprintf(
-            line, sizeof line,
-            "%d;Article %d;Maker %d;%d.000000;%d.000000;%02d.%02d.%d;Supplier %d;%d;"
-            "Stock article number %d of the register;Aisle %d;%s;%d;%d;%s;%s;%s;M-%d;%d;remark %d;A;;\r\n",
-            index % GroupCount, index, index % 97, 10 + index % 500, 5 + index % 300, 1 + index % 28, 1 + index % 12,
-            1990 + index % 30, index % 31, 100000 + index, index, index % 12,
-            index % 3 == 0 ? "/pictures/article.jpg" : "", 1 + index % 9,
-            index % (LocationCount + 1), // one in 26 has no valid location
-            index % 2 == 0 ? "https://example.org/article" : "", index % 5 == 0 ? "/receipts/article.pdf" : "",
-            index % 7 == 0 ? "/documents/article.pdf" : "", index % 13, index, index);
-        data.append(line, length);
-    }
-    if (!collection.loadFromData(std::move(data)) || collection.count() != count) {
-        std::fprintf(stderr, "the generated register did not load\n");
-        std::exit(1);
-    }
-}
-
-} // namespace
 
 int main(int argc, char** argv)
 {
@@ -78,7 +35,7 @@ int main(int argc, char** argv)
     QCoreApplication::setApplicationName(GetVariantName());
 
     DBItemCollection collection;
-    fillCollection(collection, count);
+    fillRegister(collection, count, false);
 
     ItemListView list(nullptr);
     list.show();
@@ -99,7 +56,7 @@ int main(int argc, char** argv)
     }
     std::vector<double> sorted = times;
     std::sort(sorted.begin(), sorted.end());
-    std::printf("list fill of %d items (%d groups), %d runs:", count, GroupCount, runs);
+    std::printf("list fill of %d items (%d groups), %d runs:", count, collection.groups().size(), runs);
     for (const double time : times)
         std::printf(" %.1f", time);
     std::printf(" ms\nmedian %.1f ms, best %.1f ms\n", sorted[sorted.size() / 2], sorted.front());

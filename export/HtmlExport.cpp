@@ -4,6 +4,7 @@
 #include "Item.h"
 #include "ItemListView.h"
 #include "PrintSettings.h"
+#include "WaitCursor.h"
 #include "XmlExport.h"
 
 #include <QCoreApplication>
@@ -229,7 +230,7 @@ bool writeHtml(DBItemCollection& collection, QIODevice& device, const HtmlPage& 
 bool saveAsHtml(DBItemCollection& collection, const QString& path, bool showHeading, const Item* singleItem,
                 bool showSpecialCase, bool asTable)
 {
-    ExportWaitCursor wait;
+    WaitCursor wait;
     const HtmlPage page{ path, showHeading, singleItem, showSpecialCase, asTable };
     return writeFileSafely(path, [&](QIODevice& device) { return writeHtml(collection, device, page); });
 }

@@ -3,6 +3,7 @@
 #include "DBItemCollection.h"
 #include "Item.h"
 #include "ItemListView.h"
+#include "WaitCursor.h"
 
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -250,7 +251,7 @@ bool writeXml(DBItemCollection& collection, QIODevice& device)
 
 bool saveAsXml(DBItemCollection& collection, const QString& path)
 {
-    ExportWaitCursor wait;
+    WaitCursor wait;
     return writeFileSafely(path, [&collection](QIODevice& device) { return writeXml(collection, device); });
 }
 
@@ -264,19 +265,4 @@ bool writeFileSafely(const QString& path, const std::function<bool(QIODevice&)>&
         return false;
     }
     return file.commit();
-}
-
-ExportWaitCursor::ExportWaitCursor()
-{
-    // Tools and tests without a GUI application have no cursor to change.
-    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr)
-        return;
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    m_active = true;
-}
-
-ExportWaitCursor::~ExportWaitCursor()
-{
-    if (m_active)
-        QGuiApplication::restoreOverrideCursor();
 }

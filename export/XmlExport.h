@@ -90,15 +90,3 @@ bool saveAsXml(DBItemCollection& collection, const QString& path);
 // everything reached the disk; a failed export never leaves half a file over an old one.
 bool writeFileSafely(const QString& path, const std::function<bool(QIODevice&)>& write);
 
-// Shows the wait cursor while an export runs, however the scope is left.
-class ExportWaitCursor
-{
-public:
-    ExportWaitCursor();
-    ~ExportWaitCursor();
-    ExportWaitCursor(const ExportWaitCursor&) = delete;
-    ExportWaitCursor& operator=(const ExportWaitCursor&) = delete;
-
-private:
-    bool m_active = false;
-};

@@ -11,6 +11,7 @@
 #include "ProgramVariant.h"
 #include "Settings.h"
 #include "ShellHelpers.h"
+#include "WaitCursor.h"
 #include "funiQListViewItem.h"
 
 #include <QCloseEvent>
@@ -52,26 +53,7 @@ constexpr int MaxCount = 100000;
 constexpr char TextPattern[] = "[^;]{0,199}";
 
 // The list columns whose headers label the printed lines.
-enum ListColumn {
-    GroupColumn = 0,
-    NameColumn = 1,
-    ProductColumn = 2,
-    ProductModelColumn = 3,
-    CountColumn = 4,
-    PriceColumn = 5,
-    PriceTodayColumn = 6,
-    PictureColumn = 7,
-    ReceiptColumn = 8,
-    DateColumn = 9,
-    LocationColumn = 10,
-    DescriptionColumn = 11,
-    SupplierColumn = 12,
-    AddressColumn = 13,
-    SerialnoColumn = 14,
-    WwwColumn = 15,
-    DocumentColumn = 16,
-    Extra1Column = 17,
-};
+using enum ItemListView::ColumnNumber;
 
 QString dateFormat()
 {
@@ -158,21 +140,6 @@ void showScaled(QLabel* label, const QPixmap& picture)
     label->setPixmap(scaledToLabel(picture, label->size()));
 }
 
-// Shows the wait cursor for the life of the scope, however the scope is left.
-class WaitCursor
-{
-public:
-    WaitCursor()
-    {
-        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    }
-    ~WaitCursor()
-    {
-        QGuiApplication::restoreOverrideCursor();
-    }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 } // namespace
 

@@ -55,26 +55,7 @@ constexpr std::array<Column, ItemListView::ColumnCount> Columns{ {
     { "Extra4", "EXTRA4COLUMNwidth", 120 },
 } };
 
-enum ColumnNumber {
-    GroupColumn = 0,
-    NameColumn = 1,
-    ProductColumn = 2,
-    ProductModelColumn = 3,
-    CountColumn = 4,
-    PriceColumn = 5,
-    PriceTodayColumn = 6,
-    PictureColumn = 7,
-    ReceiptColumn = 8,
-    DateColumn = 9,
-    LocationColumn = 10,
-    DescriptionColumn = 11,
-    SupplierColumn = 12,
-    AddressColumn = 13,
-    SerialnoColumn = 14,
-    WwwColumn = 15,
-    DocumentColumn = 16,
-    Extra1Column = 17,
-};
+using enum ItemListView::ColumnNumber;
 
 // The column each of the field labels 0 to 16 renames.
 constexpr std::array<int, 17> LabelColumns{

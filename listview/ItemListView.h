@@ -28,6 +28,27 @@ class ItemListView : public QTreeWidget
 
 public:
     static constexpr int ColumnCount = 21;
+    // The columns, by the item field they show.
+    enum ColumnNumber {
+        GroupColumn = 0,
+        NameColumn = 1,
+        ProductColumn = 2,
+        ProductModelColumn = 3,
+        CountColumn = 4,
+        PriceColumn = 5,
+        PriceTodayColumn = 6,
+        PictureColumn = 7,
+        ReceiptColumn = 8,
+        DateColumn = 9,
+        LocationColumn = 10,
+        DescriptionColumn = 11,
+        SupplierColumn = 12,
+        AddressColumn = 13,
+        SerialnoColumn = 14,
+        WwwColumn = 15,
+        DocumentColumn = 16,
+        Extra1Column = 17,
+    };
 
     explicit ItemListView(QWidget* parent);
     ~ItemListView() override;

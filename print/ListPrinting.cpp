@@ -4,6 +4,7 @@
 #include "ItemListView.h"
 #include "PrintDialogs.h"
 #include "PrintSettings.h"
+#include "WaitCursor.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -256,21 +257,6 @@ QFont printFont(bool header)
     return font;
 }
 
-// The wait cursor for the life of the scope, however the scope is left.
-class WaitCursor
-{
-public:
-    WaitCursor()
-    {
-        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    }
-    ~WaitCursor()
-    {
-        QGuiApplication::restoreOverrideCursor();
-    }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 } // namespace
 
