@@ -874,12 +874,14 @@ bool MainWindow::shutDown()
 {
     if (!AskSaveCurrentDB())
         return false;
+    // The list rows point into the collection: empty the list before the items go. Destroying
+    // the collection gives back the lock of a stock database; it goes before the log it writes to.
+    m_listView->clearRows();
+    m_collection.reset();
     if (m_log) {
         m_log->CloseLog();
         m_log.reset();
     }
-    // Destroying the collection gives back the lock of a stock database.
-    m_collection.reset();
     return true;
 }
 

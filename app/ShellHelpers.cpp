@@ -117,3 +117,20 @@ bool StartProgram(const QString& program, const QStringList& arguments)
 {
     return Desktop::startDetached(program, arguments);
 }
+
+void OpenWithProgram(const QString& program, const QString& link)
+{
+    // Without a chosen program the link is never started as a program itself: a database from
+    // elsewhere could otherwise run anything it links to.
+    if (program.isEmpty()) {
+        OpenWithAssociatedProgram(link);
+        return;
+    }
+    // A link is data, never an option of the program: one that starts with "-" (a browser takes
+    // "--some-switch=..." as an order) goes as the path it names in the working directory.
+    const QString argument = link.startsWith(u'-') ? QStringLiteral("./") + link : link;
+    if (StartProgram(program, {argument}))
+        return;
+    ShowProgramNotFound(program, link);
+    OpenWithAssociatedProgram(link);
+}

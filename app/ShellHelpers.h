@@ -31,3 +31,8 @@ void ShowProgramNotFound(const QString& program, const QString& file);
 // Starts an outside program with the arguments as they are and does not wait for it; returns
 // whether it started.
 bool StartProgram(const QString& program, const QStringList& arguments);
+
+// Opens a link of an item with the outside program the user chose for it. Without a program, or
+// when it does not start (said in a box when one was named), the desktop opens the link by its
+// association instead.
+void OpenWithProgram(const QString& program, const QString& link);

@@ -74,6 +74,10 @@ void DBItemCollection::clear()
     deleteLockFile();
     m_items.clear();
     m_cursor = 0;
+    // The emptied collection no longer holds another user's database, so it may be saved
+    // again (a new database); saving into a folder another user has locked stays refused.
+    m_readOnly = false;
+    m_lockInfo.clear();
 }
 
 Item* DBItemCollection::addItem(std::unique_ptr<Item> item)
@@ -148,11 +152,11 @@ Item* DBItemCollection::nextItem(Item* item, bool& atEnd) const
     return atEnd ? item : m_items[index + 1].get();
 }
 
-int DBItemCollection::itemCount(int group, bool sumUnits) const
+qint64 DBItemCollection::itemCount(int group, bool sumUnits) const
 {
     if (group > AllGroups || group < 0)
         return 0;
-    int result = 0;
+    qint64 result = 0;
     for (const auto& item : m_items) {
         if (group == AllGroups || item->type() == group)
             result += sumUnits ? item->number_of_items() : 1;
@@ -194,16 +198,17 @@ int DBItemCollection::maxLocation() const
     return result;
 }
 
-int DBItemCollection::nextSerialNumberBase() const
+qint64 DBItemCollection::nextSerialNumberBase() const
 {
     if (m_items.empty()) {
-        const int start = openSettings()->value(Setting::StartSerialNumber, Setting::StartSerialNumberDefault).toInt();
+        const qint64 start
+            = openSettings()->value(Setting::StartSerialNumber, Setting::StartSerialNumberDefault).toLongLong();
         if (start != 0)
             return start;
     }
-    int result = 0;
+    qint64 result = 0;
     for (size_t i = 0; i < m_items.size(); ++i) {
-        const int serial = m_items[i]->textView(Item::Serialno).toInt();
+        const qint64 serial = m_items[i]->textView(Item::Serialno).toLongLong();
         result = i == 0 ? serial : std::max(result, serial);
     }
     return result;

@@ -101,11 +101,13 @@ public:
     Item* nextItem(Item* item, bool& atEnd) const;
 
     // Figures over one group, or over all with AllGroups.
-    int itemCount(int group, bool sumUnits) const;
+    // Units are summed in 64 bits: many items of many units pass what an int holds.
+    qint64 itemCount(int group, bool sumUnits) const;
     double total(int group, bool usePriceToday, bool usePrice) const;
     int maxGroup() const;
     int maxLocation() const;
-    int nextSerialNumberBase() const;
+    // The highest serial number (or the start setting); callers add 1 for a new item.
+    qint64 nextSerialNumberBase() const;
 
     // Sorts by a list column: 0 group, 1 name, 2 product, 5 value, 9 date, 10 location.
     void sort(int key);
@@ -124,6 +126,8 @@ private:
     void sortBy(Key key);
     bool parseDatabase(QByteArray data, const QString& path);
     QString lockFilePath() const;
+    // Whether the folder of a database holds a lock file that this collection did not take.
+    bool lockedByAnother(const QString& databasePath) const;
     void log(const QString& entry, const char* function) const;
     void reportSaveFailure(const QString& path, const QString& reason) const;
 

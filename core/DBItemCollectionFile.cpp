@@ -10,6 +10,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QSysInfo>
 
@@ -287,7 +288,7 @@ bool DBItemCollection::parseDatabase(QByteArray data, const QString& path)
 
 bool DBItemCollection::SaveToFileAsAscii(const QString& path)
 {
-    if (m_readOnly) {
+    if (m_readOnly || lockedByAnother(path)) {
         m_reporter->warning(tr("READ ONLY"), tr("READ ONLY MODE - No Save"));
         return false;
     }
@@ -406,6 +407,16 @@ void DBItemCollection::reportSaveFailure(const QString& path, const QString& rea
 QString DBItemCollection::lockFilePath() const
 {
     return GetLastDBDir() + QStringLiteral("/LockFile.txt");
+}
+
+bool DBItemCollection::lockedByAnother(const QString& databasePath) const
+{
+    if (!isStockvane())
+        return false;
+    const QFileInfo lock(QFileInfo(databasePath).absolutePath() + QStringLiteral("/LockFile.txt"));
+    if (!lock.exists())
+        return false;
+    return m_heldLockPath.isEmpty() || QFileInfo(m_heldLockPath).canonicalFilePath() != lock.canonicalFilePath();
 }
 
 bool DBItemCollection::LockDB(const QString& path)

@@ -176,7 +176,15 @@ bool DeleteLocationFile(const QString& path, const LocationWarning& warn)
         report(warn, QCoreApplication::translate("UpdateLocations/DeleteLocationFile", "File: does not exist"));
         return false;
     }
-    return QFile::remove(path);
+    // A file left behind would be applied a second time by the next run, a minute later, and
+    // every count in it would change twice: the user must remove it.
+    if (!QFile::remove(path)) {
+        report(warn,
+               QCoreApplication::translate("UpdateLocations/DeleteLocationFile", "LOCATION_FILE_NOT_DELETED %1")
+                   .arg(path));
+        return false;
+    }
+    return true;
 }
 
 LocationUpdater::LocationUpdater(DBItemCollection& collection, LocationWarning warn,
@@ -370,10 +378,15 @@ bool LocationUpdater::setLocation(const LocationUpdateRecord& record, const QStr
 
 bool LocationUpdater::copyToLocation(const LocationUpdateRecord& record, const QString& id)
 {
+    // The target is checked like every other location: a copy in a group the database does not
+    // have would be shown nowhere in the list, and every later load would report it.
+    int location = 0;
+    if (!validateLocation(record, true, location))
+        return false;
     const Item* source = findBySerial(id);
     if (!source)
         return false;
-    return addCopy(*source, record.locationId1.toInt(), record.numberOfItems.toInt(), true);
+    return addCopy(*source, location, record.numberOfItems.toInt(), true);
 }
 
 Item* LocationUpdater::findBySerial(const QString& id) const

@@ -66,7 +66,7 @@ QString locationUpdateBackupPath(const QString& path, const QDateTime& when);
 // read then, and the file itself is untouched in every case.
 bool ParseLocationFile(const QString& path, LocationUpdateFile& result, const LocationWarning& warn,
                        const QDateTime& now = QDateTime::currentDateTime());
-// Removes the file; false, after a warning, when there is none.
+// Removes the file; false, after a warning, when there is none or it cannot be removed.
 bool DeleteLocationFile(const QString& path, const LocationWarning& warn);
 
 // Applies records to a collection, one at a time, in file order. A record that fails is

@@ -43,18 +43,6 @@ QString caption(int column)
     return QString::fromLatin1(ItemListView::columnHeaderText(column));
 }
 
-bool passesFilter(const Item& item, const PrintSettings& settings)
-{
-    // With both filters on, either one lets the item through.
-    if (settings.printGroupOnly && settings.printLocationOnly)
-        return item.type() == settings.groupToPrint || item.location() == settings.locationToPrint;
-    if (settings.printGroupOnly)
-        return item.type() == settings.groupToPrint;
-    if (settings.printLocationOnly)
-        return item.location() == settings.locationToPrint;
-    return true;
-}
-
 class TableWriter
 {
 public:
@@ -209,7 +197,7 @@ bool writeHtml(DBItemCollection& collection, QIODevice& device, const HtmlPage& 
                 }
             } else if (page.asTable) {
                 // Rows left out by the filters still take their number.
-                if (passesFilter(*item, *settings))
+                if (settings->printsItem(*item))
                     table->writeRow(*item, row);
                 ++row;
             } else {

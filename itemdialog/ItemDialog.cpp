@@ -48,6 +48,8 @@ constexpr int MaxPrice = 9999999;
 constexpr int PriceDecimals = 2;
 constexpr int MinCount = 1;
 constexpr int MaxCount = 100000;
+// The longest text a line edit takes at all (its own default).
+constexpr int FieldLengthLimit = 32767;
 // A text field never holds the database's field separator, and no more than a database line
 // can carry back whole.
 constexpr char TextPattern[] = "[^;]{0,199}";
@@ -153,6 +155,9 @@ ItemDialog::ItemDialog(DBItemCollection* collection, ItemListView* listView, Ite
     Q_ASSERT(collection);
     m_ui->setupUi(this);
     setModal(true);
+    // The editor's own lower limit is 14.09.1752, which would move the date of an old picture or
+    // coin there on the next save; the earliest date it can hold is the first day of year 100.
+    m_ui->buyQDateEdit->setMinimumDate(QDate(100, 1, 1));
     connectWidgets();
     configureForVariant();
     m_pictureViewerProgram = settingText(PictureViewerKey, QString());
@@ -250,6 +255,10 @@ void ItemDialog::installValidators()
     ui.priceLineEdit->setValidator(makePriceValidator(this).release());
     ui.priceTodayLineEdit->setValidator(makePriceValidator(this).release());
     ui.numberOfItemsLineEdit->setValidator(makeCountValidator(this).release());
+    // Nine characters cannot hold a price the validator accepts, such as 1234567.89, and a price
+    // shown cut short is saved cut short. The validators limit what can be typed.
+    for (QLineEdit* field : { ui.priceLineEdit, ui.priceTodayLineEdit, ui.priceTotalLineEdit })
+        field->setMaxLength(FieldLengthLimit);
 }
 
 void ItemDialog::configureForVariant()
@@ -403,14 +412,22 @@ void ItemDialog::updateCurrentItem()
         return;
     const Ui::ItemDialogBase& ui = *m_ui;
     Item& item = *m_currentItem;
-    item.setType(ui.groupComboBox->currentIndex());
+    // An Item whose group or location lies beyond its lookup list shows an empty list; unless
+    // the user picks an entry, it keeps its own number rather than gaining -1.
+    if (ui.groupComboBox->currentIndex() >= 0)
+        item.setType(ui.groupComboBox->currentIndex());
     item.setName(ui.nameLineEdit->text());
     item.setProduct(ui.productLineEdit->text());
     // Text that is no number counts as 0.
     item.setPrice(ui.priceLineEdit->text().toDouble());
     item.setDescription(ui.infoLineEdit->text());
-    item.setDate(ui.buyQDateEdit->date().toString(dateFormat()));
-    item.setLocation(ui.locationComboBox->currentIndex());
+    // A date the form could not read was shown as "no date"; left so, the Item keeps its own
+    // text (an empty date, say) rather than gaining 01.01.1900.
+    const QDate date = ui.buyQDateEdit->date();
+    if (date != noDate() || dateFromText(item.date()).isValid())
+        item.setDate(date.toString(dateFormat()));
+    if (ui.locationComboBox->currentIndex() >= 0)
+        item.setLocation(ui.locationComboBox->currentIndex());
     item.setSupplier(ui.supplierComboBox->currentText());
     item.setSerialno(ui.serialnoLineEdit->text());
     item.setPriceToday(ui.priceTodayLineEdit->text().toDouble());
@@ -797,38 +814,26 @@ void ItemDialog::finishSearch(Item* found)
 
 void ItemDialog::showPhoto_slot()
 {
-    openWithProgram(m_pictureViewerProgram, m_ui->photolinkLineEdit->text());
+    OpenWithProgram(m_pictureViewerProgram, m_ui->photolinkLineEdit->text());
 }
 
 void ItemDialog::showReceipt_slot()
 {
     // Coins and pictures keep a second picture here, household items and stock a receipt.
     if (isMintora() || isPictova())
-        openWithProgram(m_pictureViewerProgram, m_ui->receiptLineEdit->text());
+        OpenWithProgram(m_pictureViewerProgram, m_ui->receiptLineEdit->text());
     else
         OpenWithAssociatedProgram(m_ui->receiptLineEdit->text());
 }
 
 void ItemDialog::showWww_slot()
 {
-    openWithProgram(m_wwwProgram, m_ui->wwwLineEdit->text());
+    OpenWithProgram(m_wwwProgram, m_ui->wwwLineEdit->text());
 }
 
 void ItemDialog::ShowDocumentSlot()
 {
     OpenWithAssociatedProgram(m_ui->documentLineEdit->text());
-}
-
-void ItemDialog::openWithProgram(const QString& program, const QString& link)
-{
-    if (program.isEmpty()) {
-        OpenWithAssociatedProgram(link);
-        return;
-    }
-    if (StartProgram(program, { link }))
-        return;
-    ShowProgramNotFound(program, link);
-    OpenWithAssociatedProgram(link);
 }
 
 void ItemDialog::print_Slot()
@@ -910,20 +915,19 @@ void ItemDialog::receiptFieldChangedSlot()
 
 void ItemDialog::CreatePictureOnPicturePage()
 {
-    const QString link = m_ui->photolinkLineEdit->text();
-    if (!isPictureFile(link))
-        return;
-    m_picture = QPixmap(link);
-    showScaled(m_ui->pixmapPictureLabel, m_picture);
+    showLinkedPicture(m_ui->photolinkLineEdit->text(), m_picture, m_ui->pixmapPictureLabel);
 }
 
 void ItemDialog::CreatePictureOnReceiptPage()
 {
-    const QString link = m_ui->receiptLineEdit->text();
-    if (!isPictureFile(link))
-        return;
-    m_receiptPicture = QPixmap(link);
-    showScaled(m_ui->pixmapReceipt, m_receiptPicture);
+    showLinkedPicture(m_ui->receiptLineEdit->text(), m_receiptPicture, m_ui->pixmapReceipt);
+}
+
+void ItemDialog::showLinkedPicture(const QString& link, QPixmap& picture, QLabel* label)
+{
+    // A link that names no picture shows none, rather than the picture of the Item shown before.
+    picture = isPictureFile(link) ? QPixmap(link) : QPixmap();
+    showScaled(label, picture);
 }
 
 void ItemDialog::currentPageChangedSlot(QWidget* page)

@@ -11,6 +11,7 @@
 
 class Item;
 class ItemListView;
+class QLabel;
 class QLineEdit;
 class QPainter;
 
@@ -96,15 +97,14 @@ private:
     // Replaces the Item shown; an Item the dialog owned and no longer shows is destroyed.
     void setCurrentItem(Item* item);
     void setOwnedItem(std::unique_ptr<Item> item);
+    // Loads the picture a link names and shows it scaled to the label; none for another link.
+    void showLinkedPicture(const QString& link, QPixmap& picture, QLabel* label);
     void clearPicturePage();
     void clearReceiptPage();
     void updateThumbnail();
     void setTabEnabled(QWidget* page, bool enabled);
     // Selects the list row of an Item, when it has one.
     void selectRowOf(Item* item);
-    // Starts the chosen outside program on a link, and hands the link to the desktop when no
-    // program is chosen or it does not start.
-    void openWithProgram(const QString& program, const QString& link);
     // Asks for a file from the folder kept under the settings key; false when none was chosen.
     bool chooseFile(const char* settingsKey, const QString& filter, QLineEdit* target);
     void paintItem(QPainter& painter) const;

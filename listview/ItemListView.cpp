@@ -365,26 +365,28 @@ QTreeWidgetItem* ItemListView::FindListViewItem(Item* item)
 
 bool ItemListView::HasReceipt(QTreeWidgetItem* item)
 {
-    const Item* shown = m_currentRow ? funiQListViewItem::itemOf(item) : nullptr;
-    return shown && !shown->receipt().isEmpty();
+    return hasLink(item, Item::Receipt);
 }
 
 bool ItemListView::HasPictureLink(QTreeWidgetItem* item)
 {
-    const Item* shown = m_currentRow ? funiQListViewItem::itemOf(item) : nullptr;
-    return shown && !shown->photolink().isEmpty();
+    return hasLink(item, Item::Photolink);
 }
 
 bool ItemListView::HasUrl(QTreeWidgetItem* item)
 {
-    const Item* shown = m_currentRow ? funiQListViewItem::itemOf(item) : nullptr;
-    return shown && !shown->www().isEmpty();
+    return hasLink(item, Item::Www);
 }
 
 bool ItemListView::HasDocument(QTreeWidgetItem* item)
 {
-    const Item* shown = m_currentRow ? funiQListViewItem::itemOf(item) : nullptr;
-    return shown && !shown->document().isEmpty();
+    return hasLink(item, Item::Document);
+}
+
+bool ItemListView::hasLink(const QTreeWidgetItem* row, Item::TextField link) const
+{
+    const Item* shown = m_currentRow ? funiQListViewItem::itemOf(row) : nullptr;
+    return shown && !shown->textView(link).isEmpty();
 }
 
 int ItemListView::GetNumberOfGroups()
@@ -401,7 +403,9 @@ void ItemListView::UpdateGroupItemName(int item, const QString& name)
 void ItemListView::DeleteItem()
 {
     Item* item = currentRowItem();
-    if (!item)
+    // Nothing asks before deleting, so only a row the user sees selected goes: after a load, or
+    // a search through the rows, the current row can be one that nobody selected.
+    if (!item || !m_currentRow->isSelected())
         return;
     QTreeWidgetItem* row = m_currentRow;
     m_currentRow = nullptr;
@@ -430,7 +434,7 @@ void ItemListView::ShowPicture1()
         openItemDialog(item, QStringLiteral("PICTURE"), false, nullptr);
         return;
     }
-    openWithProgram(program, link);
+    OpenWithProgram(program, link);
 }
 
 void ItemListView::ShowImage2()
@@ -469,7 +473,7 @@ void ItemListView::ShowUrl()
             { QMessageBox::Critical, tr("NB!"), tr("Ingen URL tilknyttet valgte inventar"), { tr("Ok") }, 0, 0 });
         return;
     }
-    openWithProgram(program, link);
+    OpenWithProgram(program, link);
 }
 
 void ItemListView::ItemSelected(QTreeWidgetItem* row)
@@ -664,19 +668,4 @@ void ItemListView::openItemDialog(Item* item, const QString& kind, bool searchMo
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setWindowModality(Qt::ApplicationModal);
     dialog->show();
-}
-
-void ItemListView::openWithProgram(const QString& program, const QString& link)
-{
-    // Without a chosen program the desktop opens the link by its type. The link itself is
-    // never started as a program: a database from elsewhere could otherwise run anything
-    // it links to.
-    if (program.isEmpty()) {
-        OpenWithAssociatedProgram(link);
-        return;
-    }
-    if (StartProgram(program, {link}))
-        return;
-    ShowProgramNotFound(program, link);
-    OpenWithAssociatedProgram(link);
 }

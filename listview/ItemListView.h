@@ -82,6 +82,7 @@ public Q_SLOTS:
     bool HasDocument(QTreeWidgetItem* item);
     int GetNumberOfGroups();
     void UpdateGroupItemName(int item, const QString& name);
+    // Removes and destroys the Item of the current row, when that row is selected.
     void DeleteItem();
     void SeachItem();
     void ShowPicture1();
@@ -109,6 +110,8 @@ protected:
 
 private:
     funiQListViewItem* groupRow(int group) const;
+    // Whether an item row's Item has the link; false without a current row.
+    bool hasLink(const QTreeWidgetItem* row, Item::TextField link) const;
     // The Item of the current row, when the current row is an item row.
     Item* currentRowItem() const;
     void reportGroupOutOfRange(const Item& item);
@@ -118,8 +121,6 @@ private:
     // when it closes.
     void openItemDialog(Item* item, const QString& kind, bool searchMode, QWidget* parent,
                         const QString& groupName = {});
-    // Starts an outside program on a link, and falls back to the desktop's own program for it.
-    void openWithProgram(const QString& program, const QString& link);
 
     DBItemCollection* m_collection = nullptr;
     std::vector<funiQListViewItem*> m_groupRows;

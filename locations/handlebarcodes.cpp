@@ -47,6 +47,20 @@ void logEntry(LogXML* log, const QString& entry, const char* fileName, const cha
         log->LogEntry(entry.toLatin1(), fileName, function);
 }
 
+// Fills a template with a barcode number and, when its switch is on, the name cut to the length
+// set; item and location labels differ only in the template and the settings keys.
+bool appendLabel(const QString& labelFile, const char* templateFile, const QString& number, const QString& name,
+                 const char* enableKey, bool enableDefault, const char* lengthKey, int lengthDefault, LogXML* log)
+{
+    const QString templatePath = QLatin1StringView(templateFile);
+    const auto settings = openSettings();
+    if (!settings->value(QLatin1StringView(enableKey), enableDefault).toBool())
+        return ExportToBarcodeFile(templatePath, labelFile, number, &number, nullptr, log);
+    const int length = settings->value(QLatin1StringView(lengthKey), lengthDefault).toInt();
+    const QString shortName = name.left(std::max(length, 0));
+    return ExportToBarcodeFile(templatePath, labelFile, number, &number, &shortName, log);
+}
+
 } // namespace
 
 QString barcodeLabelFilePath()
@@ -137,17 +151,29 @@ bool ExportToBarcodeFile(const QString& templateFile, const QString& labelFile, 
     return written;
 }
 
+bool startLabelFile(const QString& labelFile)
+{
+    if (QFile::exists(labelFile) && !QFile::remove(labelFile)) {
+        qWarning("Cannot remove the label file %s", qPrintable(labelFile));
+        return false;
+    }
+    return true;
+}
+
 bool AppendItemLabel(const QString& labelFile, const Item& item, LogXML* log)
 {
-    const QString templateFile = QLatin1StringView(BarcodeFile::ItemTemplate);
-    const QString number = barcodeNumber(item.serialno());
-    const auto settings = openSettings();
     using namespace BarcodeSetting;
-    if (!settings->value(QLatin1StringView(EnableNameOnLabels), EnableNameOnLabelsDefault).toBool())
-        return ExportToBarcodeFile(templateFile, labelFile, number, &number, nullptr, log);
-    const int length = settings->value(QLatin1StringView(ItemNameLabelLength), ItemNameLabelLengthDefault).toInt();
-    const QString name = item.name().left(std::max(length, 0));
-    return ExportToBarcodeFile(templateFile, labelFile, number, &number, &name, log);
+    return appendLabel(labelFile, BarcodeFile::ItemTemplate, barcodeNumber(item.serialno()), item.name(),
+                       EnableNameOnLabels, EnableNameOnLabelsDefault, ItemNameLabelLength, ItemNameLabelLengthDefault,
+                       log);
+}
+
+bool AppendLocationLabel(const QString& labelFile, int position, const QString& name, LogXML* log)
+{
+    using namespace BarcodeSetting;
+    return appendLabel(labelFile, BarcodeFile::LocationTemplate, barcodeNumber(QString::number(position)), name,
+                       EnableLocationNameOnLabels, EnableLocationNameOnLabelsDefault, LocationNameLabelLength,
+                       LocationNameLabelLengthDefault, log);
 }
 
 QStringList printCommand(const QString& labelFile, const QString& device)
@@ -180,15 +206,14 @@ bool PrintBarcode(const QString& labelFile, LogXML* log)
 bool PrintBarcodeCommand(ItemListView& list, const DBItemCollection& collection, LogXML* log)
 {
     const QString labelFile = barcodeLabelFilePath();
-    // Labels of an earlier job must not be printed again with this one.
-    if (QFile::exists(labelFile) && !QFile::remove(labelFile)) {
-        qWarning("Cannot remove the label file %s", qPrintable(labelFile));
+    if (!startLabelFile(labelFile))
         return false;
-    }
     logEntry(log, labelFile, WindowLogFileName, "MainWindow::PrintBarcode - QFile::remove");
 
+    // Only a row the user sees selected: after a load the list's current row can be one that
+    // nobody chose, and its labels would be printed unasked.
     QTreeWidgetItem* row = list.isItemSelected();
-    if (!row)
+    if (!row || !row->isSelected())
         return false;
 
     if (funiQListViewItem::isGroupRow(row)) {

@@ -53,9 +53,16 @@ QString fillLabelTemplate(const QString& templateText, const QString& number, co
 bool ExportToBarcodeFile(const QString& templateFile, const QString& labelFile, const QString& number,
                          const QString* secondValue, const QString* name, LogXML* log);
 
+// Starts the label file of a new print job by removing the one of the last job, whose labels
+// must not go out again. False, with a warning in the debug output, when it stays.
+bool startLabelFile(const QString& labelFile);
+
 // Appends the label of an item (its serial number, and its name cut to the set length when
 // names are switched on) to the label file.
 bool AppendItemLabel(const QString& labelFile, const Item& item, LogXML* log);
+// Appends the label of a location: its position in the groups list, and the name given cut to
+// the set length when location names are switched on.
+bool AppendLocationLabel(const QString& labelFile, int position, const QString& name, LogXML* log);
 
 // The program and its arguments that send a label file to a printer: a device path (beginning
 // with "/") gets the bytes copied to it, anything else names a print queue that takes the file

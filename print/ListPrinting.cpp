@@ -16,30 +16,38 @@
 
 namespace {
 
+// The largest lengths the print set-up accepts: texts, the count, the prices.
+constexpr int MaxText = 200;
+constexpr int MaxCount = 20;
+constexpr int MaxPrice = 12;
+
 constexpr std::array<PrintFieldInfo, PrintFieldCount> FieldTable{ {
-    { PrintField::ItemCount, &PrintSettings::printItemCount, nullptr, -1 },
-    { PrintField::Group, &PrintSettings::printGroupField, &PrintSettings::printGroupFieldLength, 0 },
-    { PrintField::Name, &PrintSettings::printNameField, &PrintSettings::printNameFieldLength, 1 },
-    { PrintField::Model, &PrintSettings::printModelField, &PrintSettings::printModelFieldLength, 2 },
-    { PrintField::ProductType, &PrintSettings::printProductTypeField, &PrintSettings::printProductTypeFieldLength, 3 },
-    { PrintField::Count, &PrintSettings::printCountField, &PrintSettings::printCountFieldLength, 4 },
-    { PrintField::Price, &PrintSettings::printPriceField, &PrintSettings::printPriceFieldLength, 5 },
-    { PrintField::PriceToday, &PrintSettings::printPriceTodayField, &PrintSettings::printPriceTodayFieldLength, 6 },
-    { PrintField::Picture, &PrintSettings::printPictureField, &PrintSettings::printPictureFieldLength, 7 },
-    { PrintField::Date, &PrintSettings::printDateField, nullptr, 9 },
-    { PrintField::Location, &PrintSettings::printLocationField, &PrintSettings::printLocationFieldLength, 10 },
-    { PrintField::Description, &PrintSettings::printDescribeField, &PrintSettings::printDescribeFieldLength, 11 },
-    { PrintField::Supplier, &PrintSettings::printSupplierField, &PrintSettings::printSupplierFieldLength, 12 },
-    { PrintField::Address, &PrintSettings::printAddressField, &PrintSettings::printAddressFieldLength, 13 },
+    { PrintField::ItemCount, &PrintSettings::printItemCount, nullptr, -1, 0 },
+    { PrintField::Group, &PrintSettings::printGroupField, &PrintSettings::printGroupFieldLength, 0, MaxText },
+    { PrintField::Name, &PrintSettings::printNameField, &PrintSettings::printNameFieldLength, 1, MaxText },
+    { PrintField::Model, &PrintSettings::printModelField, &PrintSettings::printModelFieldLength, 2, MaxText },
+    { PrintField::ProductType, &PrintSettings::printProductTypeField, &PrintSettings::printProductTypeFieldLength, 3,
+      MaxText },
+    { PrintField::Count, &PrintSettings::printCountField, &PrintSettings::printCountFieldLength, 4, MaxCount },
+    { PrintField::Price, &PrintSettings::printPriceField, &PrintSettings::printPriceFieldLength, 5, MaxPrice },
+    { PrintField::PriceToday, &PrintSettings::printPriceTodayField, &PrintSettings::printPriceTodayFieldLength, 6,
+      MaxPrice },
+    { PrintField::Picture, &PrintSettings::printPictureField, &PrintSettings::printPictureFieldLength, 7, MaxText },
+    { PrintField::Date, &PrintSettings::printDateField, nullptr, 9, 0 },
+    { PrintField::Location, &PrintSettings::printLocationField, &PrintSettings::printLocationFieldLength, 10, MaxText },
+    { PrintField::Description, &PrintSettings::printDescribeField, &PrintSettings::printDescribeFieldLength, 11,
+      MaxText },
+    { PrintField::Supplier, &PrintSettings::printSupplierField, &PrintSettings::printSupplierFieldLength, 12, MaxText },
+    { PrintField::Address, &PrintSettings::printAddressField, &PrintSettings::printAddressFieldLength, 13, MaxText },
     { PrintField::SerialNumber, &PrintSettings::printSerialNumberField, &PrintSettings::printSerialNumberFieldLength,
-      14 },
-    { PrintField::Www, &PrintSettings::printWwwField, &PrintSettings::printWwwFieldLength, 15 },
-    { PrintField::Receipt, &PrintSettings::printReceiptField, &PrintSettings::printReceiptFieldLength, 8 },
-    { PrintField::Document, &PrintSettings::printDocumentField, &PrintSettings::printDocumentFieldLength, 16 },
-    { PrintField::Extra1, &PrintSettings::printExtra1Field, &PrintSettings::printExtra1FieldLength, 17 },
-    { PrintField::Extra2, &PrintSettings::printExtra2Field, &PrintSettings::printExtra2FieldLength, 18 },
-    { PrintField::Extra3, &PrintSettings::printExtra3Field, &PrintSettings::printExtra3FieldLength, 19 },
-    { PrintField::Extra4, &PrintSettings::printExtra4Field, &PrintSettings::printExtra4FieldLength, 20 },
+      14, MaxText },
+    { PrintField::Www, &PrintSettings::printWwwField, &PrintSettings::printWwwFieldLength, 15, MaxText },
+    { PrintField::Receipt, &PrintSettings::printReceiptField, &PrintSettings::printReceiptFieldLength, 8, MaxText },
+    { PrintField::Document, &PrintSettings::printDocumentField, &PrintSettings::printDocumentFieldLength, 16, MaxText },
+    { PrintField::Extra1, &PrintSettings::printExtra1Field, &PrintSettings::printExtra1FieldLength, 17, MaxText },
+    { PrintField::Extra2, &PrintSettings::printExtra2Field, &PrintSettings::printExtra2FieldLength, 18, MaxText },
+    { PrintField::Extra3, &PrintSettings::printExtra3Field, &PrintSettings::printExtra3FieldLength, 19, MaxText },
+    { PrintField::Extra4, &PrintSettings::printExtra4Field, &PrintSettings::printExtra4FieldLength, 20, MaxText },
 } };
 
 // How an item's text fills its column: which end survives when it is too long, and which side
@@ -99,7 +107,9 @@ std::vector<Column> selectedColumns(const PrintSettings& settings)
         if (info.field == PrintField::Date)
             width = ListPrinting::DateWidth;
         else if (info.length)
-            width = std::max(0, settings.*info.length);
+            // A length beyond what the print set-up accepts can only come from a settings file
+            // edited by hand; taken as it stands, a huge one would pad every line to gigabytes.
+            width = std::clamp(settings.*info.length, 0, info.maxLength);
         columns.push_back({ info.field, width, cutOf(info.field), alignOf(info.field) });
     }
     return columns;
@@ -141,16 +151,13 @@ public:
         , m_separator(settings.printSeparator)
         , m_groups(groups)
         , m_locations(locations)
-        , m_groupOnly(settings.printGroupOnly)
-        , m_groupToPrint(settings.groupToPrint)
-        , m_locationOnly(settings.printLocationOnly)
-        , m_locationToPrint(settings.locationToPrint)
+        , m_settings(settings)
     {
     }
 
     QString line(const Item& item, int number) const
     {
-        if (!printed(item))
+        if (!m_settings.printsItem(item))
             return QString();
         QString line;
         line.reserve(m_lastLength + 16);
@@ -172,19 +179,6 @@ public:
     }
 
 private:
-    // With both filters an item that matches either one is printed.
-    bool printed(const Item& item) const
-    {
-        if (m_groupOnly) {
-            if (item.type() == m_groupToPrint)
-                return true;
-            return m_locationOnly && item.location() == m_locationToPrint;
-        }
-        if (m_locationOnly)
-            return item.location() == m_locationToPrint;
-        return true;
-    }
-
     void appendField(QString& line, const Item& item, const Column& column) const
     {
         switch (column.field) {
@@ -239,10 +233,7 @@ private:
     QString m_separator;
     const LookupList& m_groups;
     const LookupList& m_locations;
-    bool m_groupOnly;
-    int m_groupToPrint;
-    bool m_locationOnly;
-    int m_locationToPrint;
+    const PrintSettings& m_settings;
     // Lines of one list are alike in length; the last one sizes the next one's buffer.
     mutable qsizetype m_lastLength = 0;
 };
@@ -256,7 +247,6 @@ QFont printFont(bool header)
     font.setUnderline(header);
     return font;
 }
-
 
 } // namespace
 

@@ -43,14 +43,15 @@ enum class PrintField {
 inline constexpr int PrintFieldCount = 22;
 
 // What a print field is made of: its flag and length in the print settings (no length for the
-// running number and the date) and the list column whose caption names it (-1 for the running
-// number, which is named by a text of its own).
+// running number and the date), the list column whose caption names it (-1 for the running
+// number, which is named by a text of its own) and the largest length the print set-up accepts.
 struct PrintFieldInfo
 {
     PrintField field;
     bool PrintSettings::*flag;
     int PrintSettings::*length;
     int column;
+    int maxLength;
 };
 const PrintFieldInfo& printFieldInfo(PrintField field);
 

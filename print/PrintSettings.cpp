@@ -1,5 +1,6 @@
 #include "PrintSettings.h"
 
+#include "Item.h"
 #include "Settings.h"
 
 namespace {
@@ -102,4 +103,13 @@ void PrintSettings::write() const
 void PrintSettings::writeSortMethod() const
 {
     openSettings()->setValue(SortMethodKey, sortMethod);
+}
+
+bool PrintSettings::printsItem(const Item& item) const
+{
+    if (printGroupOnly && item.type() == groupToPrint)
+        return true;
+    if (printLocationOnly && item.location() == locationToPrint)
+        return true;
+    return !printGroupOnly && !printLocationOnly;
 }

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class Item;
+
 // What a printed list (and the HTML table) shows: which fields, how many characters each
 // gets, the separator between them, the sorting and the group or location printed alone.
 // Kept in the settings store under "Print/".
@@ -14,6 +16,10 @@ struct PrintSettings
     // Stores every field but the sort method, which the print set-up dialog stores itself.
     void write() const;
     void writeSortMethod() const;
+
+    // Whether the group and location filters let an item through; with both on, an item that
+    // matches either one passes. The printed list and the HTML table filter alike.
+    bool printsItem(const Item& item) const;
 
     bool printItemCount = false;
     bool printGroupField = true;

@@ -40,7 +40,7 @@ QFont fixedFont(const QString& family, int pointSize, int weight)
 
 struct GroupFigures
 {
-    int units = 0;
+    qint64 units = 0;
     double value = 0.0;
     double priceSum = 0.0;
     double priceTodaySum = 0.0;
@@ -120,7 +120,7 @@ const QString& ReportDialog::countLine() const
     return m_countLine;
 }
 
-QString ReportDialog::groupLine(const QString& name, int count, double value, double priceSum,
+QString ReportDialog::groupLine(const QString& name, qint64 count, double value, double priceSum,
                                 double priceTodaySum) const
 {
     // Each language arranges the columns in its own text; the values come ready formatted and

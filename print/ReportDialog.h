@@ -40,7 +40,7 @@ public Q_SLOTS:
     void report_slot();
 
 private:
-    QString groupLine(const QString& name, int count, double value, double priceSum, double priceTodaySum) const;
+    QString groupLine(const QString& name, qint64 count, double value, double priceSum, double priceTodaySum) const;
     void PrintHeader(QPainter& painter, int& offset) const;
     static void printLine(QPainter& painter, int& offset, QString line);
 

@@ -141,57 +141,56 @@ void printSelectDataDialog::setUpFields()
     {
         QLabel* label;
         QLineEdit* edit;
-        int maxLength;
     };
     auto widgetsOf = [this](PrintField field) -> Widgets {
         switch (field) {
         case PrintField::Group:
-            return { m_ui->groupLengthLabel, m_ui->groupLengthLineEdit, 200 };
+            return { m_ui->groupLengthLabel, m_ui->groupLengthLineEdit };
         case PrintField::Name:
-            return { m_ui->nameLengthLabel, m_ui->nameLengthEdit, 200 };
+            return { m_ui->nameLengthLabel, m_ui->nameLengthEdit };
         case PrintField::Model:
-            return { m_ui->modelLengthLabel, m_ui->modelLengthLineEdit, 200 };
+            return { m_ui->modelLengthLabel, m_ui->modelLengthLineEdit };
         case PrintField::ProductType:
-            return { m_ui->prodTypeLengthLabel, m_ui->prodTypeLengthEdit, 200 };
+            return { m_ui->prodTypeLengthLabel, m_ui->prodTypeLengthEdit };
         case PrintField::Count:
-            return { m_ui->countLengthLabel, m_ui->countLengthLineEdit, 20 };
+            return { m_ui->countLengthLabel, m_ui->countLengthLineEdit };
         case PrintField::Price:
-            return { m_ui->priceLengthLabel, m_ui->priceLengthLineEdit, 12 };
+            return { m_ui->priceLengthLabel, m_ui->priceLengthLineEdit };
         case PrintField::PriceToday:
-            return { m_ui->estimatedPriceLengthLabel, m_ui->estimatedPriceLengthLineEdit, 12 };
+            return { m_ui->estimatedPriceLengthLabel, m_ui->estimatedPriceLengthLineEdit };
         case PrintField::Picture:
-            return { m_ui->pictureLengthLabel, m_ui->pictureLengthLineEdit, 200 };
+            return { m_ui->pictureLengthLabel, m_ui->pictureLengthLineEdit };
         case PrintField::Date:
             // The date always prints 11 characters wide; its edit only keeps the grid complete.
-            return { m_ui->dateLengthLabel, nullptr, 0 };
+            return { m_ui->dateLengthLabel, nullptr };
         case PrintField::Location:
-            return { m_ui->locationLengthLabel, m_ui->locationLengthLineEdit, 200 };
+            return { m_ui->locationLengthLabel, m_ui->locationLengthLineEdit };
         case PrintField::Description:
-            return { m_ui->descriptionLengthLabel, m_ui->descriptionLengthLineEdit, 200 };
+            return { m_ui->descriptionLengthLabel, m_ui->descriptionLengthLineEdit };
         case PrintField::Supplier:
-            return { m_ui->supplierLengthLabel, m_ui->supplierLengthEdit, 200 };
+            return { m_ui->supplierLengthLabel, m_ui->supplierLengthEdit };
         case PrintField::Address:
-            return { m_ui->addressLengthLabel, m_ui->addressLengthLineEdit, 200 };
+            return { m_ui->addressLengthLabel, m_ui->addressLengthLineEdit };
         case PrintField::SerialNumber:
-            return { m_ui->serialLengthLabel, m_ui->serialLengthLineEdit, 200 };
+            return { m_ui->serialLengthLabel, m_ui->serialLengthLineEdit };
         case PrintField::Www:
-            return { m_ui->wwwFieldLengthLabel, m_ui->wwwFieldLengthEdit, 200 };
+            return { m_ui->wwwFieldLengthLabel, m_ui->wwwFieldLengthEdit };
         case PrintField::Receipt:
-            return { m_ui->receiptLengthLabel, m_ui->receiptLengthLineEdit, 200 };
+            return { m_ui->receiptLengthLabel, m_ui->receiptLengthLineEdit };
         case PrintField::Document:
-            return { m_ui->documentLengthLabel, m_ui->documentLengthLineEdit, 200 };
+            return { m_ui->documentLengthLabel, m_ui->documentLengthLineEdit };
         case PrintField::Extra1:
-            return { m_ui->extra1LengthLabel, m_ui->extra1LengthLineEdit, 200 };
+            return { m_ui->extra1LengthLabel, m_ui->extra1LengthLineEdit };
         case PrintField::Extra2:
-            return { m_ui->extra2LengthLabel, m_ui->extra2LengthLineEdit, 200 };
+            return { m_ui->extra2LengthLabel, m_ui->extra2LengthLineEdit };
         case PrintField::Extra3:
-            return { m_ui->extra3LengthLabel, m_ui->extra3LengthLineEdit, 200 };
+            return { m_ui->extra3LengthLabel, m_ui->extra3LengthLineEdit };
         case PrintField::Extra4:
-            return { m_ui->extra4LengthLabel, m_ui->extra4LengthLineEdit, 200 };
+            return { m_ui->extra4LengthLabel, m_ui->extra4LengthLineEdit };
         case PrintField::ItemCount:
             break;
         }
-        return { nullptr, nullptr, 0 };
+        return { nullptr, nullptr };
     };
 
     for (const PrintField field : DialogOrder) {
@@ -200,9 +199,8 @@ void printSelectDataDialog::setUpFields()
         const Widgets widgets = widgetsOf(field);
         if (widgets.label)
             widgets.label->setText(caption);
-        if (widgets.edit) {
-            widgets.edit->setValidator(new LengthValidator(widgets.maxLength, widgets.edit));
-        }
+        if (widgets.edit)
+            widgets.edit->setValidator(new LengthValidator(info.maxLength, widgets.edit));
         m_fields.push_back({ caption, info.flag, info.length, widgets.edit });
     }
     m_ui->dateLengthLineEdit->setEnabled(false);

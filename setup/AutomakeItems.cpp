@@ -55,17 +55,26 @@ void AutomakeItems::on_lineEdit_textChanged(const QString& text)
 
 void AutomakeItems::on_pushButtonMakeItems_clicked()
 {
-    if (!m_collection)
+    if (!m_collection || m_numberOfItems == 0)
         return;
+    // Another user holds the database: it can never be saved from here, so items made now would
+    // be lost at the end of the session.
+    if (m_collection->isReadOnly()) {
+        MessageBoxes::warning(this, tr("Warning"), tr("AUTOMAKE_READ_ONLY"));
+        return;
+    }
     const QString today = QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy"));
     const QString name = m_ui->nameLineEdit->text();
+    // The batch follows on from the highest number in the database, one number per item. Worked
+    // out once, since each new item is the highest so far, and counted in 64 bits, so that the
+    // numbers stay distinct past the largest int.
+    const qint64 base = m_collection->nextSerialNumberBase();
     for (int i = 0; i < m_numberOfItems; ++i) {
         auto item = std::make_unique<Item>();
         item->setNumber_of_items(1);
         item->setDate(today);
         item->setType(0);
-        // Each item is added before the next is numbered, so the batch is numbered in sequence.
-        item->setSerialno(QString::number(m_collection->nextSerialNumberBase() + 1));
+        item->setSerialno(QString::number(base + 1 + i));
         item->setName(name);
         Item* added = m_collection->addItem(std::move(item));
         if (m_listView)

@@ -7,12 +7,10 @@
 #include "ItemListView.h"
 #include "MessageBoxes.h"
 #include "ProgramVariant.h"
-#include "Settings.h"
 #include "ShellHelpers.h"
 #include "handlebarcodes.h"
 
 #include <QDebug>
-#include <QFile>
 #include <QListWidget>
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
@@ -187,8 +185,19 @@ void setupdialog::DeleteSlot()
 
 void setupdialog::SaveSlot()
 {
+    save();
+}
+
+bool setupdialog::save()
+{
     if (!m_collection)
-        return;
+        return true;
+    // The list files lie beside a database another user holds. Their items refer to positions
+    // in these lists, so a reader must not rename, add or remove entries under them.
+    if (m_collection->isReadOnly()) {
+        refuse(tr("SETUP_WARNING"), tr("SETUP_READ_ONLY"));
+        return false;
+    }
     QListWidget* entries = m_ui->listLineEdit;
     // A rename is taken only while no entry has moved: after an add or a delete the current
     // position may no longer be the entry the user had in mind.
@@ -211,12 +220,14 @@ void setupdialog::SaveSlot()
     if (m_structureChanged && m_listView)
         m_listView->rebuildList();
     m_structureChanged = false;
+    return true;
 }
 
 void setupdialog::OKSlot()
 {
-    SaveSlot();
-    accept();
+    // A refused save keeps the dialog open, so that the box is not taken for a saved list.
+    if (save())
+        accept();
 }
 
 void setupdialog::HelpSlot()
@@ -252,28 +263,9 @@ void setupdialog::printLocationLabel(int position, const QString& name)
     qDebug() << "Stockvane";
     qDebug().noquote() << QStringLiteral("Index %1").arg(position);
 
-    // Each print job starts a new label file: labels of an earlier job must not go out again.
     const QString labelFile = barcodeLabelFilePath();
-    if (QFile::exists(labelFile) && !QFile::remove(labelFile)) {
-        qWarning("Cannot remove the label file %s", qPrintable(labelFile));
+    if (!startLabelFile(labelFile))
         return;
-    }
-
-    const QString number = barcodeNumber(QString::number(position));
-    const QString templateFile = QLatin1StringView(BarcodeFile::LocationTemplate);
-    const auto settings = openSettings();
-    if (settings
-            ->value(QLatin1StringView(BarcodeSetting::EnableLocationNameOnLabels),
-                    BarcodeSetting::EnableLocationNameOnLabelsDefault)
-            .toBool()) {
-        const int length = settings
-                               ->value(QLatin1StringView(BarcodeSetting::LocationNameLabelLength),
-                                       BarcodeSetting::LocationNameLabelLengthDefault)
-                               .toInt();
-        const QString shortName = name.left(length);
-        ExportToBarcodeFile(templateFile, labelFile, number, &number, &shortName, m_log);
-    } else {
-        ExportToBarcodeFile(templateFile, labelFile, number, &number, nullptr, m_log);
-    }
+    AppendLocationLabel(labelFile, position, name, m_log);
     PrintBarcode(labelFile, m_log);
 }

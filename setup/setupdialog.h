@@ -49,6 +49,8 @@ public Q_SLOTS:
 
 private:
     LookupList& list() const;
+    // SaveSlot's work; false when the database is read-only and nothing was saved.
+    bool save();
     // Whether a new name clashes with a saved entry or begins an entry of the list box.
     bool nameInUse(const QString& name) const;
     void refuse(const QString& title, const QString& text);

@@ -13,6 +13,10 @@ Greater than 0 and less than 1000</source>
             <translation>Antallet af poster skal være:
 større end 0 og mindre end 1000</translation>
         </message>
+        <message>
+            <source>AUTOMAKE_READ_ONLY</source>
+            <translation>Databasen er åbnet skrivebeskyttet, fordi en anden bruger har den åben. Der er ikke oprettet nogen poster.</translation>
+        </message>
     </context>
     <context>
         <name>AutomakeItemsClass</name>
@@ -1592,6 +1596,11 @@ Filen mangler, eller der er intet program til at vise tekstfiler.</translation>
             <source>File: does not exist</source>
             <translation>Opdateringsfilen kunne ikke slettes, fordi den ikke længere findes. Lokationerne er opdateret.</translation>
         </message>
+        <message>
+            <source>LOCATION_FILE_NOT_DELETED %1</source>
+            <translation>Lokationerne er opdateret, men opdateringsfilen %1 kunne ikke slettes.
+Slet den selv, før der køres en ny opdatering, ellers bliver de samme linjer udført to gange.</translation>
+        </message>
     </context>
     <context>
         <name>UpdateLocations/ParseLocationFile</name>
@@ -1891,6 +1900,10 @@ Har du netop kørt en opdatering fra en fil med samme navn, så vent et minut, o
         <message>
             <source>NO_ITEM_SELECTED</source>
             <translation>Vælg et navn i listen først.</translation>
+        </message>
+        <message>
+            <source>SETUP_READ_ONLY</source>
+            <translation>Databasen er åbnet skrivebeskyttet, fordi en anden bruger har den åben. Listen er ikke gemt.</translation>
         </message>
     </context>
     <context>

@@ -13,6 +13,10 @@ Greater than 0 and less than 1000</source>
             <translation>The number of entries must be:
 greater than 0 and less than 1000</translation>
         </message>
+        <message>
+            <source>AUTOMAKE_READ_ONLY</source>
+            <translation>The database is open read-only because another user has it open. No items were created.</translation>
+        </message>
     </context>
     <context>
         <name>AutomakeItemsClass</name>
@@ -1592,6 +1596,11 @@ The file is missing, or there is no program for showing text files.</translation
             <source>File: does not exist</source>
             <translation>The update file could not be deleted because it no longer exists. The locations have been updated.</translation>
         </message>
+        <message>
+            <source>LOCATION_FILE_NOT_DELETED %1</source>
+            <translation>The locations have been updated, but the update file %1 could not be deleted.
+Delete it yourself before the next update, or the same lines will be applied twice.</translation>
+        </message>
     </context>
     <context>
         <name>UpdateLocations/ParseLocationFile</name>
@@ -1891,6 +1900,10 @@ If you have just run an update from a file of the same name, wait a minute and t
         <message>
             <source>NO_ITEM_SELECTED</source>
             <translation>Choose a name in the list first.</translation>
+        </message>
+        <message>
+            <source>SETUP_READ_ONLY</source>
+            <translation>The database is open read-only because another user has it open. The list was not saved.</translation>
         </message>
     </context>
     <context>

@@ -13,6 +13,10 @@ Greater than 0 and less than 1000</source>
             <translation>Antall poster må være:
 større enn 0 og mindre enn 1000</translation>
         </message>
+        <message>
+            <source>AUTOMAKE_READ_ONLY</source>
+            <translation>Databasen er åpnet skrivebeskyttet fordi en annen bruker har den åpen. Ingen poster ble opprettet.</translation>
+        </message>
     </context>
     <context>
         <name>AutomakeItemsClass</name>
@@ -1592,6 +1596,11 @@ Filen mangler, eller det finnes ikke noe program for å vise tekstfiler.</transl
             <source>File: does not exist</source>
             <translation>Oppdateringsfilen kunne ikke slettes fordi den ikke lenger finnes. Lokasjonene er oppdatert.</translation>
         </message>
+        <message>
+            <source>LOCATION_FILE_NOT_DELETED %1</source>
+            <translation>Lokasjonene er oppdatert, men oppdateringsfilen %1 kunne ikke slettes.
+Slett den selv før neste oppdatering, ellers blir de samme linjene utført to ganger.</translation>
+        </message>
     </context>
     <context>
         <name>UpdateLocations/ParseLocationFile</name>
@@ -1891,6 +1900,10 @@ Har du nettopp kjørt en oppdatering fra en fil med samme navn, vent ett minutt 
         <message>
             <source>NO_ITEM_SELECTED</source>
             <translation>Velg et navn i listen først.</translation>
+        </message>
+        <message>
+            <source>SETUP_READ_ONLY</source>
+            <translation>Databasen er åpnet skrivebeskyttet fordi en annen bruker har den åpen. Listen er ikke lagret.</translation>
         </message>
     </context>
     <context>

@@ -70,6 +70,7 @@ private Q_SLOTS:
     void newThenSaveAsksForName();
     void backupLeavesEverythingElse();
     void cancelledOpenReadsTheFileAgain();
+    void deleteAfterOpenTakesNothingUnseen();
     void languageChange();
     void helpAndLanguageMenusByProduct();
     void selectedRowEnablesShowCommands();
@@ -284,6 +285,21 @@ void TestMainWindow::cancelledOpenReadsTheFileAgain()
     window.Load();
     QCOMPARE(m_dialogs.size(), 1);
     QCOMPARE(m_dialogs[0].mode, FileDialogs::Mode::Open);
+    QCOMPARE(window.collection()->count(), count);
+}
+
+void TestMainWindow::deleteAfterOpenTakesNothingUnseen()
+{
+    // After Open no row is selected; Delete asks nothing, so it must not take an Item the user
+    // cannot see.
+    MainWindow window;
+    const QString demo = QFileInfo(window.currentFileName()).absoluteFilePath();
+    m_chosen = {{demo, QFileInfo(demo).path()}};
+    window.Load();
+    const int count = window.collection()->count();
+    QVERIFY(count > 0);
+    QVERIFY(window.listView()->selectedItems().isEmpty());
+    window.findChild<QAction*>(QStringLiteral("EditDelete"))->trigger();
     QCOMPARE(window.collection()->count(), count);
 }
 

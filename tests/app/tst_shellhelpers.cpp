@@ -29,6 +29,7 @@ private Q_SLOTS:
     void openWithAssociatedProgram();
     void programNotFound();
     void startProgramPassesArguments();
+    void linkNeverAnOptionOfTheProgram();
     void helpPages_data();
     void helpPages();
     void releaseNotes();
@@ -203,6 +204,19 @@ void TestShellHelpers::startProgramPassesArguments()
     m_desktopAnswer = false;
     QVERIFY(!StartProgram(QStringLiteral("cp"), {}));
     QCOMPARE(m_started, (QList<QStringList>{QStringList{QStringLiteral("lp")} + arguments, {QStringLiteral("cp")}}));
+}
+
+void TestShellHelpers::linkNeverAnOptionOfTheProgram()
+{
+    // A link from a database made elsewhere must not steer the chosen program with a switch.
+    const QString program = QStringLiteral("browser");
+    OpenWithProgram(program, QStringLiteral("--gpu-launcher=touch /tmp/owned"));
+    OpenWithProgram(program, QStringLiteral("https://example.org/-x"));
+    QCOMPARE(m_started.size(), 2);
+    QCOMPARE(m_started[0], (QStringList{program, QStringLiteral("./--gpu-launcher=touch /tmp/owned")}));
+    QCOMPARE(m_started[1], (QStringList{program, QStringLiteral("https://example.org/-x")}));
+    QVERIFY(m_opened.isEmpty());
+    QVERIFY(m_boxes.isEmpty());
 }
 
 void TestShellHelpers::helpPages_data()

@@ -113,12 +113,16 @@ void TestCollection::figures()
     add(collection, 3, QStringLiteral("a"), 2, 10.0)->setPriceToday(4.0);
     add(collection, 3, QStringLiteral("b"), 1, 5.5)->setPriceToday(1.0);
     add(collection, 7, QStringLiteral("c"), 4, 1.0)->setLocation(12);
-    QCOMPARE(collection.itemCount(DBItemCollection::AllGroups, false), collection.count());
+    QCOMPARE(collection.itemCount(DBItemCollection::AllGroups, false), qint64(collection.count()));
     QCOMPARE(collection.itemCount(3, false), 2);
     QCOMPARE(collection.itemCount(3, true), 3);
     QCOMPARE(collection.itemCount(DBItemCollection::AllGroups, true), 7);
     QCOMPARE(collection.itemCount(10001, false), 0);
     QCOMPARE(collection.itemCount(-1, true), 0);
+    // Units beyond what an int holds are still counted.
+    add(collection, 7, QStringLiteral("d"), 2000000000);
+    add(collection, 7, QStringLiteral("e"), 2000000000);
+    QCOMPARE(collection.itemCount(7, true), qint64(4000000004));
     // Prices are per unit: only the plain total multiplies by the number of units.
     QCOMPARE(collection.total(3, false, false), 25.5);
     QCOMPARE(collection.total(3, false, true), 15.5);
@@ -139,6 +143,9 @@ void TestCollection::serialNumbers()
     add(collection, 0, QStringLiteral("b"))->setSerialno(QStringLiteral("abc"));
     add(collection, 0, QStringLiteral("c"))->setSerialno(QStringLiteral("7"));
     QCOMPARE(collection.nextSerialNumberBase(), 12);
+    // Numbers past what an int holds count too.
+    add(collection, 0, QStringLiteral("d"))->setSerialno(QStringLiteral("3000000000"));
+    QCOMPARE(collection.nextSerialNumberBase(), qint64(3000000000));
 }
 
 void TestCollection::sorting_data()

@@ -153,11 +153,14 @@ void TestLocationUpdateFile::parseKeepsACopy()
     QVERIFY(!ParseLocationFile(dir.path(), file, warn)); // a folder cannot be read as a file
     QVERIFY(DeleteLocationFile(path, warn));
     QVERIFY(!DeleteLocationFile(path, warn));
+    // A file that stays would be applied again by the next run: the user is told.
+    QVERIFY(!DeleteLocationFile(dir.path(), warn));
     QCOMPARE(warnings,
              (QStringList{ QStringLiteral("Copy of file: %1 to %2 failed").arg(path, backup),
                            QStringLiteral("File: does not exist"),
                            QStringLiteral("Cannot open file %1 for reading").arg(dir.path()),
-                           QStringLiteral("File: does not exist") }));
+                           QStringLiteral("File: does not exist"),
+                           QStringLiteral("LOCATION_FILE_NOT_DELETED %1").arg(dir.path()) }));
 }
 
 void TestLocationUpdateFile::applying_data()
@@ -219,6 +222,9 @@ void TestLocationUpdateFile::applying_data()
     QTest::newRow("S, no such id") << "S;4;999" << false << unchanged << fail("4", "999", "");
     QTest::newRow("S copy, next serial number") << "S;4;12;3" << true << "1:4711:5 2:4711:1 3:12:2 4:4712:3*" << "";
     QTest::newRow("S copy of nothing") << "S;4;12;0" << false << unchanged << fail("4", "12", "0");
+    // A copy into a group the database lacks would be an item no list shows.
+    QTest::newRow("S copy, location") << "S;5;12;3" << false << unchanged << where("5") + fail("5", "12", "3");
+    QTest::newRow("S copy, location -1") << "S;-1;12;3" << false << unchanged << where("-1") + fail("-1", "12", "3");
     // clang-format on
 }
 

@@ -21,6 +21,7 @@ private Q_SLOTS:
     void otherProductsUseNoLock();
     void lockMovesWithTheDatabase();
     void lockThatCannotBeCreated();
+    void newDatabaseAfterALockedOne();
 
 private:
     QString lockPath() const;
@@ -196,6 +197,43 @@ void TestLockFile::lockThatCannotBeCreated()
     QFile file(logDir.filePath(QStringLiteral("log.xml")));
     QVERIFY(file.open(QIODevice::ReadOnly));
     QVERIFY(file.readAll().contains("missing/LockFile.txt ErrorCreate</Entry>"));
+}
+
+void TestLockFile::newDatabaseAfterALockedOne()
+{
+    // Another user holds the database; this program opened it read-only, then starts a new
+    // database. That one can be saved elsewhere, but never over a database in the locked folder.
+    {
+        QFile lock(lockPath());
+        QVERIFY(lock.open(QIODevice::WriteOnly));
+        lock.write("stock.db Locked by PC: other, User: colleague");
+    }
+    RecordingReporter reporter;
+    DBItemCollection collection(nullptr, &reporter);
+    QVERIFY(collection.LoadFromAsciiFile(m_db));
+    QVERIFY(collection.isReadOnly());
+    collection.clear();
+    QVERIFY(!collection.isReadOnly());
+    collection.addItem(std::make_unique<Item>());
+
+    const QByteArray before = [this] {
+        QFile f(m_db);
+        f.open(QIODevice::ReadOnly);
+        return f.readAll();
+    }();
+    reporter.messages.clear();
+    QVERIFY(!collection.SaveToFileAsAscii(m_db));
+    QVERIFY(!collection.SaveToFileAsAscii(m_dir->filePath(QStringLiteral("other.db"))));
+    QCOMPARE(reporter.messages.size(), 2);
+    QCOMPARE(reporter.messages[0].title, QStringLiteral("READ ONLY"));
+    QFile db(m_db);
+    QVERIFY(db.open(QIODevice::ReadOnly));
+    QCOMPARE(db.readAll(), before);
+    QVERIFY(!QFile::exists(m_dir->filePath(QStringLiteral("other.db"))));
+
+    QTemporaryDir elsewhere;
+    QVERIFY(collection.SaveToFileAsAscii(elsewhere.filePath(QStringLiteral("new.db"))));
+    QVERIFY(QFile::exists(lockPath()));
 }
 
 QTEST_GUILESS_MAIN(TestLockFile)

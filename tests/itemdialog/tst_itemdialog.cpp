@@ -128,6 +128,7 @@ private Q_SLOTS:
     void validation();
     void saveNewItem();
     void saveMovesRowToNewGroup();
+    void valuesTheFormCannotShowAreKept();
     void copyIsSavedAsNewItem();
     void deleteTakesTheRowAlong();
     void searchByExample();
@@ -140,6 +141,7 @@ private Q_SLOTS:
     void tabOrder();
     void usableAtDefaultSize();
     void picturesScaledToTheirLabels();
+    void receiptPageShowsOnlyItsOwnItem();
     void linkButtons();
     void browseForFiles();
     void printToPdf();
@@ -627,6 +629,47 @@ void TestItemDialog::saveMovesRowToNewGroup()
     QCOMPARE(m_list->topLevelItem(2)->child(0)->text(1), QStringLiteral("Pan"));
 }
 
+void TestItemDialog::valuesTheFormCannotShowAreKept()
+{
+    // A group and a location beyond their lookup lists, a date before the editor's own lower
+    // limit, no date at all and large prices: saving another field leaves them as they were.
+    Item* chest = add(7, QStringLiteral("Chest"));
+    chest->setLocation(9);
+    chest->setDate(QStringLiteral("15.06.1650"));
+    Item* stool = add(0, QStringLiteral("Stool"));
+    stool->setDate(QString());
+    fill();
+    for (Item* item : {chest, stool}) {
+        const Item before = *item;
+        const auto dialog = open(item);
+        type(*dialog, "nameLineEdit", QStringLiteral("Renamed"));
+        QVERIFY(click(*dialog, "savePushButton"));
+        QCOMPARE(item->name(), QStringLiteral("Renamed"));
+        QCOMPARE(item->type(), before.type());
+        QCOMPARE(item->location(), before.location());
+        QCOMPARE(item->date(), before.date());
+    }
+    // Prices of a million and more are shown, and so kept, to the cent.
+    Item* car = add(0, QStringLiteral("Car"));
+    car->setPrice(1234567.89);
+    car->setPriceToday(2500000.25);
+    m_list->addItemRow(car, true);
+    const auto carDialog = open(car);
+    QCOMPARE(text(*carDialog, "priceTotalLineEdit"), QStringLiteral("1234567.89"));
+    QVERIFY(click(*carDialog, "savePushButton"));
+    QCOMPARE(car->price(), 1234567.89);
+    QCOMPARE(car->priceToday(), 2500000.25);
+    type(*carDialog, "priceLineEdit", QStringLiteral("7654321.25"));
+    QVERIFY(click(*carDialog, "savePushButton"));
+    QCOMPARE(car->price(), 7654321.25);
+
+    // A date the user sets is stored, however old.
+    const auto dialog = open(chest);
+    widget<QDateEdit>(*dialog, "buyQDateEdit")->setDate(QDate(1490, 3, 2));
+    QVERIFY(click(*dialog, "savePushButton"));
+    QCOMPARE(chest->date(), QStringLiteral("02.03.1490"));
+}
+
 void TestItemDialog::copyIsSavedAsNewItem()
 {
     Item* kettle = add(0, QStringLiteral("Kettle"));
@@ -1026,6 +1069,21 @@ void TestItemDialog::picturesScaledToTheirLabels()
     QVERIFY(!tabEnabled(d, "picturePage"));
     QVERIFY(!button(d, "showPhotoPushButton")->isEnabled());
     QVERIFY(widget<QLabel>(d, "pixmapPictureLabel")->pixmap().isNull());
+}
+
+void TestItemDialog::receiptPageShowsOnlyItsOwnItem()
+{
+    Item* rug = add(0, QStringLiteral("Rug"));
+    rug->setReceipt(picture(QStringLiteral("receipt.png"), 50, 50));
+    Item* vase = add(0, QStringLiteral("Vase"));
+    vase->setReceipt(QStringLiteral("/receipts/vase.pdf"));
+    fill();
+    const auto dialog = open(rug, QStringLiteral("RECEIPT"));
+    QVERIFY(!shownPixmapSize(*dialog, "pixmapReceipt").isEmpty());
+    // The next Item's receipt is no picture: its page must not show the rug's receipt.
+    QVERIFY(click(*dialog, "NextPushButton"));
+    QCOMPARE(dialog->currentItem(), vase);
+    QVERIFY(shownPixmapSize(*dialog, "pixmapReceipt").isEmpty());
 }
 
 void TestItemDialog::linkButtons()

@@ -54,6 +54,7 @@ private Q_SLOTS:
     void fill();
     void exportAppendsExactBytes();
     void itemLabelNames();
+    void locationLabelNames();
     void shippedTemplates();
     void printCommands();
     void printJobs();
@@ -228,6 +229,21 @@ void TestHandleBarcodes::itemLabelNames()
                  + label("000042", "Claw hammer, steel"));
 }
 
+void TestHandleBarcodes::locationLabelNames()
+{
+    QVERIFY(writeFile(QStringLiteral("Setup/BarcodeFormatLocationFile.txt"), Template));
+    QVERIFY(AppendLocationLabel(m_labelFile, 3, QStringLiteral("Shelf A, north"), nullptr));
+    m_settings->setValue(BarcodeSetting::EnableLocationNameOnLabels, true);
+    QVERIFY(AppendLocationLabel(m_labelFile, 3, QStringLiteral("Shelf A, north"), nullptr));
+    m_settings->setValue(BarcodeSetting::LocationNameLabelLength, 5);
+    QVERIFY(AppendLocationLabel(m_labelFile, 12, QStringLiteral("Shelf A, north"), nullptr));
+    // A negative length gives no name, as it does on item labels.
+    m_settings->setValue(BarcodeSetting::LocationNameLabelLength, -1);
+    QVERIFY(AppendLocationLabel(m_labelFile, 12, QStringLiteral("Shelf A, north"), nullptr));
+    QCOMPARE(readFile(m_labelFile),
+             label("000003") + label("000003", "Shelf A, n") + label("000012", "Shelf") + label("000012"));
+}
+
 void TestHandleBarcodes::shippedTemplates()
 {
     // The templates that come with the program use all three placeholders and leave none
@@ -289,10 +305,14 @@ void TestHandleBarcodes::printJobs()
     QCOMPARE(m_starts.size(), 1);
     QCOMPARE(m_starts[0].last(), m_labelFile);
 
-    // An item row: its label only, in a label file of its own.
-    // Finding the row of an item makes it the current row.
-    QVERIFY(m_list->FindListViewItem(plane));
+    // An item row: its label only, in a label file of its own. Finding an item's row makes it
+    // the current row, but only a row the user sees selected is printed.
+    QTreeWidgetItem* row = m_list->FindListViewItem(plane);
+    QVERIFY(row);
     m_settings->setValue(BarcodeSetting::EnableNameOnLabels, true);
+    QVERIFY(!PrintBarcodeCommand(*m_list, *m_collection, nullptr));
+    QCOMPARE(m_starts.size(), 1);
+    m_list->ItemSelected(row);
     QVERIFY(PrintBarcodeCommand(*m_list, *m_collection, nullptr));
     QCOMPARE(readFile(m_labelFile), label("1234567", "Plane"));
     QCOMPARE(m_starts.size(), 2);

@@ -149,6 +149,11 @@ void TestListPrinting::cuttingAndPadding_data()
     QTest::newRow("extra 2: last characters") << int(PrintField::Extra2) << 3 << " 789 |";
     QTest::newRow("supplier: first characters") << int(PrintField::Supplier) << 3 << " Fur |";
     QTest::newRow("negative length counts as 0") << int(PrintField::Document) << -4 << "  |";
+    // Lengths beyond the print set-up's range come only from a settings file edited by hand.
+    QTest::newRow("name: at most 200") << int(PrintField::Name) << 100000
+                                       << QStringLiteral(" Wingback%1 |").arg(QString(192, u' '));
+    QTest::newRow("count: at most 20") << int(PrintField::Count) << 30000000
+                                       << QStringLiteral(" %1 |").arg(QStringLiteral("12345"), 20);
 }
 
 void TestListPrinting::cuttingAndPadding()

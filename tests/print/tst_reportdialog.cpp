@@ -123,7 +123,7 @@ void TestReportDialog::totalsAgreeWithTheCollection()
     const ReportDialog report(*m_collection);
     for (const int group : { 0, 1, 2, DBItemCollection::AllGroups }) {
         const QStringList parts = report.reportLines().at(group == DBItemCollection::AllGroups ? 4 : group).split(u'|');
-        QCOMPARE(parts[1].trimmed().toInt(), m_collection->itemCount(group, true));
+        QCOMPARE(parts[1].trimmed().toLongLong(), m_collection->itemCount(group, true));
         QCOMPARE(parts[2].trimmed(), fixedText(m_collection->total(group, false, false), 1));
         QCOMPARE(parts[3].trimmed(), fixedText(m_collection->total(group, true, false), 1));
     }

@@ -11,8 +11,10 @@
 #include "funiQListViewItem.h"
 
 #include <QDate>
+#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 class TestAutomakeItems : public QObject
@@ -33,6 +35,8 @@ private Q_SLOTS:
     void largestBatch();
     void emptyNameAndNoSize();
     void closeButton();
+    void numbersPastTheLargestInt();
+    void readOnlyDatabaseRefused();
 
 private:
     void open();
@@ -267,6 +271,40 @@ void TestAutomakeItems::closeButton()
     m_dialog->findChild<QPushButton*>(QStringLiteral("pushButtonClose"))->click();
     QVERIFY(!m_dialog->isVisible());
     QCOMPARE(m_collection->count(), 0);
+}
+
+void TestAutomakeItems::numbersPastTheLargestInt()
+{
+    addExisting(QStringLiteral("2147483646"), 0);
+    open();
+    typeNumber(QStringLiteral("3"));
+    make();
+    QCOMPARE(m_collection->at(1)->serialno(), QStringLiteral("2147483647"));
+    QCOMPARE(m_collection->at(2)->serialno(), QStringLiteral("2147483648"));
+    QCOMPARE(m_collection->at(3)->serialno(), QStringLiteral("2147483649"));
+}
+
+void TestAutomakeItems::readOnlyDatabaseRefused()
+{
+    // Another program holds the database, so it opened read-only and can never be saved.
+    QTemporaryDir dir;
+    m_settings->setValue(Setting::LastDBDir, dir.path());
+    QFile lock(dir.filePath(QStringLiteral("LockFile.txt")));
+    QVERIFY(lock.open(QIODevice::WriteOnly) && lock.write("stock.db Locked by PC: other, User: someone") > 0);
+    lock.close();
+    QFile database(dir.filePath(QStringLiteral("stock.db")));
+    QVERIFY(database.open(QIODevice::WriteOnly) && database.write("#2.5.6 (INV)- Format: x;\r\n") > 0);
+    database.close();
+    QVERIFY(m_collection->LoadFromAsciiFile(database.fileName()));
+    QVERIFY(m_collection->isReadOnly());
+
+    open();
+    typeNumber(QStringLiteral("2"));
+    make();
+    QCOMPARE(m_collection->count(), 0);
+    QVERIFY(!DBItemCollection::isModified());
+    QCOMPARE(m_boxes.size(), 1);
+    QCOMPARE(m_boxes[0].text, QStringLiteral("AUTOMAKE_READ_ONLY"));
 }
 
 QTEST_MAIN(TestAutomakeItems)

@@ -118,6 +118,7 @@ private Q_SLOTS:
     void saveWritesListFilesOfTheLanguage();
     void saveFailureReported();
     void okSavesCancelDiscards();
+    void readOnlyDatabaseKeepsItsLists();
     void locationLabel();
     void locationLabelWithName();
     void locationLabelRefusals();
@@ -736,6 +737,29 @@ void TestSetupDialog::okSavesCancelDiscards()
     QVERIFY(!m_dialog->isVisible());
     QCOMPARE(m_collection->locations().entries().last(), QStringLiteral("Shed"));
     QCOMPARE(readFile(listFile("location", "location")), QByteArray("Ground floor\r\nLoft\r\nCellar\r\nShed\r\n"));
+}
+
+void TestSetupDialog::readOnlyDatabaseKeepsItsLists()
+{
+    // Another program holds the stock database: its list files are not this program's to change.
+    useProduct(ProgramVariant::Stockvane);
+    const QString database = m_dir->filePath(QStringLiteral("db/stock.db"));
+    QVERIFY(writeFile(database, "#2.5.6 (INV)- Format: x;\r\n"));
+    QVERIFY(writeFile(m_dir->filePath(QStringLiteral("db/LockFile.txt")), "stock.db Locked by PC: other, User: x"));
+    QVERIFY(m_collection->LoadFromAsciiFile(database));
+    QVERIFY(m_collection->isReadOnly());
+    fillList();
+    m_dialog = open(1);
+    select(1);
+    edit()->setText(QStringLiteral("Scullery"));
+    click("buttonOk");
+    QCOMPARE(m_boxes.size(), 1);
+    QCOMPARE(m_boxes[0].icon, QMessageBox::Critical);
+    QCOMPARE(m_boxes[0].text, QStringLiteral("SETUP_READ_ONLY"));
+    QVERIFY(m_dialog->isVisible());
+    QCOMPARE(m_collection->groups().at(1), QStringLiteral("Kitchen"));
+    QVERIFY(groupRow(QStringLiteral("Kitchen")));
+    QCOMPARE(readFile(listFile("groups", "groups")), QByteArray("<missing>"));
 }
 
 void TestSetupDialog::locationLabel()
