@@ -17,7 +17,7 @@
 namespace {
 
 // The largest lengths the print set-up accepts: texts, the count, the prices.
-constexpr int MaxText = 200;
+constexpr int MaxText = MaxPrintTextLength;
 constexpr int MaxCount = 20;
 constexpr int MaxPrice = 12;
 

@@ -41,6 +41,8 @@ enum class PrintField {
     Extra4,
 };
 inline constexpr int PrintFieldCount = 22;
+// The longest a text field may be printed; the print set-up accepts no more.
+inline constexpr int MaxPrintTextLength = 200;
 
 // What a print field is made of: its flag and length in the print settings (no length for the
 // running number and the date), the list column whose caption names it (-1 for the running

@@ -16,9 +16,6 @@
 
 namespace {
 
-// The largest lengths the address and description edits accept; OK checks these two.
-constexpr int MaxTextLength = 200;
-
 // The list's default column captions, so that the translation files carry them for users whose
 // database names no fields of its own.
 [[maybe_unused]] constexpr const char* DefaultCaptions[] = {
@@ -92,7 +89,7 @@ bool lengthAcceptable(const QLineEdit* edit)
 {
     bool ok = false;
     const int length = edit->text().toInt(&ok);
-    return ok && length >= 1 && length <= MaxTextLength;
+    return ok && length >= 1 && length <= MaxPrintTextLength;
 }
 
 } // namespace
@@ -294,9 +291,9 @@ void printSelectDataDialog::accept()
 {
     QString problem;
     if (!lengthAcceptable(m_ui->addressLengthLineEdit))
-        problem = tr("'Adresse felt længde' skal være: 1 -> %2").arg(MaxTextLength);
+        problem = tr("'Adresse felt længde' skal være: 1 -> %2").arg(MaxPrintTextLength);
     else if (!lengthAcceptable(m_ui->descriptionLengthLineEdit))
-        problem = tr("'Beskrivelse felt længde' skal være: 1 -> %2").arg(MaxTextLength);
+        problem = tr("'Beskrivelse felt længde' skal være: 1 -> %2").arg(MaxPrintTextLength);
     if (!problem.isEmpty()) {
         MessageBoxes::critical(this, tr("Felt grænseværdi fejl"), problem + QStringLiteral("\n\n") + tr("Ret det !"));
         return;
