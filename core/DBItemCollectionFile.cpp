@@ -52,14 +52,14 @@ void normaliseLineEnds(QByteArray& data)
 // hold. Line breaks stay, except where the reader skips the rest of the line after the field.
 void storableText(QStringView text, std::string& out, bool keepLineBreaks)
 {
-    out.clear();
     const qsizetype length = std::min(text.size(), EStringField::MaxLength);
+    out.resize(size_t(length));
     for (qsizetype i = 0; i < length; ++i) {
         const char16_t c = text[i].unicode();
         char b = c == u';' ? ',' : c > 0xff ? '?' : char(c);
         if (!keepLineBreaks && (b == '\r' || b == '\n'))
             b = ' ';
-        out.push_back(b);
+        out[size_t(i)] = b;
     }
 }
 

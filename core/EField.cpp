@@ -294,7 +294,13 @@ bool EOutputStream::bad() const
 
 EOutputStream& EOutputStream::put(char c)
 {
-    return write(&c, 1);
+    if (c == '\n' || fail())
+        return write(&c, 1);
+    // The separators between fields come one character at a time.
+    m_buffer.append(c);
+    if (m_buffer.size() >= FlushSize)
+        flush();
+    return *this;
 }
 
 EOutputStream& EOutputStream::write(const char* data, qsizetype size)
@@ -333,7 +339,7 @@ bool EOutputStream::flush()
     if (!m_buffer.isEmpty()) {
         if (!m_device || m_device->write(m_buffer) != m_buffer.size())
             m_state |= EInputStream::BadBit | EInputStream::FailBit;
-        m_buffer.clear();
+        m_buffer.resize(0); // keeps the capacity for the next megabyte
     }
     return !fail();
 }
