@@ -9,7 +9,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 sources=()
-for s in core app listview itemdialog export print setup locations; do
+for s in core gui app listview itemdialog export print setup locations; do
     [[ -d $src/$s ]] && sources+=("$src/$s")
 done
 
