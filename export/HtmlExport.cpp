@@ -1,11 +1,11 @@
 #include "HtmlExport.h"
 
 #include "DBItemCollection.h"
+#include "ExportWriter.h"
 #include "Item.h"
 #include "ItemListView.h"
 #include "PrintSettings.h"
 #include "WaitCursor.h"
-#include "XmlExport.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

@@ -2,6 +2,7 @@
 // and the save and view commands with the desktop and the boxes replaced by recorders.
 
 #include "ExportTestSupport.h"
+#include "ExportWriter.h"
 #include "FailDevice.h"
 #include "XmlExport.h"
 

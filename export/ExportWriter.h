@@ -1,0 +1,89 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+#include <QStringView>
+
+#include <array>
+#include <functional>
+#include <vector>
+
+class DBItemCollection;
+class Item;
+class LookupList;
+class QIODevice;
+
+// What the XML and HTML exports write with: the buffered writer, the block of one item, the
+// names of groups and locations, and the safe replacement of the output file.
+
+// Collects the bytes of an export and hands them to the device in large pieces. Text goes out
+// as Latin-1 (a character outside it becomes "?") and every line ends in CR LF, so a file is
+// the same byte for byte wherever it was written. The first failed write is remembered and
+// later output dropped, so that a full disk is reported once, at finish().
+class ExportWriter
+{
+public:
+    explicit ExportWriter(QIODevice& device);
+    ExportWriter(const ExportWriter&) = delete;
+    ExportWriter& operator=(const ExportWriter&) = delete;
+
+    void putBytes(QByteArrayView bytes);
+    void putText(QStringView text);
+    // The text with & < > " ' written as entities, the ampersand first.
+    void putEscaped(QStringView text);
+    void putNumber(int value);
+    void putFixed(double value, int decimals);
+    void endLine();
+    void line(QByteArrayView bytes);
+    // Sends what is still held; whether every write reached the device.
+    bool finish();
+
+private:
+    // Room for length more bytes at the end of the buffer, sending what it holds first when
+    // needed; the caller writes there and then moves m_used on.
+    char* reserve(qsizetype length);
+    void flush();
+
+    QIODevice& m_device;
+    std::vector<char> m_buffer;
+    qsizetype m_used = 0;
+    bool m_ok = true;
+};
+
+// The four switches of an element line: "; " after the value, "<BR>" after it, the column's
+// caption before it, and leaving out every element but the location.
+struct ElementSwitches
+{
+    bool semicolon = false;
+    bool lineBreak = false;
+    bool caption = false;
+    bool skip = false;
+};
+
+// Writes the block of one item ("<Item>", one line per field, "</Item>"), shared by the XML
+// document and the HTML list and single-item pages. Group and location appear by name.
+class ItemElementWriter
+{
+public:
+    ItemElementWriter(ExportWriter& out, const DBItemCollection& collection, int priceDecimals);
+
+    void writeItem(const Item& item, const ElementSwitches& switches);
+
+private:
+    void writeImage(QStringView path, const char* alt);
+
+    ExportWriter& m_out;
+    const DBItemCollection& m_collection;
+    int m_priceDecimals;
+    // The list view's column captions, read once per export rather than once per field.
+    std::array<QString, 21> m_captions;
+};
+
+// The name of a group or location; the number itself when the list has no such entry.
+QString lookupText(const LookupList& list, int index);
+
+// Writes a file through a temporary one that takes its place only when write() succeeded and
+// everything reached the disk; a failed export never leaves half a file over an old one.
+bool writeFileSafely(const QString& path, const std::function<bool(QIODevice&)>& write);
+
