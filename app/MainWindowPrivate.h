@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QIcon>
+
+// What the source files of MainWindow share; nothing outside the main window uses it.
+namespace MainWindowDetail {
+
+constexpr char LogFileName[] = "hestivawindow";
+constexpr char ShowAllItems[] = "Items/showAllItems";
+
+// A built-in icon in its two sizes: 16 pixels for menus and lists, 22 for tool bars.
+QIcon icon(const char* name);
+
+} // namespace MainWindowDetail
