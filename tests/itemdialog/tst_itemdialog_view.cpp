@@ -1,0 +1,526 @@
+// The item dialog, driven as a user would: search by example, stepping through the database,
+// the product's labels and look, the tab order and size, pictures, links, choosing files and
+// printing. Message boxes, file and printer dialogs and the desktop are answered by the test
+// (ItemDialogTestSupport).
+
+#include "ItemDialogTestSupport.h"
+#include "PrintDialogs.h"
+#include "Settings.h"
+#include "funiQListViewItem.h"
+
+#include <QDateEdit>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPrinter>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTabWidget>
+#include <QTest>
+
+#include <cmath>
+
+using namespace ItemDialogTesting;
+
+class TestItemDialogView : public ItemDialogFixture
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void searchByExample();
+    void previousAndNextStopAtTheEnds();
+    void fieldLabels();
+    void documentLabelWithHash();
+    void productLook_data();
+    void productLook();
+    void tabOrder();
+    void usableAtDefaultSize();
+    void picturesScaledToTheirLabels();
+    void receiptPageShowsOnlyItsOwnItem();
+    void linkButtons();
+    void browseForFiles();
+    void printToPdf();
+};
+
+void TestItemDialogView::searchByExample()
+{
+    Item* desk = add(0, QStringLiteral("Desk Lamp"));
+    add(1, QStringLiteral("Chair"));
+    Item* floor = add(2, QStringLiteral("Floor lamp"));
+    fill();
+    const auto dialog = open(nullptr, QStringLiteral("DATA"), true);
+    const ItemDialog& d = *dialog;
+
+    // Search mode: no Item, nothing to store or step from, and no group or room to match.
+    QCOMPARE(dialog->currentItem(), nullptr);
+    for (const char* name : { "buttonOk", "savePushButton", "SearchAgainButton", "NextPushButton", "PrevPushButton" })
+        QVERIFY2(!button(d, name)->isEnabled(), name);
+    QVERIFY(!combo(d, "groupComboBox")->isEnabled());
+    QVERIFY(!combo(d, "locationComboBox")->isEnabled());
+    QCOMPARE(widget<QDateEdit>(d, "buyQDateEdit")->date(), QDate(1900, 1, 1));
+    QVERIFY(text(d, "numberOfItemsLineEdit").isEmpty());
+
+    type(d, "nameLineEdit", QStringLiteral("lamp"));
+    QVERIFY(click(d, "seachPushButton"));
+    QVERIFY(m_boxes.isEmpty());
+    QCOMPARE(dialog->currentItem(), desk);
+    QCOMPARE(text(d, "nameLineEdit"), QStringLiteral("Desk Lamp"));
+    QCOMPARE(funiQListViewItem::itemOf(m_list->isItemSelected()), desk);
+    for (const char* name : { "buttonOk", "savePushButton", "SearchAgainButton", "NextPushButton", "PrevPushButton" })
+        QVERIFY2(button(d, name)->isEnabled(), name);
+    QVERIFY(combo(d, "groupComboBox")->isEnabled());
+
+    // Search again goes on from the hit with the criteria first given.
+    QVERIFY(click(d, "SearchAgainButton"));
+    QCOMPARE(dialog->currentItem(), floor);
+    QCOMPARE(funiQListViewItem::itemOf(m_list->isItemSelected()), floor);
+    QVERIFY(m_boxes.isEmpty());
+
+    QVERIFY(click(d, "SearchAgainButton"));
+    QCOMPARE(m_boxes.size(), 1);
+    QCOMPARE(m_boxes[0].icon, QMessageBox::Critical);
+    QCOMPARE(m_boxes[0].title, QStringLiteral("Fejl s\u00f8gning"));
+    QCOMPARE(m_boxes[0].text, QStringLiteral("Search_Error"));
+    QCOMPARE(m_boxes[0].buttons, QStringList{ QStringLiteral("Ok") });
+    QCOMPARE(dialog->currentItem(), nullptr);
+    for (const char* name : { "buttonOk", "savePushButton", "NextPushButton", "PrevPushButton" })
+        QVERIFY2(!button(d, name)->isEnabled(), name);
+
+    // A new search from the reset form that finds nothing.
+    QVERIFY(click(d, "resetPushButton"));
+    type(d, "nameLineEdit", QStringLiteral("zzz"));
+    QVERIFY(click(d, "seachPushButton"));
+    QCOMPARE(m_boxes.size(), 2);
+    QCOMPARE(dialog->currentItem(), nullptr);
+
+    // New after a search without hit can be saved.
+    QVERIFY(click(d, "newPushButton"));
+    type(d, "nameLineEdit", QStringLiteral("Rug"));
+    type(d, "priceLineEdit", QStringLiteral("5"));
+    QVERIFY(click(d, "savePushButton"));
+    QCOMPARE(m_collection->count(), 4);
+}
+
+void TestItemDialogView::previousAndNextStopAtTheEnds()
+{
+    Item* first = add(0, QStringLiteral("First"));
+    Item* second = add(1, QStringLiteral("Second"));
+    Item* third = add(2, QStringLiteral("Third"));
+    fill();
+    const auto dialog = open(first);
+    const ItemDialog& d = *dialog;
+
+    QVERIFY(click(d, "PrevPushButton"));
+    QCOMPARE(dialog->currentItem(), first);
+    QVERIFY(!button(d, "PrevPushButton")->isEnabled());
+    QVERIFY(button(d, "NextPushButton")->isEnabled());
+
+    // Unsaved edits are dropped on the way.
+    type(d, "nameLineEdit", QStringLiteral("Edited"));
+    QVERIFY(click(d, "NextPushButton"));
+    QCOMPARE(dialog->currentItem(), second);
+    QCOMPARE(text(d, "nameLineEdit"), QStringLiteral("Second"));
+    QCOMPARE(funiQListViewItem::itemOf(m_list->isItemSelected()), second);
+    QVERIFY(button(d, "PrevPushButton")->isEnabled());
+    QCOMPARE(first->name(), QStringLiteral("First"));
+
+    QVERIFY(click(d, "NextPushButton"));
+    QCOMPARE(dialog->currentItem(), third);
+    QVERIFY(button(d, "NextPushButton")->isEnabled());
+    QVERIFY(click(d, "NextPushButton"));
+    QCOMPARE(dialog->currentItem(), third);
+    QVERIFY(!button(d, "NextPushButton")->isEnabled());
+    QVERIFY(click(d, "PrevPushButton"));
+    QCOMPARE(dialog->currentItem(), second);
+    QVERIFY(button(d, "NextPushButton")->isEnabled());
+}
+
+void TestItemDialogView::fieldLabels()
+{
+    m_collection->fieldLabels().setEntries(
+        { QStringLiteral("&Group"), QStringLiteral("&Name"), QStringLiteral("Ma&ke"), QStringLiteral("&Count"),
+          QStringLiteral("&Price"), QStringLiteral("&Value"), QStringLiteral("P&icture"), QStringLiteral("&Date"),
+          QStringLiteral("&Room"), QStringLiteral("D&escription") });
+    add(0, QStringLiteral("Kettle"));
+    fill();
+    const auto dialog = open(nullptr);
+    const ItemDialog& d = *dialog;
+    QCOMPARE(widget<QLabel>(d, "TypeTextLabel")->text(), QStringLiteral("&Group"));
+    QCOMPARE(widget<QLabel>(d, "PictureTextLabel")->text(), QStringLiteral("P&icture"));
+    QCOMPARE(widget<QLabel>(d, "DescriptionTextLabel")->text(), QStringLiteral("D&escription"));
+    QCOMPARE(button(d, "showPhotoPushButton")->text(), QStringLiteral("SHOWPHOTOP&icture"));
+    QCOMPARE(button(d, "browsePhotoPushButton")->text(), QStringLiteral("BROWSEPHOTOP&icture"));
+    const auto* tabs = widget<QTabWidget>(d, "primaryTabWidget");
+    QCOMPARE(tabs->tabText(tabs->indexOf(widget<QWidget>(d, "picturePage"))), QStringLiteral("P&icture"));
+    // The list is shorter than the form: the labels beyond its end are empty.
+    QVERIFY(widget<QLabel>(d, "SupplierTextLabel")->text().isEmpty());
+    QVERIFY(widget<QLabel>(d, "extra4TextLabel")->text().isEmpty());
+    QVERIFY(tabs->tabText(tabs->indexOf(widget<QWidget>(d, "receiptPage"))).isEmpty());
+    QCOMPARE(button(d, "showReceiptPushButton")->text(), QStringLiteral("SHOWRECIEPT"));
+}
+
+void TestItemDialogView::documentLabelWithHash()
+{
+    QStringList labels;
+    for (int index = 0; index < 21; ++index)
+        labels << QStringLiteral("L%1").arg(index);
+    labels[15] = QStringLiteral("#DOCUMENT");
+    m_collection->fieldLabels().setEntries(labels);
+    add(0, QStringLiteral("Kettle"));
+    fill();
+    const auto dialog = open(nullptr);
+    QCOMPARE(widget<QLabel>(*dialog, "documentTextLabel")->text(), QStringLiteral("&DOCUMENT"));
+    QCOMPARE(button(*dialog, "insertDocumentPushButton")->text(), QStringLiteral("INSERT_DOCUMENT"));
+    QCOMPARE(button(*dialog, "showDocumentPushButton")->text(), QStringLiteral("SHOW_DOCUMENT"));
+    QCOMPARE(widget<QLabel>(*dialog, "ManufacturerTextLabel")->text(), QStringLiteral("L16"));
+    QCOMPARE(widget<QLabel>(*dialog, "extra4TextLabel")->text(), QStringLiteral("L20"));
+}
+
+void TestItemDialogView::productLook_data()
+{
+    QTest::addColumn<ProgramVariant>("variant");
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<bool>("totalShown");
+    QTest::addColumn<QString>("countToolTip");
+    QTest::addColumn<QString>("locationToolTip");
+    QTest::addColumn<QString>("helpPage");
+    QTest::newRow("Domvara, Norwegian") << ProgramVariant::Domvara << QStringLiteral("no") << QStringLiteral("Inventar")
+                                        << true << QStringLiteral("TOOLTIP_NUMBER") << QStringLiteral("TOOLTIP_LOCALE")
+                                        << QStringLiteral("InventoryDialog.no.htm");
+    QTest::newRow("Stockvane, English") << ProgramVariant::Stockvane << QStringLiteral("en")
+                                        << QStringLiteral("Inventar") << true << QStringLiteral("TOOLTIP_NUMBER")
+                                        << QString() << QString();
+    QTest::newRow("Mintora, Norwegian") << ProgramVariant::Mintora << QStringLiteral("no")
+                                        << QStringLiteral("MINTORA_DIALOG_TITLE") << true
+                                        << QStringLiteral("TOOLTIP_DB_NUMBEROF") << QString() << QString();
+    QTest::newRow("Pictova, Danish") << ProgramVariant::Pictova << QStringLiteral("dk")
+                                     << QStringLiteral("PICTURE_GALLERY") << false
+                                     << QStringLiteral("TOOLTIP_PICTOVA_REG_NUMBER") << QString()
+                                     << QStringLiteral("PictovaDialog.dk.htm");
+}
+
+void TestItemDialogView::productLook()
+{
+    QFETCH(ProgramVariant, variant);
+    QFETCH(QString, language);
+    QFETCH(QString, title);
+    QFETCH(bool, totalShown);
+    QFETCH(QString, countToolTip);
+    QFETCH(QString, locationToolTip);
+    QFETCH(QString, helpPage);
+    useProduct(variant);
+    m_settings->setValue(Setting::Language, language);
+    add(0, QStringLiteral("Kettle"));
+    fill();
+    const auto dialog = open(m_collection->at(0));
+    const ItemDialog& d = *dialog;
+    QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+
+    QCOMPARE(dialog->windowTitle(), title);
+    for (const char* name : { "TotalPriceTextLabel", "priceTotalLineEdit", "StkTextLabel", "KrTextLabel" })
+        QCOMPARE(widget<QWidget>(d, name)->isVisible(), totalShown);
+    QCOMPARE(edit(d, "numberOfItemsLineEdit")->toolTip(), countToolTip);
+    QCOMPARE(combo(d, "locationComboBox")->toolTip(), locationToolTip);
+    QCOMPARE(combo(d, "locationComboBox")->whatsThis().isEmpty(), locationToolTip.isEmpty());
+    // The write-off page is never offered.
+    const auto* tabs = widget<QTabWidget>(d, "primaryTabWidget");
+    QCOMPARE(tabs->count(), 3);
+    QCOMPARE(tabs->indexOf(widget<QWidget>(d, "WriteOffPage")), -1);
+    // The lists hold the database's lookup lists.
+    QCOMPARE(combo(d, "groupComboBox")->count(), 3);
+    QCOMPARE(combo(d, "locationComboBox")->itemText(1), QStringLiteral("Loft"));
+    QCOMPARE(combo(d, "supplierComboBox")->itemText(1), QStringLiteral("Market"));
+
+    // Help exists only where the product has a page in the language. No help folder lies below
+    // the tests' working directory, so the opener reports the page it looked for.
+    QCOMPARE(click(d, "helpPushButton"), !helpPage.isEmpty());
+    if (!helpPage.isEmpty()) {
+        QCOMPARE(m_boxes.size(), 1);
+        QVERIFY2(m_boxes[0].text.contains(QStringLiteral("/help/") + helpPage), qPrintable(m_boxes[0].text));
+    }
+}
+
+void TestItemDialogView::tabOrder()
+{
+    add(0, QStringLiteral("Kettle"));
+    fill();
+    const auto dialog = open(nullptr);
+    const QStringList expected
+        = QStringLiteral("groupComboBox nameLineEdit productLineEdit productBrandLineEdit numberOfItemsLineEdit "
+                         "priceLineEdit priceTodayLineEdit buyQDateEdit locationComboBox supplierComboBox "
+                         "addressLineEdit wwwLineEdit serialnoLineEdit infoLineEdit photolinkLineEdit receiptLineEdit "
+                         "documentLineEdit extra1LineEdit extra2LineEdit extra3LineEdit extra4LineEdit "
+                         "buttonOk PrevPushButton NextPushButton helpPushButton buttonCancel "
+                         "savePushButton CopyPushButton newPushButton resetPushButton seachPushButton "
+                         "SearchAgainButton printButton showWwwPushButton browsePhotoPushButton showPhotoPushButton "
+                         "browseReceiptPushButton showReceiptPushButton insertDocumentPushButton "
+                         "showDocumentPushButton ViewCurrentAsHtmlPushButton primaryTabWidget")
+              .split(u' ');
+    // The focus chain, read from the first field, holds the named widgets in this order.
+    QStringList chain;
+    QWidget* start = combo(*dialog, "groupComboBox");
+    QWidget* next = start;
+    do {
+        if (expected.contains(next->objectName()) && !chain.contains(next->objectName()))
+            chain << next->objectName();
+        next = next->nextInFocusChain();
+    } while (next != start);
+    QCOMPARE(chain, expected);
+    // The name field has the focus at start.
+    QCOMPARE(dialog->focusWidget(), edit(*dialog, "nameLineEdit"));
+}
+
+void TestItemDialogView::usableAtDefaultSize()
+{
+    add(0, QStringLiteral("Kettle"));
+    fill();
+    for (const ProgramVariant variant : { ProgramVariant::Domvara, ProgramVariant::Pictova }) {
+        SetProgramVariant(variant);
+        const auto dialog = open(m_collection->at(0));
+        QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+        // Nothing in the form may force the dialog beyond the size it opens at.
+        QCOMPARE(dialog->size(), QSize(627, 539));
+        QCOMPARE(dialog->pos(), QPoint(100, 100));
+        QVERIFY(dialog->minimumSizeHint().width() <= 627);
+        QVERIFY(dialog->minimumSizeHint().height() <= 539);
+        // Every button of the column is fully inside the dialog.
+        const QWidget* frame = widget<QWidget>(*dialog, "Frame3");
+        for (const QPushButton* pushButton : frame->findChildren<QPushButton*>()) {
+            const QRect inDialog(pushButton->mapTo(dialog.get(), QPoint(0, 0)), pushButton->size());
+            QVERIFY2(dialog->rect().contains(inDialog), qPrintable(pushButton->objectName()));
+        }
+    }
+}
+
+void TestItemDialogView::picturesScaledToTheirLabels()
+{
+    const QString wide = picture(QStringLiteral("wide.png"), 1200, 600);
+    const QString tall = picture(QStringLiteral("tall.png"), 300, 900);
+    const QString small = picture(QStringLiteral("small.png"), 200, 100);
+    Item* rug = add(0, QStringLiteral("Rug"));
+    rug->setPhotolink(wide);
+    rug->setReceipt(tall);
+    Item* vase = add(0, QStringLiteral("Vase"));
+    vase->setPhotolink(small);
+    Item* clock = add(0, QStringLiteral("Clock"));
+    clock->setPhotolink(m_files->filePath(QStringLiteral("missing.jpg")));
+    fill();
+
+    const auto dialog = open(rug, QStringLiteral("PICTURE"));
+    const ItemDialog& d = *dialog;
+    QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+    QCOMPARE(currentPage(d)->objectName(), QStringLiteral("picturePage"));
+    const QLabel* label = widget<QLabel>(d, "pixmapPictureLabel");
+    QVERIFY(label->width() >= 400);
+    // Wider than high: scaled to the label's width, the proportions kept.
+    QTRY_COMPARE(shownPixmapSize(d, "pixmapPictureLabel"),
+                 QSize(label->width(), int(std::lround(600.0 * label->width() / 1200))));
+    // The thumbnail beside the date, scaled the same way to its label.
+    QCOMPARE(shownPixmapSize(d, "ImageIconTextLabel"), QSize(40, 20));
+
+    QVERIFY(dialog->ShowPage(QStringLiteral("RECEIPT")));
+    const QLabel* receipt = widget<QLabel>(d, "pixmapReceipt");
+    // Higher than wide: scaled to the label's height.
+    QTRY_COMPARE(shownPixmapSize(d, "pixmapReceipt"),
+                 QSize(int(std::lround(300.0 * receipt->height() / 900)), receipt->height()));
+    QVERIFY(!dialog->ShowPage(QStringLiteral("OTHER")));
+    QCOMPARE(currentPage(d)->objectName(), QStringLiteral("receiptPage"));
+
+    // Smaller than the label both ways: shown as it is.
+    QVERIFY(click(d, "NextPushButton"));
+    QCOMPARE(dialog->currentItem(), vase);
+    QVERIFY(dialog->ShowPage(QStringLiteral("PICTURE")));
+    QCOMPARE(shownPixmapSize(d, "pixmapPictureLabel"), QSize(200, 100));
+    QVERIFY(!tabEnabled(d, "receiptPage"));
+    QVERIFY(!button(d, "showReceiptPushButton")->isEnabled());
+
+    // A picture that cannot be read leaves the page empty, without a message.
+    QVERIFY(click(d, "NextPushButton"));
+    QVERIFY(dialog->ShowPage(QStringLiteral("PICTURE")));
+    QVERIFY(shownPixmapSize(d, "pixmapPictureLabel").isEmpty());
+    QVERIFY(m_boxes.isEmpty());
+
+    // An Item without a picture has no picture page.
+    QVERIFY(click(d, "newPushButton"));
+    QVERIFY(!tabEnabled(d, "picturePage"));
+    QVERIFY(!button(d, "showPhotoPushButton")->isEnabled());
+    QVERIFY(widget<QLabel>(d, "pixmapPictureLabel")->pixmap().isNull());
+}
+
+void TestItemDialogView::receiptPageShowsOnlyItsOwnItem()
+{
+    Item* rug = add(0, QStringLiteral("Rug"));
+    rug->setReceipt(picture(QStringLiteral("receipt.png"), 50, 50));
+    Item* vase = add(0, QStringLiteral("Vase"));
+    vase->setReceipt(QStringLiteral("/receipts/vase.pdf"));
+    fill();
+    const auto dialog = open(rug, QStringLiteral("RECEIPT"));
+    QVERIFY(!shownPixmapSize(*dialog, "pixmapReceipt").isEmpty());
+    // The next Item's receipt is no picture: its page must not show the rug's receipt.
+    QVERIFY(click(*dialog, "NextPushButton"));
+    QCOMPARE(dialog->currentItem(), vase);
+    QVERIFY(shownPixmapSize(*dialog, "pixmapReceipt").isEmpty());
+}
+
+void TestItemDialogView::linkButtons()
+{
+    Item* kettle = add(0, QStringLiteral("Kettle"));
+    kettle->setPhotolink(QStringLiteral("/pictures/kettle.pdf"));
+    kettle->setReceipt(QStringLiteral("https://example.org/receipt.jpg"));
+    kettle->setWww(QStringLiteral("https://example.org/kettle"));
+    kettle->setDocument(QStringLiteral("https://example.org/manual"));
+    fill();
+    m_settings->setValue("PictureViewerProgram", QStringLiteral("/opt/viewer"));
+    auto dialog = open(kettle);
+
+    // A stored link that is no picture can be shown too.
+    QVERIFY(button(*dialog, "showPhotoPushButton")->isEnabled());
+    // The field is opened as typed, not as stored. The chosen viewer does not start: the box
+    // names it, then the desktop opens the file.
+    type(*dialog, "photolinkLineEdit", QStringLiteral("https://example.org/typed.png"));
+    QVERIFY(click(*dialog, "showPhotoPushButton"));
+    QCOMPARE(m_starts.size(), 1);
+    QCOMPARE(m_starts[0].program, QStringLiteral("/opt/viewer"));
+    QCOMPARE(m_starts[0].arguments, QStringList{ QStringLiteral("https://example.org/typed.png") });
+    QCOMPARE(m_boxes.size(), 1);
+    QVERIFY(m_boxes[0].text.startsWith(QStringLiteral("Program (/opt/viewer) ikke fundet.")));
+    QCOMPARE(m_opened, QList<QUrl>{ QUrl(QStringLiteral("https://example.org/typed.png")) });
+
+    // A household receipt goes to the desktop even when it is a picture; so does a document. The
+    // web link has no program chosen, so the desktop's browser opens it.
+    m_starts.clear();
+    m_opened.clear();
+    QVERIFY(click(*dialog, "showReceiptPushButton"));
+    QVERIFY(click(*dialog, "showDocumentPushButton"));
+    QVERIFY(click(*dialog, "showWwwPushButton"));
+    QVERIFY(m_starts.isEmpty());
+    QCOMPARE(m_opened,
+             (QList<QUrl>{ QUrl(QStringLiteral("https://example.org/receipt.jpg")),
+                           QUrl(QStringLiteral("https://example.org/manual")),
+                           QUrl(QStringLiteral("https://example.org/kettle")) }));
+
+    // An emptied field disables its button.
+    type(*dialog, "wwwLineEdit", QString());
+    QVERIFY(!button(*dialog, "showWwwPushButton")->isEnabled());
+    type(*dialog, "documentLineEdit", QString());
+    QVERIFY(!button(*dialog, "showDocumentPushButton")->isEnabled());
+
+    // A coin's second picture goes to the chosen viewer, which starts.
+    dialog.reset();
+    useProduct(ProgramVariant::Mintora);
+    Item* coin = add(0, QStringLiteral("1864"));
+    coin->setReceipt(QStringLiteral("/pictures/back.jpg"));
+    fill();
+    m_settings->setValue("PictureViewerProgram", QStringLiteral("/opt/viewer"));
+    m_starts.clear();
+    m_opened.clear();
+    m_startSucceeds = true;
+    dialog = open(coin);
+    QVERIFY(click(*dialog, "showReceiptPushButton"));
+    QCOMPARE(m_starts.size(), 1);
+    QCOMPARE(m_starts[0].arguments, QStringList{ QStringLiteral("/pictures/back.jpg") });
+    QVERIFY(m_opened.isEmpty());
+}
+
+void TestItemDialogView::browseForFiles()
+{
+    add(0, QStringLiteral("Kettle"));
+    fill();
+    const QByteArray oldProgramFiles = qgetenv("ProgramFiles");
+    qputenv("ProgramFiles", "/opt/programs");
+    const auto dialog = open(nullptr);
+    const ItemDialog& d = *dialog;
+
+    const QString chosen = picture(QStringLiteral("chair.png"), 50, 40);
+    m_chosenFile = chosen;
+    QVERIFY(click(d, "browsePhotoPushButton"));
+    QCOMPARE(m_fileRequests.size(), 1);
+    QCOMPARE(m_fileRequests[0].mode, FileDialogs::Mode::Save);
+    QCOMPARE(m_fileRequests[0].directory, QStringLiteral("/opt/programs/Quorvane"));
+    QVERIFY(m_fileRequests[0].filter.contains(QStringLiteral("*.png")));
+    QCOMPARE(text(d, "photolinkLineEdit"), QDir::toNativeSeparators(chosen));
+    QVERIFY(tabEnabled(d, "picturePage"));
+    QVERIFY(button(d, "showPhotoPushButton")->isEnabled());
+    QCOMPARE(shownPixmapSize(d, "pixmapPictureLabel"), QSize(50, 40));
+
+    // The folders chosen in the set-up are where the choosers start.
+    m_settings->setValue("ReceiptPath", QStringLiteral("/srv/receipts"));
+    m_chosenFile = QStringLiteral("/srv/receipts/new-scan.pdf");
+    QVERIFY(click(d, "browseReceiptPushButton"));
+    QCOMPARE(m_fileRequests[1].directory, QStringLiteral("/srv/receipts"));
+    QCOMPARE(text(d, "receiptLineEdit"), QDir::toNativeSeparators(m_chosenFile));
+    QVERIFY(button(d, "showReceiptPushButton")->isEnabled());
+    QVERIFY(!tabEnabled(d, "receiptPage"));
+
+    // A cancelled chooser changes nothing.
+    m_chosenFile.clear();
+    type(d, "documentLineEdit", QStringLiteral("kept.pdf"));
+    QVERIFY(click(d, "insertDocumentPushButton"));
+    QCOMPARE(text(d, "documentLineEdit"), QStringLiteral("kept.pdf"));
+
+    // Without the variable the chooser starts at home.
+    qunsetenv("ProgramFiles");
+    QVERIFY(click(d, "insertDocumentPushButton"));
+    QCOMPARE(m_fileRequests.last().directory, QDir::homePath());
+    if (!oldProgramFiles.isNull())
+        qputenv("ProgramFiles", oldProgramFiles);
+}
+
+void TestItemDialogView::printToPdf()
+{
+    Item* lamp = add(0, QStringLiteral("Lamp"));
+    lamp->setNumber_of_items(3);
+    lamp->setPrice(12.5);
+    lamp->setLocation(1);
+    fill();
+    const QString pdf = m_files->filePath(QStringLiteral("item.pdf"));
+    const auto dialog = open(lamp);
+
+    // A cancelled printer dialog prints nothing.
+    QVERIFY(click(*dialog, "printButton"));
+    QVERIFY(!QFile::exists(pdf));
+
+    PrintDialogs::setAnswerer([&pdf](QPrinter* printer) {
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(pdf);
+        return true;
+    });
+    type(*dialog, "nameLineEdit", QStringLiteral("Unsaved"));
+    QVERIFY(click(*dialog, "printButton"));
+    QVERIFY(QFileInfo(pdf).size() > 0);
+
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (pdftotext.isEmpty())
+        QSKIP("pdftotext is not installed; only the file was checked");
+    QProcess process;
+    process.start(pdftotext, { QStringLiteral("-layout"), pdf, QStringLiteral("-") });
+    QVERIFY(process.waitForFinished(30000));
+    const QString printed = QString::fromUtf8(process.readAllStandardOutput());
+    const QStringList lines = printed.split(u'\n', Qt::SkipEmptyParts);
+    auto lineOf = [&lines](const QString& label) {
+        for (const QString& line : lines) {
+            if (line.trimmed().startsWith(label + u' '))
+                return line.simplified();
+        }
+        return QString();
+    };
+    // The stored Item is printed, not the form.
+    QCOMPARE(lineOf(QStringLiteral("Gruppe")), QStringLiteral("Gruppe Kitchen"));
+    QCOMPARE(lineOf(QStringLiteral("Navn")), QStringLiteral("Navn Lamp"));
+    QCOMPARE(lineOf(QStringLiteral("Antal")), QStringLiteral("Antal 3"));
+    QCOMPARE(lineOf(QStringLiteral("Pris")), QStringLiteral("Pris 12.50"));
+    QCOMPARE(lineOf(QStringLiteral("TotalPrice")), QStringLiteral("TotalPrice 37.50"));
+    QCOMPARE(lineOf(QStringLiteral("Rum")), QStringLiteral("Rum Loft"));
+    QVERIFY(!printed.contains(QStringLiteral("Unsaved")));
+    // Labels first, values in a column of their own, in the printed order.
+    const auto indexOf = [&printed](const char* label) { return printed.indexOf(QLatin1StringView(label)); };
+    QVERIFY(indexOf("Gruppe") < indexOf("Navn"));
+    QVERIFY(indexOf("TotalPrice") < indexOf("Vurd."));
+    QVERIFY(indexOf("Serie no.") < indexOf("Beskrivelse"));
+    QVERIFY(indexOf("Beskrivelse") < indexOf("Billede"));
+    QVERIFY(indexOf("Dok.") < indexOf("Extra1"));
+}
+
+QTEST_MAIN(TestItemDialogView)
+#include "tst_itemdialog_view.moc"
