@@ -6,13 +6,18 @@
 #include "ItemListView.h"
 #include "LocationUpdate.h"
 #include "MessageBoxes.h"
+#include "MessageListDialog.h"
 #include "RecordingReporter.h"
 #include "TestSettings.h"
 #include "funiQListViewItem.h"
 
 #include <QDateTime>
 #include <QDir>
+#include <QApplication>
+#include <QClipboard>
 #include <QFile>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTranslator>
@@ -64,6 +69,7 @@ private Q_SLOTS:
     void unsavedChangesKeepTheFile();
     void readOnlyDatabaseIsLeftAlone();
     void startPathByProduct();
+    void failureListCanBeCopied();
 
 private:
     Item* add(int type, const QString& serial, int count, const QString& name);
@@ -371,6 +377,18 @@ void TestLocationUpdate::startPathByProduct()
     QCOMPARE(locationUpdateStartPath(), QStringLiteral("db/DemoStockvane/Location.update.txt"));
     SetProgramVariant(ProgramVariant::Domvara);
     QCOMPARE(locationUpdateStartPath(), QStringLiteral("/Location.update.txt"));
+}
+
+void TestLocationUpdate::failureListCanBeCopied()
+{
+    // The box of failed lines shows them one a line, to be read and copied, not edited.
+    const QStringList lines{ QStringLiteral("Line 4: I;2;12;x"), QStringLiteral("Line 9: S;7;12") };
+    MessageListDialog dialog(QMessageBox::Warning, QStringLiteral("Stockvane"), QStringLiteral("2 lines"), lines);
+    auto* list = dialog.findChild<QPlainTextEdit*>(QStringLiteral("linesPlainTextEdit"));
+    QVERIFY(list->isReadOnly());
+    QCOMPARE(list->toPlainText(), lines.join(u'\n'));
+    dialog.findChild<QPushButton*>(QStringLiteral("copyPushButton"))->click();
+    QCOMPARE(QApplication::clipboard()->text(), lines.join(u'\n'));
 }
 
 QTEST_MAIN(TestLocationUpdate)
