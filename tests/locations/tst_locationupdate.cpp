@@ -11,10 +11,10 @@
 #include "TestSettings.h"
 #include "funiQListViewItem.h"
 
-#include <QDateTime>
-#include <QDir>
 #include <QApplication>
 #include <QClipboard>
+#include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QPushButton>
