@@ -70,10 +70,12 @@ std::optional<LocationUpdateRecord> parseLocationUpdateLine(QStringView line)
 LocationUpdateFile readLocationUpdates(QIODevice& device)
 {
     LocationUpdateFile result;
+    int number = 0;
     while (!device.atEnd()) {
         QByteArray bytes = device.readLine();
         if (bytes.isEmpty() && !device.atEnd())
             break; // a read error: what was read so far stands
+        ++number;
         while (bytes.endsWith('\n') || bytes.endsWith('\r'))
             bytes.chop(1);
         if (bytes.isEmpty())
@@ -81,13 +83,14 @@ LocationUpdateFile readLocationUpdates(QIODevice& device)
         const QString line = QString::fromLatin1(bytes);
         std::optional<LocationUpdateRecord> record = parseLocationUpdateLine(line);
         if (!record) {
-            ++result.unknownLines;
+            result.unknownLines.push_back({ number, line });
             continue;
         }
         if (record->inventoryId.contains(u'#')) {
             ++result.discardedLines;
             continue;
         }
+        record->source = { number, line };
         result.records.push_back(std::move(*record));
     }
     for (const LocationUpdateRecord& record : result.records) {
@@ -102,20 +105,36 @@ LocationUpdateFile readLocationUpdates(QIODevice& device)
 
 std::optional<QString> normalisedInventoryId(const QString& inventoryId)
 {
-    // Every "000", wherever it stands, goes: the scanner pads its numbers with such groups.
-    QString digits = inventoryId;
-    digits.remove(QStringLiteral("000"));
-    if (digits.isEmpty())
+    // Only leading zeros go: they are the padding of the label. A zero inside the number is
+    // part of it, so 001000 stays 1000 and never becomes the number of another item.
+    if (inventoryId.isEmpty())
         return std::nullopt;
-    for (const QChar c : digits) {
+    for (const QChar c : inventoryId) {
         if (c < u'0' || c > u'9')
             return std::nullopt;
     }
-    // Written as a number is written: without leading zeros, however long it is.
+    // Written as a number is written: without leading zeros, however long it is. The digits are
+    // compared as text, so no id is too long to be matched or wraps round to another.
     qsizetype first = 0;
-    while (first < digits.size() - 1 && digits.at(first) == u'0')
+    while (first < inventoryId.size() - 1 && inventoryId.at(first) == u'0')
         ++first;
-    return digits.mid(first);
+    return inventoryId.mid(first);
+}
+
+QString locationUpdateFailureText(const LocationUpdateFailure& failure)
+{
+    // A line of a file that is not one (a picture chosen by mistake) is shown in part only.
+    constexpr qsizetype MaxShown = 120;
+    QString line = failure.source.text;
+    if (line.size() > MaxShown)
+        line = line.left(MaxShown) + QStringLiteral("...");
+    return QCoreApplication::translate("UpdateLocations", "LOCATION_UPDATE_FAILED_LINE %1 %2 %3")
+        .arg(QString::number(failure.source.number), line, failure.reason);
+}
+
+QString unknownLocationLineReason()
+{
+    return QCoreApplication::translate("UpdateLocations", "LOCATION_UPDATE_LINE_NOT_UNDERSTOOD");
 }
 
 QString locationUpdateBackupPath(const QString& path, const QDateTime& when)
@@ -167,6 +186,7 @@ bool ParseLocationFile(const QString& path, LocationUpdateFile& result, const Lo
     buffer.setData(contents);
     buffer.open(QIODevice::ReadOnly);
     result = readLocationUpdates(buffer);
+    result.backupPath = backup;
     return true;
 }
 
@@ -187,10 +207,8 @@ bool DeleteLocationFile(const QString& path, const LocationWarning& warn)
     return true;
 }
 
-LocationUpdater::LocationUpdater(DBItemCollection& collection, LocationWarning warn,
-                                 std::function<void(Item*)> itemAdded)
+LocationUpdater::LocationUpdater(DBItemCollection& collection, std::function<void(Item*)> itemAdded)
     : m_collection(collection)
-    , m_warn(std::move(warn))
     , m_itemAdded(std::move(itemAdded))
     , m_today(QDate::currentDate())
 {
@@ -210,7 +228,12 @@ int LocationUpdater::succeeded() const
 
 int LocationUpdater::failed() const
 {
-    return m_failed;
+    return int(m_failures.size());
+}
+
+const std::vector<LocationUpdateFailure>& LocationUpdater::failures() const
+{
+    return m_failures;
 }
 
 const std::vector<std::unique_ptr<Item>>& LocationUpdater::removedItems() const
@@ -231,20 +254,23 @@ int LocationUpdater::applyAll(const std::vector<LocationUpdateRecord>& records)
 bool LocationUpdater::apply(const LocationUpdateRecord& record)
 {
     bool done = false;
+    QString reason;
     const std::optional<QString> id = normalisedInventoryId(record.inventoryId);
-    if (id) {
+    if (!id) {
+        reason = tr("LOCATION_UPDATE_ID_NOT_A_NUMBER %1").arg(record.inventoryId);
+    } else {
         switch (record.kind) {
         case UpdateKind::UpdateNumberOfItems:
-            done = updateNumberOfItems(record, *id);
+            done = updateNumberOfItems(record, *id, reason);
             break;
         case UpdateKind::Move:
-            done = move(record, *id);
+            done = move(record, *id, reason);
             break;
         case UpdateKind::SetLocation:
-            done = setLocation(record, *id);
+            done = setLocation(record, *id, reason);
             break;
         case UpdateKind::CopyToLocation:
-            done = copyToLocation(record, *id);
+            done = copyToLocation(record, *id, reason);
             break;
         }
     }
@@ -252,49 +278,87 @@ bool LocationUpdater::apply(const LocationUpdateRecord& record)
         ++m_succeeded;
         return true;
     }
-    ++m_failed;
-    // A move tells of its own failures.
-    if (record.kind != UpdateKind::Move) {
-        report(m_warn,
-               tr("Update failed for location: %1, inventory_id: %2, items: %3")
-                   .arg(record.locationId1, record.inventoryId, record.numberOfItems));
-    }
+    m_failures.push_back({ record.source, reason });
     return false;
 }
 
-bool LocationUpdater::validateLocation(const LocationUpdateRecord& record, bool first, int& location) const
+Item* LocationUpdater::findItem(int group, const QString& id, QString& reason) const
 {
+    // A serial number matches when it is the id with zeros in front or none: the label of
+    // serial number 42 reads 000042. Two items whose serial numbers differ only in such zeros
+    // get the same label, and no line can say which of them is meant.
+    Item* found = nullptr;
+    for (const auto& item : m_collection.items()) {
+        if (group >= 0 && item->type() != group)
+            continue;
+        const QStringView serial = item->textView(Item::Serialno);
+        qsizetype first = 0;
+        while (first < serial.size() - 1 && serial.at(first) == u'0')
+            ++first;
+        if (serial.isEmpty() || serial.mid(first) != id)
+            continue;
+        if (!found) {
+            found = item.get();
+        } else if (serial != found->textView(Item::Serialno)) {
+            reason = tr("LOCATION_UPDATE_ID_AMBIGUOUS %1 %2 %3").arg(id, found->serialno(), serial.toString());
+            return nullptr;
+        }
+    }
+    return found;
+}
+
+bool LocationUpdater::validateLocation(const LocationUpdateRecord& record, bool first, int& location,
+                                       QString& reason) const
+{
+    // A location that is no number, or none that fits, is no location: it is never read as 0.
     const QString& text = first ? record.locationId1 : record.location2;
-    location = text.toInt();
+    bool number = false;
+    location = text.toInt(&number);
     const int groups = m_collection.groups().size();
-    if (location >= 0 && location < groups)
+    if (number && location >= 0 && location < groups)
         return true;
-    report(m_warn,
-           (first ? tr("Move failed, location1: %1 not found, max groups: %2")
-                  : tr("Move failed, location2: %1 not found, max groups: %2"))
-               .arg(text, QString::number(groups)));
+    reason = (first ? tr("Move failed, location1: %1 not found, max groups: %2")
+                    : tr("Move failed, location2: %1 not found, max groups: %2"))
+                 .arg(text, QString::number(groups));
     return false;
 }
 
-bool LocationUpdater::updateNumberOfItems(const LocationUpdateRecord& record, const QString& id)
+bool LocationUpdater::readCount(const LocationUpdateRecord& record, qint64& count, QString& reason) const
+{
+    // A count that is no number, or one beyond any count an item can hold, is refused, not
+    // read as 0.
+    bool number = false;
+    count = record.numberOfItems.toInt(&number);
+    if (number)
+        return true;
+    reason = tr("LOCATION_UPDATE_COUNT_NOT_A_NUMBER %1").arg(record.numberOfItems);
+    return false;
+}
+
+bool LocationUpdater::updateNumberOfItems(const LocationUpdateRecord& record, const QString& id, QString& reason)
 {
     int location = 0;
-    if (!validateLocation(record, true, location))
+    qint64 change = 0;
+    if (!validateLocation(record, true, location, reason) || !readCount(record, change, reason))
         return false;
-    Item* item = m_collection.findByGroupAndSerial(location, id);
-    if (!item)
-        return false;
-    // The count is a change, not a new total.
-    const qint64 change = record.numberOfItems.toInt();
-    const qint64 result = qint64(item->number_of_items()) + change;
-    if (result < 0) {
-        report(m_warn,
-               tr("Update (I) failed, to few items: %1 in record: %2 - can not subtract (%3)")
-                   .arg(item->numberOfItemsText(), id, QString::number(change)));
+    Item* item = findItem(location, id, reason);
+    if (!item) {
+        if (reason.isEmpty())
+            reason = tr("LOCATION_UPDATE_NOT_FOUND %1 %2").arg(id, record.locationId1);
         return false;
     }
-    if (!fitsCount(result))
+    // The count is a change, not a new total.
+    const qint64 result = qint64(item->number_of_items()) + change;
+    if (result < 0) {
+        reason = tr("Update (I) failed, to few items: %1 in record: %2 - can not subtract (%3)")
+                     .arg(item->numberOfItemsText(), id, QString::number(change));
         return false;
+    }
+    if (!fitsCount(result)) {
+        reason = tr("LOCATION_UPDATE_COUNT_TOO_LARGE %1 %2")
+                     .arg(item->serialno(), QString::number(std::numeric_limits<int>::max()));
+        return false;
+    }
     qCDebug(lcLocations).noquote() << "UpdateNumberOfItems - found item, location:" << location << ", itemId:" << id
                                    << ", count:" << change << ", After update:" << result;
     item->setNumber_of_items(int(result));
@@ -302,26 +366,35 @@ bool LocationUpdater::updateNumberOfItems(const LocationUpdateRecord& record, co
     return true;
 }
 
-bool LocationUpdater::move(const LocationUpdateRecord& record, const QString& id)
+bool LocationUpdater::move(const LocationUpdateRecord& record, const QString& id, QString& reason)
 {
     int from = 0;
     int to = 0;
-    if (!validateLocation(record, true, from) || !validateLocation(record, false, to))
+    qint64 count = 0;
+    if (!validateLocation(record, true, from, reason) || !validateLocation(record, false, to, reason)
+        || !readCount(record, count, reason))
         return false;
-    Item* item1 = m_collection.findByGroupAndSerial(from, id);
+    Item* item1 = findItem(from, id, reason);
     if (!item1) {
-        report(m_warn, tr("Move failed, ItemId: %1 - not found at location: %2").arg(id, record.locationId1));
+        if (reason.isEmpty())
+            reason = tr("Move failed, ItemId: %1 - not found at location: %2").arg(id, record.locationId1);
         return false;
     }
-    const qint64 count = record.numberOfItems.toInt();
     const qint64 rest = qint64(item1->number_of_items()) - count;
     if (rest < 0) {
-        report(m_warn,
-               tr("Move failed, to few items: %1 in record: %2 - can not subtract (%3)")
-                   .arg(item1->numberOfItemsText(), id, QString::number(count)));
+        reason = tr("Move failed, to few items: %1 in record: %2 - can not subtract (%3)")
+                     .arg(item1->numberOfItemsText(), id, QString::number(count));
         return false;
     }
-    Item* item2 = m_collection.findByGroupAndSerial(to, id);
+    const QString tooLarge = tr("LOCATION_UPDATE_COUNT_TOO_LARGE %1 %2")
+                                 .arg(item1->serialno(), QString::number(std::numeric_limits<int>::max()));
+    if (!fitsCount(rest)) {
+        reason = tooLarge;
+        return false;
+    }
+    // The units go to the item of the same serial number at the target: the one that moved
+    // there before, or a copy of this one.
+    Item* item2 = m_collection.findByGroupAndSerial(to, item1->serialno());
     qCDebug(lcLocations).noquote() << "Move - found item1, location1:" << from << ", itemId:" << id
                                    << ", count:" << count << ", item 1 before update:" << item1->number_of_items()
                                    << ", item 1 after update:" << rest;
@@ -337,69 +410,72 @@ bool LocationUpdater::move(const LocationUpdateRecord& record, const QString& id
     if (item2) {
         const qint64 total = qint64(item2->number_of_items()) + count;
         if (total < 0) {
-            report(m_warn,
-                   tr("Move failed, to few items: %1 in record: %2 - can not subtract (%3)")
-                       .arg(item2->numberOfItemsText(), id, QString::number(count)));
+            reason = tr("Move failed, to few items: %1 in record: %2 - can not subtract (%3)")
+                         .arg(item2->numberOfItemsText(), id, QString::number(count));
             return false;
         }
-        if (!fitsCount(total))
+        if (!fitsCount(total)) {
+            reason = tooLarge;
             return false;
-    } else if (count < 1) {
-        return false; // no copy with fewer than one unit
-    }
-
-    item1->setNumber_of_items(int(rest));
-    item1->setDate(todayText());
-    if (item2) {
+        }
         qCDebug(lcLocations).noquote() << "Move - found item2, location2:" << to
                                        << ", Item2 before update:" << item2->number_of_items()
-                                       << ", Item2 after update:" << item2->number_of_items() + count;
-        item2->setNumber_of_items(int(item2->number_of_items() + count));
+                                       << ", Item2 after update:" << total;
+        item2->setNumber_of_items(int(total));
         item2->setDate(todayText());
-    } else {
-        addCopy(*item1, to, int(count), false);
+    } else if (!addCopy(*item1, to, int(count), false)) {
+        // The units are at the target before they leave the source, so a copy that is refused
+        // leaves them where they were.
+        reason = tr("LOCATION_UPDATE_COPY_NEEDS_COUNT %1").arg(record.numberOfItems);
+        return false;
     }
+    item1->setNumber_of_items(int(rest));
+    item1->setDate(todayText());
     if (rest == 0)
         m_removed.push_back(m_collection.removeItem(item1));
     return true;
 }
 
-bool LocationUpdater::setLocation(const LocationUpdateRecord& record, const QString& id)
+bool LocationUpdater::setLocation(const LocationUpdateRecord& record, const QString& id, QString& reason)
 {
     int location = 0;
-    if (!validateLocation(record, true, location))
+    if (!validateLocation(record, true, location, reason))
         return false;
-    Item* item = findBySerial(id);
-    if (!item)
+    Item* item = findItem(-1, id, reason);
+    if (!item) {
+        if (reason.isEmpty())
+            reason = tr("LOCATION_UPDATE_NOT_FOUND_ANYWHERE %1").arg(id);
         return false;
+    }
     item->setType(location);
     return true;
 }
 
-bool LocationUpdater::copyToLocation(const LocationUpdateRecord& record, const QString& id)
+bool LocationUpdater::copyToLocation(const LocationUpdateRecord& record, const QString& id, QString& reason)
 {
     // The target is checked like every other location: a copy in a group the database does not
     // have would be shown nowhere in the list, and every later load would report it.
     int location = 0;
-    if (!validateLocation(record, true, location))
+    qint64 count = 0;
+    if (!validateLocation(record, true, location, reason) || !readCount(record, count, reason))
         return false;
-    const Item* source = findBySerial(id);
-    if (!source)
+    const Item* source = findItem(-1, id, reason);
+    if (!source) {
+        if (reason.isEmpty())
+            reason = tr("LOCATION_UPDATE_NOT_FOUND_ANYWHERE %1").arg(id);
         return false;
-    return addCopy(*source, location, record.numberOfItems.toInt(), true);
+    }
+    if (count < 1 || !addCopy(*source, location, int(count), true)) {
+        reason = tr("LOCATION_UPDATE_COPY_NEEDS_COUNT %1").arg(record.numberOfItems);
+        return false;
+    }
+    return true;
 }
 
-Item* LocationUpdater::findBySerial(const QString& id) const
-{
-    SearchQuery query;
-    query.serialno = id;
-    return m_collection.findByExample(query, false);
-}
-
-bool LocationUpdater::addCopy(const Item& source, int location, int count, bool newSerialNumber)
+Item* LocationUpdater::addCopy(const Item& source, int location, int count, bool newSerialNumber)
 {
     if (count < 1)
-        return false;
+        return nullptr;
     auto copy = std::make_unique<Item>(source);
     copy->setNumber_of_items(count);
     copy->setDate(todayText());
@@ -407,9 +483,9 @@ bool LocationUpdater::addCopy(const Item& source, int location, int count, bool 
     if (newSerialNumber)
         copy->setSerialno(QString::number(qint64(m_collection.nextSerialNumberBase()) + 1));
     Item* added = m_collection.addItem(std::move(copy));
-    if (m_itemAdded)
+    if (added && m_itemAdded)
         m_itemAdded(added);
-    return true;
+    return added;
 }
 
 QString LocationUpdater::todayText() const

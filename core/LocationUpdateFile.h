@@ -25,6 +25,13 @@ class QIODevice;
 
 enum class UpdateKind { CopyToLocation = 0, UpdateNumberOfItems = 1, SetLocation = 2, Move = 3 };
 
+// A line of the file as the user wrote it: its number (from 1) and its text.
+struct LocationUpdateLine
+{
+    int number = 0;
+    QString text;
+};
+
 // One line of the file; the texts stay as written until a record is applied.
 struct LocationUpdateRecord
 {
@@ -33,6 +40,14 @@ struct LocationUpdateRecord
     QString inventoryId;
     QString numberOfItems;
     UpdateKind kind = UpdateKind::UpdateNumberOfItems;
+    LocationUpdateLine source;
+};
+
+// A line that was not applied, and why.
+struct LocationUpdateFailure
+{
+    LocationUpdateLine source;
+    QString reason;
 };
 
 // What reading a file gave.
@@ -40,9 +55,11 @@ struct LocationUpdateFile
 {
     std::vector<LocationUpdateRecord> records;
     // Lines that hold something but match none of the four forms; they are never applied.
-    int unknownLines = 0;
+    std::vector<LocationUpdateLine> unknownLines;
     // Lines whose id holds a "#", which marks a line the scanner wants left alone.
     int discardedLines = 0;
+    // The copy kept of the file when it was read.
+    QString backupPath;
 };
 
 // Shows one warning to the user (the application shows a box; tests record it).
@@ -53,10 +70,16 @@ std::optional<LocationUpdateRecord> parseLocationUpdateLine(QStringView line);
 // Reads every line of a device; lines end in LF or CR LF.
 LocationUpdateFile readLocationUpdates(QIODevice& device);
 
-// The id an item is matched by: every "000" is deleted, what is left must be a decimal number,
-// and the number is written without leading zeros ("0004711" and "4700011" both give "4711").
-// Nothing when what is left is not a number.
+// The id an item is matched by: the id must be a decimal number (digits only), and it is
+// written without leading zeros, so the number of a label ("001000", left-filled to six
+// characters) gives the serial number it was printed from ("1000"). Nothing when the id is
+// not a number. Serial numbers are read the same way when items are matched.
 std::optional<QString> normalisedInventoryId(const QString& inventoryId);
+
+// One entry of the list of lines that were not applied: "Line 4: I;2;12;-9 - reason".
+QString locationUpdateFailureText(const LocationUpdateFailure& failure);
+// The reason given for a line that matches none of the forms.
+QString unknownLocationLineReason();
 
 // The name of the copy kept of an update file read at a moment: "<path>.dd.MM.yyyy.hh.mm".
 QString locationUpdateBackupPath(const QString& path, const QDateTime& when);
@@ -69,8 +92,8 @@ bool ParseLocationFile(const QString& path, LocationUpdateFile& result, const Lo
 // Removes the file; false, after a warning, when there is none or it cannot be removed.
 bool DeleteLocationFile(const QString& path, const LocationWarning& warn);
 
-// Applies records to a collection, one at a time, in file order. A record that fails is
-// reported and skipped; what was done before it stays done.
+// Applies records to a collection, one at a time, in file order. A record that fails changes
+// nothing and is noted with its reason; what was done before it stays done.
 //
 // Items a move empties are taken out of the collection but kept alive by the updater until it
 // is destroyed, because the item list may still show them until it is rebuilt.
@@ -80,7 +103,7 @@ class LocationUpdater
 
 public:
     // itemAdded is told of each item the update adds, after it was added to the collection.
-    LocationUpdater(DBItemCollection& collection, LocationWarning warn, std::function<void(Item*)> itemAdded = {});
+    explicit LocationUpdater(DBItemCollection& collection, std::function<void(Item*)> itemAdded = {});
     ~LocationUpdater();
     LocationUpdater(const LocationUpdater&) = delete;
     LocationUpdater& operator=(const LocationUpdater&) = delete;
@@ -94,24 +117,29 @@ public:
 
     int succeeded() const;
     int failed() const;
+    // The records that failed, in file order, each with its reason.
+    const std::vector<LocationUpdateFailure>& failures() const;
     // The items taken out so far; still valid until the updater is destroyed.
     const std::vector<std::unique_ptr<Item>>& removedItems() const;
 
 private:
-    bool validateLocation(const LocationUpdateRecord& record, bool first, int& location) const;
-    bool updateNumberOfItems(const LocationUpdateRecord& record, const QString& id);
-    bool move(const LocationUpdateRecord& record, const QString& id);
-    bool setLocation(const LocationUpdateRecord& record, const QString& id);
-    bool copyToLocation(const LocationUpdateRecord& record, const QString& id);
-    Item* findBySerial(const QString& id) const;
-    bool addCopy(const Item& source, int location, int count, bool newSerialNumber);
+    // The item an id names, in one group or (group -1) anywhere; a text in reason when there
+    // is none, or when the id fits serial numbers that differ (such as "42" and "0042", whose
+    // labels are alike) and the line cannot tell which item is meant.
+    Item* findItem(int group, const QString& id, QString& reason) const;
+    bool validateLocation(const LocationUpdateRecord& record, bool first, int& location, QString& reason) const;
+    bool readCount(const LocationUpdateRecord& record, qint64& count, QString& reason) const;
+    bool updateNumberOfItems(const LocationUpdateRecord& record, const QString& id, QString& reason);
+    bool move(const LocationUpdateRecord& record, const QString& id, QString& reason);
+    bool setLocation(const LocationUpdateRecord& record, const QString& id, QString& reason);
+    bool copyToLocation(const LocationUpdateRecord& record, const QString& id, QString& reason);
+    Item* addCopy(const Item& source, int location, int count, bool newSerialNumber);
     QString todayText() const;
 
     DBItemCollection& m_collection;
-    LocationWarning m_warn;
     std::function<void(Item*)> m_itemAdded;
     QDate m_today;
     int m_succeeded = 0;
-    int m_failed = 0;
+    std::vector<LocationUpdateFailure> m_failures;
     std::vector<std::unique_ptr<Item>> m_removed;
 };

@@ -1,7 +1,7 @@
 // Feeds arbitrary bytes to the location update reader, as a file from a scanner would, and
 // applies what it read to a small stock database. No item may end with fewer than no units, no
-// record may keep an id marked with "#", and every item is either still held, taken out by a
-// move, or new.
+// record may keep an id marked with "#", every failed line has a reason, and every item is
+// either still held, taken out by a move, or new.
 
 #include "DBItemCollection.h"
 #include "LocationUpdateFile.h"
@@ -47,18 +47,26 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     for (const LocationUpdateRecord& record : file.records) {
         if (record.inventoryId.contains(u'#') || record.inventoryId.isEmpty() || record.locationId1.isEmpty())
             std::abort();
+        if (record.source.number < 1 || record.source.text.isEmpty())
+            std::abort();
         if (const std::optional<QString> id = normalisedInventoryId(record.inventoryId)) {
-            if (id->isEmpty() || (id->size() > 1 && id->startsWith(u'0')))
+            // Only leading zeros go: what is left ends as the id did.
+            if (id->isEmpty() || (id->size() > 1 && id->startsWith(u'0')) || !record.inventoryId.endsWith(*id))
                 std::abort();
         }
     }
 
     int added = 0;
     {
-        LocationUpdater updater(collection, {}, [&added](Item*) { ++added; });
+        LocationUpdater updater(collection, [&added](Item*) { ++added; });
         const int done = updater.applyAll(file.records);
         if (done != updater.succeeded() || done + updater.failed() != int(file.records.size()))
             std::abort();
+        // Every line that failed is told, with a reason.
+        for (const LocationUpdateFailure& failure : updater.failures()) {
+            if (failure.reason.isEmpty() || locationUpdateFailureText(failure).isEmpty())
+                std::abort();
+        }
         if (collection.count() + int(updater.removedItems().size()) != before + added)
             std::abort();
         for (const auto& item : collection.items()) {

@@ -1,5 +1,7 @@
 #include "MessageBoxes.h"
 
+#include "MessageListDialog.h"
+
 #include <QPushButton>
 
 namespace {
@@ -10,6 +12,12 @@ int MessageBoxes::ask(QWidget* parent, const Request& request)
 {
     if (g_answerer)
         return g_answerer(request);
+
+    if (!request.details.isEmpty()) {
+        MessageListDialog dialog(request.icon, request.title, request.text, request.details, parent);
+        dialog.exec();
+        return 0;
+    }
 
     QMessageBox box(request.icon, request.title, request.text, QMessageBox::NoButton, parent);
     if (request.buttons.isEmpty()) {

@@ -20,6 +20,9 @@ public:
         int defaultButton = 0;
         // The answer when the box is closed with Escape; -1 when it cannot be.
         int escapeButton = -1;
+        // Lines shown below the text in a read-only list the user can read, select and copy
+        // (the lines of a file that failed, say); with lines the box has a Close button only.
+        QStringList details = {};
     };
     // Answers a request with the index of a button.
     using Answerer = std::function<int(const Request&)>;

@@ -3,18 +3,21 @@
 #include "DBItemCollection.h"
 #include "ItemListView.h"
 #include "LogXML.h"
+#include "MessageBoxes.h"
 #include "ProgramVariant.h"
 #include "Settings.h"
-#include "ShellHelpers.h"
 #include "funiQListViewItem.h"
 
 #include <QDebug>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
+#include <QTreeWidgetItemIterator>
 
 #include <algorithm>
 #include <map>
+#include <optional>
 #include <set>
 #include <vector>
 
@@ -23,13 +26,16 @@ namespace {
 constexpr char LogFileName[] = "handlebarcodes";
 constexpr char WindowLogFileName[] = "hestivawindow";
 
-// The whole content of a Latin-1 file; empty when it cannot be read.
-QString readLatin1(const QString& path)
+// The whole content of a Latin-1 file; nothing when it cannot be read.
+std::optional<QString> readLatin1(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QString::fromLatin1(file.readAll());
+        return std::nullopt;
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return QString::fromLatin1(bytes);
 }
 
 // The value of an ASCII digit at a position; -1 for anything else or beyond the end.
@@ -47,35 +53,81 @@ void logEntry(LogXML* log, const QString& entry, const char* fileName, const cha
         log->LogEntry(entry.toLatin1(), fileName, function);
 }
 
+void setError(QString* error, const QString& text)
+{
+    if (error)
+        *error = text;
+}
+
+void showProblem(const QString& text)
+{
+    MessageBoxes::warning(nullptr, LabelPrintJob::tr("LABEL_PRINT_TITLE"), text);
+}
+
+// A value as it may stand in a label: every command character and control character printed
+// as a space. A space, not nothing: "12^3" must not become the number of item 123.
+QString labelValue(QString value, const QString& prefixes)
+{
+    for (QChar& c : value) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7f || prefixes.contains(c))
+            c = u' ';
+    }
+    return value;
+}
+
 // Fills a template with a barcode number and, when its switch is on, the name cut to the length
 // set; item and location labels differ only in the template and the settings keys.
 bool appendLabel(const QString& labelFile, const char* templateFile, const QString& number, const QString& name,
-                 const char* enableKey, bool enableDefault, const char* lengthKey, int lengthDefault, LogXML* log)
+                 const char* enableKey, bool enableDefault, const char* lengthKey, int lengthDefault, LogXML* log,
+                 QString* error)
 {
     const QString templatePath = QLatin1StringView(templateFile);
     const auto settings = openSettings();
     if (!settings->value(QLatin1StringView(enableKey), enableDefault).toBool())
-        return ExportToBarcodeFile(templatePath, labelFile, number, &number, nullptr, log);
+        return ExportToBarcodeFile(templatePath, labelFile, number, &number, nullptr, log, error);
     const int length = settings->value(QLatin1StringView(lengthKey), lengthDefault).toInt();
     const QString shortName = name.left(std::max(length, 0));
-    return ExportToBarcodeFile(templatePath, labelFile, number, &number, &shortName, log);
+    return ExportToBarcodeFile(templatePath, labelFile, number, &number, &shortName, log, error);
 }
 
 } // namespace
 
-QString barcodeLabelFilePath()
+QString barcodeWorkFolder()
 {
     QString base = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     if (base.isEmpty())
         base = GetLastDBDir();
     const QString work = base + QStringLiteral("/Work");
     QDir().mkpath(work);
-    return work + QStringLiteral("/BarcodeFile.txt");
+    return work;
 }
 
 QString barcodeNumber(const QString& number)
 {
     return number.rightJustified(6, u'0');
+}
+
+QString labelCommandPrefixes(const QString& templateText)
+{
+    // The label language starts its commands with "^" and "~"; a template may name other
+    // characters for them (^CC and ~CC for "^", ^CT and ~CT for "~"), with whichever prefix is
+    // in force, so the search is repeated until it finds no new one.
+    QString prefixes = QStringLiteral("^~");
+    for (bool grown = true; grown;) {
+        grown = false;
+        for (qsizetype i = 0; i + 3 < templateText.size(); ++i) {
+            if (!prefixes.contains(templateText.at(i)))
+                continue;
+            const QStringView command = QStringView(templateText).mid(i + 1, 2);
+            const QChar prefix = templateText.at(i + 3);
+            if ((command.compare(u"CC", Qt::CaseInsensitive) == 0 || command.compare(u"CT", Qt::CaseInsensitive) == 0)
+                && !prefixes.contains(prefix)) {
+                prefixes += prefix;
+                grown = true;
+            }
+        }
+    }
+    return prefixes;
 }
 
 QString fillLabelTemplate(const QString& templateText, const QString& number, const QString* secondValue,
@@ -104,9 +156,10 @@ QString fillLabelTemplate(const QString& templateText, const QString& number, co
         i += length - 1;
     }
 
-    QStringList arguments{ number, secondValue ? *secondValue : number };
+    const QString prefixes = labelCommandPrefixes(templateText);
+    QStringList arguments{ labelValue(number, prefixes), labelValue(secondValue ? *secondValue : number, prefixes) };
     if (name)
-        arguments.append(*name);
+        arguments.append(labelValue(*name, prefixes));
     // The lowest placeholder present gets the first value, the next one the second, and so on.
     std::map<int, QString> filled;
     auto argument = arguments.cbegin();
@@ -132,12 +185,18 @@ QString fillLabelTemplate(const QString& templateText, const QString& number, co
 }
 
 bool ExportToBarcodeFile(const QString& templateFile, const QString& labelFile, const QString& number,
-                         const QString* secondValue, const QString* name, LogXML* log)
+                         const QString* secondValue, const QString* name, LogXML* log, QString* error)
 {
     qDebug("BarcodeID %s", qPrintable(number));
-    const QString label = fillLabelTemplate(readLatin1(templateFile), number, secondValue, name);
+    // Without its template no label can be made: blank labels would go out without a word.
+    const std::optional<QString> templateText = readLatin1(templateFile);
+    if (!templateText) {
+        setError(error,
+                 LabelPrintJob::tr("LABEL_TEMPLATE_NOT_READ %1").arg(QFileInfo(templateFile).absoluteFilePath()));
+        return false;
+    }
+    const QString label = fillLabelTemplate(*templateText, number, secondValue, name);
 
-    // The label file collects the labels of one print job; it is started afresh by each job.
     QFile file(labelFile);
     bool written = file.open(QIODevice::WriteOnly | QIODevice::Append);
     if (written) {
@@ -146,34 +205,42 @@ bool ExportToBarcodeFile(const QString& templateFile, const QString& labelFile, 
         file.close();
         written = written && file.error() == QFileDevice::NoError;
     }
+    if (!written)
+        setError(error, LabelPrintJob::tr("LABEL_FILE_NOT_WRITTEN %1 %2").arg(labelFile, file.errorString()));
     logEntry(log, label, LogFileName, "ExportToBarcodeFile");
     logEntry(log, labelFile, LogFileName, "ExportToBarcodeFile");
     return written;
 }
 
-bool startLabelFile(const QString& labelFile)
-{
-    if (QFile::exists(labelFile) && !QFile::remove(labelFile)) {
-        qWarning("Cannot remove the label file %s", qPrintable(labelFile));
-        return false;
-    }
-    return true;
-}
-
-bool AppendItemLabel(const QString& labelFile, const Item& item, LogXML* log)
+bool AppendItemLabel(const QString& labelFile, const Item& item, LogXML* log, QString* error)
 {
     using namespace BarcodeSetting;
     return appendLabel(labelFile, BarcodeFile::ItemTemplate, barcodeNumber(item.serialno()), item.name(),
                        EnableNameOnLabels, EnableNameOnLabelsDefault, ItemNameLabelLength, ItemNameLabelLengthDefault,
-                       log);
+                       log, error);
 }
 
-bool AppendLocationLabel(const QString& labelFile, int position, const QString& name, LogXML* log)
+bool AppendLocationLabel(const QString& labelFile, int position, const QString& name, LogXML* log, QString* error)
 {
     using namespace BarcodeSetting;
     return appendLabel(labelFile, BarcodeFile::LocationTemplate, barcodeNumber(QString::number(position)), name,
                        EnableLocationNameOnLabels, EnableLocationNameOnLabelsDefault, LocationNameLabelLength,
-                       LocationNameLabelLengthDefault, log);
+                       LocationNameLabelLengthDefault, log, error);
+}
+
+QString defaultLabelPrinter()
+{
+    QString device = readLatin1(QLatin1StringView(BarcodeFile::PrinterDevice)).value_or(QString());
+    // The file holds the name and nothing else; a line end an editor added is no part of it.
+    while (device.endsWith(u'\n') || device.endsWith(u'\r'))
+        device.chop(1);
+    return device;
+}
+
+QString labelPrinter()
+{
+    const QString chosen = openSettings()->value(QLatin1StringView(BarcodeSetting::PrinterQueue)).toString().trimmed();
+    return chosen.isEmpty() ? defaultLabelPrinter() : chosen;
 }
 
 QStringList printCommand(const QString& labelFile, const QString& device)
@@ -185,62 +252,149 @@ QStringList printCommand(const QString& labelFile, const QString& device)
              QStringLiteral("raw"), QStringLiteral("--"), labelFile };
 }
 
-bool PrintBarcode(const QString& labelFile, LogXML* log)
+LabelPrintJob* LabelPrintJob::print(const std::function<bool(const QString& labelFile, QString& error)>& fill,
+                                    LogXML* log)
 {
-    QString device = readLatin1(QLatin1StringView(BarcodeFile::PrinterDevice));
-    // The file holds the name and nothing else; a line end an editor added is no part of it.
-    while (device.endsWith(u'\n') || device.endsWith(u'\r'))
-        device.chop(1);
-    if (device.isEmpty()) {
-        logEntry(log, QStringLiteral("No printer named in %1").arg(QLatin1StringView(BarcodeFile::PrinterDevice)),
+    // The job lives until its program ends, whatever window asked for it.
+    auto* job = new LabelPrintJob(log);
+    job->setParent(QCoreApplication::instance());
+    if (!job->m_file.open()) {
+        showProblem(tr("LABEL_FILE_NOT_WRITTEN %1 %2").arg(job->m_file.fileTemplate(), job->m_file.errorString()));
+        delete job;
+        return nullptr;
+    }
+    job->m_file.close(); // the labels are appended by name; the file stays until the job ends
+    QString error;
+    if (!fill(job->labelFile(), error)) {
+        showProblem(error);
+        delete job;
+        return nullptr;
+    }
+    if (!job->start()) {
+        delete job;
+        return nullptr;
+    }
+    // A program that could not be started at all may have been told of already.
+    return job->m_ended ? nullptr : job;
+}
+
+LabelPrintJob::LabelPrintJob(LogXML* log)
+    : m_log(log)
+    , m_file(barcodeWorkFolder() + QStringLiteral("/BarcodeFile-XXXXXX.txt"))
+{
+}
+
+LabelPrintJob::~LabelPrintJob() = default;
+
+QString LabelPrintJob::labelFile() const
+{
+    return m_file.fileName();
+}
+
+bool LabelPrintJob::start()
+{
+    const QString printer = labelPrinter();
+    if (printer.isEmpty()) {
+        showProblem(
+            tr("NO_LABEL_PRINTER %1").arg(QFileInfo(QLatin1StringView(BarcodeFile::PrinterDevice)).absoluteFilePath()));
+        logEntry(m_log, QStringLiteral("No printer named in %1").arg(QLatin1StringView(BarcodeFile::PrinterDevice)),
                  LogFileName, "PrintBarcode");
         return false;
     }
-    QStringList arguments = printCommand(labelFile, device);
+    QStringList arguments = printCommand(labelFile(), printer);
     const QString program = arguments.takeFirst();
-    const bool started = StartProgram(program, arguments);
-    logEntry(log, program + u' ' + arguments.join(u' '), LogFileName, "PrintBarcode");
-    return started;
+    m_command = program + u' ' + arguments.join(u' ');
+    connect(&m_process, &QProcess::finished, this, &LabelPrintJob::processEnded);
+    connect(&m_process, &QProcess::errorOccurred, this, &LabelPrintJob::processFailed);
+    logEntry(m_log, m_command, LogFileName, "PrintBarcode");
+    m_process.start(program, arguments, QIODevice::ReadOnly);
+    return true;
+}
+
+void LabelPrintJob::processEnded(int exitCode, QProcess::ExitStatus status)
+{
+    if (status == QProcess::NormalExit && exitCode == 0) {
+        end(true);
+        return;
+    }
+    QString output = QString::fromLocal8Bit(m_process.readAllStandardError()).trimmed();
+    if (output.isEmpty())
+        output = QString::fromLocal8Bit(m_process.readAllStandardOutput()).trimmed();
+    const QString result = status == QProcess::NormalExit ? QString::number(exitCode) : m_process.errorString();
+    showProblem(tr("LABEL_PRINT_FAILED %1 %2 %3").arg(m_command, result, output));
+    end(false);
+}
+
+void LabelPrintJob::processFailed(QProcess::ProcessError error)
+{
+    // A program that ran and failed is told of when it ends.
+    if (error != QProcess::FailedToStart)
+        return;
+    showProblem(tr("LABEL_PRINT_NOT_STARTED %1 %2").arg(m_command, m_process.errorString()));
+    end(false);
+}
+
+void LabelPrintJob::end(bool printed)
+{
+    if (m_ended)
+        return;
+    m_ended = true;
+    logEntry(m_log,
+             printed ? QStringLiteral("Printed: %1").arg(m_command) : QStringLiteral("Not printed: %1").arg(m_command),
+             LogFileName, "PrintBarcode");
+    Q_EMIT finished(printed);
+    deleteLater();
+}
+
+bool PrintLocationLabel(int position, const QString& name, LogXML* log)
+{
+    return LabelPrintJob::print(
+               [&](const QString& labelFile, QString& error) {
+                   return AppendLocationLabel(labelFile, position, name, log, &error);
+               },
+               log)
+        != nullptr;
 }
 
 bool PrintBarcodeCommand(ItemListView& list, const DBItemCollection& collection, LogXML* log)
 {
-    const QString labelFile = barcodeLabelFilePath();
-    if (!startLabelFile(labelFile))
-        return false;
-    logEntry(log, labelFile, WindowLogFileName, "MainWindow::PrintBarcode - QFile::remove");
-
-    // Only a row the user sees selected: after a load the list's current row can be one that
+    // Only rows the user sees selected: after a load the list's current row can be one that
     // nobody chose, and its labels would be printed unasked.
-    QTreeWidgetItem* row = list.isItemSelected();
-    if (!row || !row->isSelected())
-        return false;
-
-    if (funiQListViewItem::isGroupRow(row)) {
-        const int group = collection.groups().indexOf(row->text(0));
+    std::vector<const Item*> items;
+    std::set<const Item*> taken;
+    const auto take = [&](const Item* item) {
+        if (item && taken.insert(item).second)
+            items.push_back(item);
+    };
+    bool groupRow = false;
+    for (QTreeWidgetItemIterator row(&list, QTreeWidgetItemIterator::Selected); *row; ++row) {
+        if (!funiQListViewItem::isGroupRow(*row)) {
+            take(funiQListViewItem::itemOf(*row));
+            continue;
+        }
+        groupRow = true;
+        const int group = collection.groups().indexOf((*row)->text(0));
         if (group < 0)
-            return false;
-        int labels = 0;
+            continue;
         for (const auto& item : collection.items()) {
             qDebug() << item->name();
-            if (item->type() != group)
-                continue;
-            // A half-written job is not printed: the labels would be missing without a word.
-            if (!AppendItemLabel(labelFile, *item, log))
-                return false;
-            ++labels;
+            if (item->type() == group)
+                take(item.get());
         }
-        if (labels == 0)
-            return false;
-        const bool started = PrintBarcode(labelFile, log);
-        logEntry(log, labelFile, WindowLogFileName, "PrintBarcode - group");
-        return started;
     }
-
-    const Item* item = funiQListViewItem::itemOf(row);
-    if (!item || !AppendItemLabel(labelFile, *item, log))
+    if (items.empty())
         return false;
-    const bool started = PrintBarcode(labelFile, log);
-    logEntry(log, labelFile, WindowLogFileName, "PrintBarcode - one item");
-    return started;
+
+    LabelPrintJob* job = LabelPrintJob::print(
+        [&](const QString& labelFile, QString& error) {
+            // A half-written job is not printed: the labels would be missing without a word.
+            return std::all_of(items.cbegin(), items.cend(),
+                               [&](const Item* item) { return AppendItemLabel(labelFile, *item, log, &error); });
+        },
+        log);
+    if (!job)
+        return false;
+    logEntry(log, job->labelFile(), WindowLogFileName,
+             groupRow || items.size() > 1 ? "PrintBarcode - group" : "PrintBarcode - one item");
+    return true;
 }

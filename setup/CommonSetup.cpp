@@ -7,8 +7,10 @@
 #include "ProgramVariant.h"
 #include "Settings.h"
 #include "ShellHelpers.h"
+#include "handlebarcodes.h"
 
 #include <QDir>
+#include <QPrinterInfo>
 
 namespace {
 
@@ -41,6 +43,26 @@ CommonSetup::CommonSetup(QWidget* parent, const QString& name, bool modal)
     } else if (isPictova()) {
         m_ui->PicturePathLabel->setText(tr("BILLED_PATH"));
         m_ui->ReceipthPathLabel->setText(tr("KVITTERINGS_PATH"));
+    }
+
+    // Labels are printed by the stock product only. An empty printer means the one named in the
+    // printer device file, which the field shows greyed.
+    m_ui->labelsGroupBox->setVisible(isStockvane());
+    if (isStockvane()) {
+        m_ui->labelPrinterComboBox->addItem(QString());
+        m_ui->labelPrinterComboBox->addItems(QPrinterInfo::availablePrinterNames());
+        m_ui->labelPrinterComboBox->setEditText(
+            settings->value(QLatin1StringView(BarcodeSetting::PrinterQueue)).toString());
+        m_ui->labelPrinterComboBox->lineEdit()->setPlaceholderText(defaultLabelPrinter());
+        m_ui->nameOnLabelsCheckBox->setChecked(settings
+                                                   ->value(QLatin1StringView(BarcodeSetting::EnableNameOnLabels),
+                                                           BarcodeSetting::EnableNameOnLabelsDefault)
+                                                   .toBool());
+        m_ui->locationNameOnLabelsCheckBox->setChecked(
+            settings
+                ->value(QLatin1StringView(BarcodeSetting::EnableLocationNameOnLabels),
+                        BarcodeSetting::EnableLocationNameOnLabelsDefault)
+                .toBool());
     }
 
     // The dialog's help page exists in Danish and Norwegian only.
@@ -105,6 +127,15 @@ void CommonSetup::Apply()
         const QString folder = edit->text();
         if (!folder.isEmpty())
             settings->setValue(QLatin1StringView(key), folder);
+    }
+    if (isStockvane()) {
+        // An emptied printer field goes back to the printer device file.
+        settings->setValue(QLatin1StringView(BarcodeSetting::PrinterQueue),
+                           m_ui->labelPrinterComboBox->currentText().trimmed());
+        settings->setValue(QLatin1StringView(BarcodeSetting::EnableNameOnLabels),
+                           m_ui->nameOnLabelsCheckBox->isChecked());
+        settings->setValue(QLatin1StringView(BarcodeSetting::EnableLocationNameOnLabels),
+                           m_ui->locationNameOnLabelsCheckBox->isChecked());
     }
 }
 

@@ -263,9 +263,5 @@ void setupdialog::printLocationLabel(int position, const QString& name)
     qDebug() << "Stockvane";
     qDebug().noquote() << QStringLiteral("Index %1").arg(position);
 
-    const QString labelFile = barcodeLabelFilePath();
-    if (!startLabelFile(labelFile))
-        return;
-    AppendLocationLabel(labelFile, position, name, m_log);
-    PrintBarcode(labelFile, m_log);
+    PrintLocationLabel(position, name, m_log);
 }

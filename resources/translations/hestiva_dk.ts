@@ -134,6 +134,26 @@ større end 0 og mindre end 1000</translation>
             <source>&amp;Cancel</source>
             <translation>&amp;Fortryd</translation>
         </message>
+        <message>
+            <source>BARCODE_LABELS</source>
+            <translation>Stregkodeetiketter</translation>
+        </message>
+        <message>
+            <source>TOOL_TIP_LABEL_PRINTER</source>
+            <translation>Printerkøen, der modtager etiketterne, eller en enhedssti, der begynder med /. Tomt: printeren i Setup/PrinterDevice.txt.</translation>
+        </message>
+        <message>
+            <source>LABEL_PRINTER</source>
+            <translation>Etiket&amp;printer:</translation>
+        </message>
+        <message>
+            <source>NAME_ON_ITEM_LABELS</source>
+            <translation>&amp;Navn på vareetiketter</translation>
+        </message>
+        <message>
+            <source>NAME_ON_LOCATION_LABELS</source>
+            <translation>Navn på &amp;lokationsetiketter</translation>
+        </message>
     </context>
     <context>
         <name>DBItemCollection</name>
@@ -976,6 +996,38 @@ Posten vises ikke i listen. Tilføj den manglende gruppe under Opsætning, og å
         </message>
     </context>
     <context>
+        <name>LabelPrintJob</name>
+        <message>
+            <source>LABEL_PRINT_TITLE</source>
+            <translation>Stregkodeetiketter</translation>
+        </message>
+        <message>
+            <source>LABEL_TEMPLATE_NOT_READ %1</source>
+            <translation>Etiketskabelonen %1 kan ikke læses. Der er ikke udskrevet nogen etiketter.</translation>
+        </message>
+        <message>
+            <source>LABEL_FILE_NOT_WRITTEN %1 %2</source>
+            <translation>Etiketfilen %1 kan ikke skrives (%2). Der er ikke udskrevet nogen etiketter.</translation>
+        </message>
+        <message>
+            <source>NO_LABEL_PRINTER %1</source>
+            <translation>Der er ikke valgt nogen etiketprinter. Vælg en under Opsætning, Standardmapper, eller angiv den i %1. Der er ikke udskrevet nogen etiketter.</translation>
+        </message>
+        <message>
+            <source>LABEL_PRINT_FAILED %1 %2 %3</source>
+            <translation>Etiketterne kunne ikke udskrives.
+Kommando: %1
+Resultat: %2
+%3</translation>
+        </message>
+        <message>
+            <source>LABEL_PRINT_NOT_STARTED %1 %2</source>
+            <translation>Etiketterne kunne ikke sendes til printeren, fordi kommandoen ikke kunne startes.
+Kommando: %1
+%2</translation>
+        </message>
+    </context>
+    <context>
         <name>ListPrinting</name>
         <message>
             <source>Print afbrudt</source>
@@ -1474,6 +1526,13 @@ Quorvane</translation>
         </message>
     </context>
     <context>
+        <name>MessageListDialogBase</name>
+        <message>
+            <source>COPY_LIST_TO_CLIPBOARD</source>
+            <translation>&amp;Kopiér listen</translation>
+        </message>
+    </context>
+    <context>
         <name>ReportDialog</name>
         <message>
             <source>FUNI_TOTAL_TEXT</source>
@@ -1550,10 +1609,6 @@ Filen mangler, eller der er intet program til at vise tekstfiler.</translation>
             <translation>Filen findes ikke. Der er intet at opdatere.</translation>
         </message>
         <message>
-            <source>Update failed for location: %1, inventory_id: %2, items: %3</source>
-            <translation>Linjen blev ikke udført: lokation %1, varenummer %2, antal %3.</translation>
-        </message>
-        <message>
             <source>Move failed, location1: %1 not found, max groups: %2</source>
             <translation>Lokationen %1 findes ikke. Der er %2 grupper, nummereret fra 0.</translation>
         </message>
@@ -1588,6 +1643,79 @@ Filen mangler, eller der er intet program til at vise tekstfiler.</translation>
         <message>
             <source>LOCATION_UPDATE_SUMMARY</source>
             <translation>Lokationer opdateret fra %1: %2 linjer udført, %3 mislykkedes, %4 ikke forstået.</translation>
+        </message>
+        <message>
+            <source>LOCATION_UPDATE_FAILED_LINE %1 %2 %3</source>
+            <translation>Linje %1: %2 — %3</translation>
+        </message>
+        <message>
+            <source>LOCATION_UPDATE_LINE_NOT_UNDERSTOOD</source>
+            <translation>Ikke en lokationsopdatering (I, F eller S med det rigtige antal dele).</translation>
+        </message>
+        <message>
+            <source>LOCATION_UPDATE_ID_NOT_A_NUMBER %1</source>
+            <translation>Varenummeret %1 er ikke et tal.</translation>
+        </message>
+        <message>
+            <source>LOCATION_UPDATE_ID_AMBIGUOUS %1 %2 %3</source>
+            <translation>Varenummeret %1 passer til både serienummer %2 og %3, hvis etiketter er ens; linjen er ikke udført på nogen af dem.</translation>
+        </message>
+        <message>
+            <source>LOCATION_UPDATE_COUNT_NOT_A_NUMBER %1</source>
+            <translation>Antallet %1 er ikke et helt tal, eller det er for stort.</translation>
+        </message>
+        <message>
+            <source>LOCATION_UPDATE_NOT_FOUND %1 %2</source>
+            <translation>Der er ingen vare med nummer %1 på lokation %2.</translation>
+        </message>
+        <message>
+            <source>LOCATION_UPDATE_COUNT_TOO_LARGE %1 %2</source>
+            <translation>Antallet for varenummer %1 ville blive større end %2.</translation>
+        </message>
+        <message>
+            <source>LOCATION_UPDATE_COPY_NEEDS_COUNT %1</source>
+            <translation>En kopi på den nye lokation skal have et antal på mindst 1, ikke %1.</translation>
+        </message>
+        <message>
+            <source>LOCATION_UPDATE_NOT_FOUND_ANYWHERE %1</source>
+            <translation>Der er ingen vare med nummer %1.</translation>
+        </message>
+        <message>
+            <source>LOCATION_UPDATE_FAILED_LINES %1 %2 %3</source>
+            <translation>%1 af de %2 linjer i %3 blev ikke udført. De står nedenfor med årsagen; du kan kopiere dem, rette dem og køre dem igen fra en ny opdateringsfil.</translation>
+        </message>
+        <message>
+            <source>LOCATION_UPDATE_COPY_KEPT %1</source>
+            <translation>De udførte linjer er gemt, og opdateringsfilen er slettet; hele filen er bevaret som %1.</translation>
+        </message>
+        <message>
+            <source>LOCATION_UPDATE_FILE_KEPT %1</source>
+            <translation>Opdateringsfilen %1 er bevaret, hvor den er.</translation>
+        </message>
+        <message>
+            <source>LOCATION_UPDATE_NOT_SAVED %1</source>
+            <translation>Databasen kunne ikke gemmes, så ændringerne fra %1 findes kun i den åbne database. Opdateringsfilen er bevaret.
+Gem databasen, og slet derefter opdateringsfilen, så dens linjer ikke udføres en gang til.</translation>
+        </message>
+        <message>
+            <source>LOCATION_UPDATE_NOTHING_APPLIED</source>
+            <translation>Ingen lokationsopdatering blev udført.</translation>
+        </message>
+        <message>
+            <source>LOCATION_UPDATE_DATABASE_SAVED</source>
+            <translation>Databasen er gemt.</translation>
+        </message>
+        <message>
+            <source>LOCATION_UPDATE_DATABASE_NOT_SAVED</source>
+            <translation>Databasen er IKKE gemt.</translation>
+        </message>
+        <message>
+            <source>LOCATION_UPDATE_FILE_REMOVED</source>
+            <translation>Opdateringsfilen er slettet.</translation>
+        </message>
+        <message>
+            <source>LOCATION_UPDATE_FILE_STAYS</source>
+            <translation>Opdateringsfilen er bevaret.</translation>
         </message>
     </context>
     <context>

@@ -134,6 +134,26 @@ greater than 0 and less than 1000</translation>
             <source>&amp;Cancel</source>
             <translation>&amp;Cancel</translation>
         </message>
+        <message>
+            <source>BARCODE_LABELS</source>
+            <translation>Barcode labels</translation>
+        </message>
+        <message>
+            <source>TOOL_TIP_LABEL_PRINTER</source>
+            <translation>The print queue that receives the labels, or a device path beginning with /. Empty: the printer named in Setup/PrinterDevice.txt.</translation>
+        </message>
+        <message>
+            <source>LABEL_PRINTER</source>
+            <translation>Label &amp;printer:</translation>
+        </message>
+        <message>
+            <source>NAME_ON_ITEM_LABELS</source>
+            <translation>&amp;Name on item labels</translation>
+        </message>
+        <message>
+            <source>NAME_ON_LOCATION_LABELS</source>
+            <translation>Name on &amp;location labels</translation>
+        </message>
     </context>
     <context>
         <name>DBItemCollection</name>
@@ -976,6 +996,38 @@ The entry is not shown in the list. Add the missing group under Setup, then open
         </message>
     </context>
     <context>
+        <name>LabelPrintJob</name>
+        <message>
+            <source>LABEL_PRINT_TITLE</source>
+            <translation>Barcode labels</translation>
+        </message>
+        <message>
+            <source>LABEL_TEMPLATE_NOT_READ %1</source>
+            <translation>The label template %1 cannot be read. No labels were printed.</translation>
+        </message>
+        <message>
+            <source>LABEL_FILE_NOT_WRITTEN %1 %2</source>
+            <translation>The label file %1 cannot be written (%2). No labels were printed.</translation>
+        </message>
+        <message>
+            <source>NO_LABEL_PRINTER %1</source>
+            <translation>No label printer is chosen. Choose one under Setup, Default folders, or name it in %1. No labels were printed.</translation>
+        </message>
+        <message>
+            <source>LABEL_PRINT_FAILED %1 %2 %3</source>
+            <translation>The labels could not be printed.
+Command: %1
+Result: %2
+%3</translation>
+        </message>
+        <message>
+            <source>LABEL_PRINT_NOT_STARTED %1 %2</source>
+            <translation>The labels could not be sent to the printer because the command could not be started.
+Command: %1
+%2</translation>
+        </message>
+    </context>
+    <context>
         <name>ListPrinting</name>
         <message>
             <source>Print afbrudt</source>
@@ -1474,6 +1526,13 @@ Quorvane</translation>
         </message>
     </context>
     <context>
+        <name>MessageListDialogBase</name>
+        <message>
+            <source>COPY_LIST_TO_CLIPBOARD</source>
+            <translation>&amp;Copy list</translation>
+        </message>
+    </context>
+    <context>
         <name>ReportDialog</name>
         <message>
             <source>FUNI_TOTAL_TEXT</source>
@@ -1550,10 +1609,6 @@ The file is missing, or there is no program for showing text files.</translation
             <translation>The file does not exist. There is nothing to update.</translation>
         </message>
         <message>
-            <source>Update failed for location: %1, inventory_id: %2, items: %3</source>
-            <translation>This line was not applied: location %1, item number %2, count %3.</translation>
-        </message>
-        <message>
             <source>Move failed, location1: %1 not found, max groups: %2</source>
             <translation>Location %1 does not exist. There are %2 groups, numbered from 0.</translation>
         </message>
@@ -1588,6 +1643,79 @@ The file is missing, or there is no program for showing text files.</translation
         <message>
             <source>LOCATION_UPDATE_SUMMARY</source>
             <translation>Locations updated from %1: %2 lines applied, %3 failed, %4 not understood.</translation>
+        </message>
+        <message>
+            <source>LOCATION_UPDATE_FAILED_LINE %1 %2 %3</source>
+            <translation>Line %1: %2 — %3</translation>
+        </message>
+        <message>
+            <source>LOCATION_UPDATE_LINE_NOT_UNDERSTOOD</source>
+            <translation>Not a location update line (I, F or S with the right number of parts).</translation>
+        </message>
+        <message>
+            <source>LOCATION_UPDATE_ID_NOT_A_NUMBER %1</source>
+            <translation>The item number %1 is not a number.</translation>
+        </message>
+        <message>
+            <source>LOCATION_UPDATE_ID_AMBIGUOUS %1 %2 %3</source>
+            <translation>The item number %1 fits both serial numbers %2 and %3, whose labels are alike; the line was applied to neither.</translation>
+        </message>
+        <message>
+            <source>LOCATION_UPDATE_COUNT_NOT_A_NUMBER %1</source>
+            <translation>The count %1 is not a whole number, or it is too large.</translation>
+        </message>
+        <message>
+            <source>LOCATION_UPDATE_NOT_FOUND %1 %2</source>
+            <translation>There is no item with number %1 at location %2.</translation>
+        </message>
+        <message>
+            <source>LOCATION_UPDATE_COUNT_TOO_LARGE %1 %2</source>
+            <translation>The count of item number %1 would become larger than %2.</translation>
+        </message>
+        <message>
+            <source>LOCATION_UPDATE_COPY_NEEDS_COUNT %1</source>
+            <translation>A copy at the new location needs a count of at least 1, not %1.</translation>
+        </message>
+        <message>
+            <source>LOCATION_UPDATE_NOT_FOUND_ANYWHERE %1</source>
+            <translation>There is no item with number %1.</translation>
+        </message>
+        <message>
+            <source>LOCATION_UPDATE_FAILED_LINES %1 %2 %3</source>
+            <translation>%1 of the %2 lines in %3 were not applied. They are listed below with the reason; you can copy them, correct them and run them again from a new update file.</translation>
+        </message>
+        <message>
+            <source>LOCATION_UPDATE_COPY_KEPT %1</source>
+            <translation>The lines that were applied are saved and the update file was removed; the whole file is kept as %1.</translation>
+        </message>
+        <message>
+            <source>LOCATION_UPDATE_FILE_KEPT %1</source>
+            <translation>The update file %1 was kept where it is.</translation>
+        </message>
+        <message>
+            <source>LOCATION_UPDATE_NOT_SAVED %1</source>
+            <translation>The database could not be saved, so the changes from %1 are only in the open database. The update file was kept.
+Save the database, then delete the update file, so that its lines are not applied a second time.</translation>
+        </message>
+        <message>
+            <source>LOCATION_UPDATE_NOTHING_APPLIED</source>
+            <translation>No location update was applied.</translation>
+        </message>
+        <message>
+            <source>LOCATION_UPDATE_DATABASE_SAVED</source>
+            <translation>The database was saved.</translation>
+        </message>
+        <message>
+            <source>LOCATION_UPDATE_DATABASE_NOT_SAVED</source>
+            <translation>The database was NOT saved.</translation>
+        </message>
+        <message>
+            <source>LOCATION_UPDATE_FILE_REMOVED</source>
+            <translation>The update file was removed.</translation>
+        </message>
+        <message>
+            <source>LOCATION_UPDATE_FILE_STAYS</source>
+            <translation>The update file was kept.</translation>
         </message>
     </context>
     <context>

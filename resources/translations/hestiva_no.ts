@@ -134,6 +134,26 @@ større enn 0 og mindre enn 1000</translation>
             <source>&amp;Cancel</source>
             <translation>&amp;Avbryt</translation>
         </message>
+        <message>
+            <source>BARCODE_LABELS</source>
+            <translation>Strekkodeetiketter</translation>
+        </message>
+        <message>
+            <source>TOOL_TIP_LABEL_PRINTER</source>
+            <translation>Utskriftskøen som tar imot etikettene, eller en enhetssti som begynner med /. Tomt: skriveren i Setup/PrinterDevice.txt.</translation>
+        </message>
+        <message>
+            <source>LABEL_PRINTER</source>
+            <translation>Etikett&amp;skriver:</translation>
+        </message>
+        <message>
+            <source>NAME_ON_ITEM_LABELS</source>
+            <translation>&amp;Navn på vareetiketter</translation>
+        </message>
+        <message>
+            <source>NAME_ON_LOCATION_LABELS</source>
+            <translation>Navn på &amp;lokasjonsetiketter</translation>
+        </message>
     </context>
     <context>
         <name>DBItemCollection</name>
@@ -976,6 +996,38 @@ Posten vises ikke i listen. Legg til den manglende gruppen under Oppsett, og åp
         </message>
     </context>
     <context>
+        <name>LabelPrintJob</name>
+        <message>
+            <source>LABEL_PRINT_TITLE</source>
+            <translation>Strekkodeetiketter</translation>
+        </message>
+        <message>
+            <source>LABEL_TEMPLATE_NOT_READ %1</source>
+            <translation>Etikettmalen %1 kan ikke leses. Ingen etiketter er skrevet ut.</translation>
+        </message>
+        <message>
+            <source>LABEL_FILE_NOT_WRITTEN %1 %2</source>
+            <translation>Etikettfilen %1 kan ikke skrives (%2). Ingen etiketter er skrevet ut.</translation>
+        </message>
+        <message>
+            <source>NO_LABEL_PRINTER %1</source>
+            <translation>Ingen etikettskriver er valgt. Velg en under Oppsett, Standardmapper, eller angi den i %1. Ingen etiketter er skrevet ut.</translation>
+        </message>
+        <message>
+            <source>LABEL_PRINT_FAILED %1 %2 %3</source>
+            <translation>Etikettene kunne ikke skrives ut.
+Kommando: %1
+Resultat: %2
+%3</translation>
+        </message>
+        <message>
+            <source>LABEL_PRINT_NOT_STARTED %1 %2</source>
+            <translation>Etikettene kunne ikke sendes til skriveren, fordi kommandoen ikke kunne startes.
+Kommando: %1
+%2</translation>
+        </message>
+    </context>
+    <context>
         <name>ListPrinting</name>
         <message>
             <source>Print afbrudt</source>
@@ -1474,6 +1526,13 @@ Quorvane</translation>
         </message>
     </context>
     <context>
+        <name>MessageListDialogBase</name>
+        <message>
+            <source>COPY_LIST_TO_CLIPBOARD</source>
+            <translation>&amp;Kopier listen</translation>
+        </message>
+    </context>
+    <context>
         <name>ReportDialog</name>
         <message>
             <source>FUNI_TOTAL_TEXT</source>
@@ -1550,10 +1609,6 @@ Filen mangler, eller det finnes ikke noe program for å vise tekstfiler.</transl
             <translation>Filen finnes ikke. Det er ingenting å oppdatere.</translation>
         </message>
         <message>
-            <source>Update failed for location: %1, inventory_id: %2, items: %3</source>
-            <translation>Linjen ble ikke utført: lokasjon %1, varenummer %2, antall %3.</translation>
-        </message>
-        <message>
             <source>Move failed, location1: %1 not found, max groups: %2</source>
             <translation>Lokasjonen %1 finnes ikke. Det er %2 grupper, nummerert fra 0.</translation>
         </message>
@@ -1588,6 +1643,79 @@ Filen mangler, eller det finnes ikke noe program for å vise tekstfiler.</transl
         <message>
             <source>LOCATION_UPDATE_SUMMARY</source>
             <translation>Lokasjoner oppdatert fra %1: %2 linjer utført, %3 mislyktes, %4 ikke forstått.</translation>
+        </message>
+        <message>
+            <source>LOCATION_UPDATE_FAILED_LINE %1 %2 %3</source>
+            <translation>Linje %1: %2 — %3</translation>
+        </message>
+        <message>
+            <source>LOCATION_UPDATE_LINE_NOT_UNDERSTOOD</source>
+            <translation>Ikke en lokasjonsoppdatering (I, F eller S med riktig antall deler).</translation>
+        </message>
+        <message>
+            <source>LOCATION_UPDATE_ID_NOT_A_NUMBER %1</source>
+            <translation>Varenummeret %1 er ikke et tall.</translation>
+        </message>
+        <message>
+            <source>LOCATION_UPDATE_ID_AMBIGUOUS %1 %2 %3</source>
+            <translation>Varenummeret %1 passer til både serienummer %2 og %3, som har like etiketter; linjen er ikke utført på noen av dem.</translation>
+        </message>
+        <message>
+            <source>LOCATION_UPDATE_COUNT_NOT_A_NUMBER %1</source>
+            <translation>Antallet %1 er ikke et helt tall, eller det er for stort.</translation>
+        </message>
+        <message>
+            <source>LOCATION_UPDATE_NOT_FOUND %1 %2</source>
+            <translation>Det finnes ingen vare med nummer %1 på lokasjon %2.</translation>
+        </message>
+        <message>
+            <source>LOCATION_UPDATE_COUNT_TOO_LARGE %1 %2</source>
+            <translation>Antallet for varenummer %1 ville bli større enn %2.</translation>
+        </message>
+        <message>
+            <source>LOCATION_UPDATE_COPY_NEEDS_COUNT %1</source>
+            <translation>En kopi på den nye lokasjonen må ha et antall på minst 1, ikke %1.</translation>
+        </message>
+        <message>
+            <source>LOCATION_UPDATE_NOT_FOUND_ANYWHERE %1</source>
+            <translation>Det finnes ingen vare med nummer %1.</translation>
+        </message>
+        <message>
+            <source>LOCATION_UPDATE_FAILED_LINES %1 %2 %3</source>
+            <translation>%1 av de %2 linjene i %3 ble ikke utført. De står nedenfor med årsaken; du kan kopiere dem, rette dem og kjøre dem igjen fra en ny oppdateringsfil.</translation>
+        </message>
+        <message>
+            <source>LOCATION_UPDATE_COPY_KEPT %1</source>
+            <translation>De utførte linjene er lagret, og oppdateringsfilen er slettet; hele filen er tatt vare på som %1.</translation>
+        </message>
+        <message>
+            <source>LOCATION_UPDATE_FILE_KEPT %1</source>
+            <translation>Oppdateringsfilen %1 er beholdt der den er.</translation>
+        </message>
+        <message>
+            <source>LOCATION_UPDATE_NOT_SAVED %1</source>
+            <translation>Databasen kunne ikke lagres, så endringene fra %1 finnes bare i den åpne databasen. Oppdateringsfilen er beholdt.
+Lagre databasen, og slett deretter oppdateringsfilen, så linjene ikke utføres en gang til.</translation>
+        </message>
+        <message>
+            <source>LOCATION_UPDATE_NOTHING_APPLIED</source>
+            <translation>Ingen lokasjonsoppdatering ble utført.</translation>
+        </message>
+        <message>
+            <source>LOCATION_UPDATE_DATABASE_SAVED</source>
+            <translation>Databasen er lagret.</translation>
+        </message>
+        <message>
+            <source>LOCATION_UPDATE_DATABASE_NOT_SAVED</source>
+            <translation>Databasen er IKKE lagret.</translation>
+        </message>
+        <message>
+            <source>LOCATION_UPDATE_FILE_REMOVED</source>
+            <translation>Oppdateringsfilen er slettet.</translation>
+        </message>
+        <message>
+            <source>LOCATION_UPDATE_FILE_STAYS</source>
+            <translation>Oppdateringsfilen er beholdt.</translation>
         </message>
     </context>
     <context>

@@ -97,7 +97,13 @@ void TestLocationUpdateFile::readingAFile()
     QCOMPARE(file.records[1].kind, UpdateKind::Move);
     QCOMPARE(file.records[2].numberOfItems, QStringLiteral("3"));
     QCOMPARE(file.discardedLines, 1);
-    QCOMPARE(file.unknownLines, 2);
+    // Each line keeps its number in the file and its text, for telling the user which failed.
+    QCOMPARE(file.records[1].source.number, 3);
+    QCOMPARE(file.records[2].source.number, 8);
+    QCOMPARE(file.records[2].source.text, QStringLiteral("S;2;0004711;3"));
+    QCOMPARE(int(file.unknownLines.size()), 2);
+    QCOMPARE(file.unknownLines[0].number, 5);
+    QCOMPARE(file.unknownLines[1].text, QStringLiteral("Lager \u00e6\u00f8\u00e5"));
 }
 
 void TestLocationUpdateFile::inventoryIds_data()
@@ -107,12 +113,13 @@ void TestLocationUpdateFile::inventoryIds_data()
     // clang-format off
     QTest::newRow("plain") << "4711" << "4711";
     QTest::newRow("leading zeros") << "0004711" << "4711";
-    QTest::newRow("every 000 goes") << "4000100002" << "4102";
+    // Zeros inside a number are part of it: a label's 001000 is serial number 1000, not 1.
+    QTest::newRow("zeros inside stay") << "4000100002" << "4000100002";
+    QTest::newRow("label of 1000") << "001000" << "1000";
     QTest::newRow("seven zeros") << "0000000" << "0";
-    QTest::newRow("two zeros are leading zeros") << "0042" << "42";
     QTest::newRow("longer than any integer") << "123456789012345678901234" << "123456789012345678901234";
     QTest::newRow("letter") << "47a1" << "-";
-    QTest::newRow("only 000") << "000" << "-";
+    QTest::newRow("empty") << "" << "-";
     QTest::newRow("sign") << "+4711" << "-";
     QTest::newRow("blank") << " 4711" << "-";
     // clang-format on
@@ -138,6 +145,7 @@ void TestLocationUpdateFile::parseKeepsACopy()
     QVERIFY(ParseLocationFile(path, file, warn, when));
     QCOMPARE(int(file.records.size()), 2);
     const QString backup = path + QStringLiteral(".07.12.2026.14.05");
+    QCOMPARE(file.backupPath, backup);
     QCOMPARE(readFile(backup), bytes);
     QCOMPARE(readFile(path), bytes);
     QVERIFY(warnings.isEmpty());
@@ -168,7 +176,7 @@ void TestLocationUpdateFile::applying_data()
     QTest::addColumn<QString>("line");
     QTest::addColumn<bool>("done");
     QTest::addColumn<QString>("after"); // as state() writes it; "=" when unchanged
-    QTest::addColumn<QString>("warnings"); // joined with "|"
+    QTest::addColumn<QString>("reason"); // why the line failed; empty when it was applied
 
     // Every row starts from groups 0 to 4 and the items 1:4711:5 2:4711:1 3:12:2.
     const auto text = [](const char* format, std::initializer_list<const char*> values) {
@@ -177,29 +185,31 @@ void TestLocationUpdateFile::applying_data()
             result = result.arg(QLatin1StringView(value));
         return result;
     };
-    const auto fail = [&](const char* l, const char* id, const char* n) {
-        return text("Update failed for location: %1, inventory_id: %2, items: %3", { l, id, n });
-    };
     const auto where
-        = [&](const char* l) { return text("Move failed, location1: %1 not found, max groups: 5|", { l }); };
-    const auto fewI = [&](const char* n, const char* change) {
-        return text("Update (I) failed, to few items: %1 in record: 4711 - can not subtract (%2)|", { n, change });
-    };
-    const auto fewF = [&](const char* n, const char* count) {
-        return text("Move failed, to few items: %1 in record: 4711 - can not subtract (%2)", { n, count });
+        = [&](const char* l) { return text("Move failed, location1: %1 not found, max groups: 5", { l }); };
+    const auto count = [&](const char* n) { return text("LOCATION_UPDATE_COUNT_NOT_A_NUMBER %1", { n }); };
+    const auto fewF = [&](const char* n, const char* c) {
+        return text("Move failed, to few items: %1 in record: 4711 - can not subtract (%2)", { n, c });
     };
     const QString unchanged = QStringLiteral("=");
     // clang-format off
     QTest::newRow("I takes off") << "I;1;4711;-2" << true << "1:4711:3* 2:4711:1 3:12:2" << "";
-    QTest::newRow("I below zero") << "I;1;4711;-6" << false << unchanged << fewI("5", "-6") + fail("1", "4711", "-6");
-    QTest::newRow("I, id with 000") << "I;3;10002;1" << true << "1:4711:5 2:4711:1 3:12:3*" << "";
-    QTest::newRow("I, id no number") << "I;1;47a1;1" << false << unchanged << fail("1", "47a1", "1");
-    QTest::newRow("I, no such item") << "I;4;4711;1" << false << unchanged << fail("4", "4711", "1");
-    QTest::newRow("I, location = groups") << "I;5;4711;1" << false << unchanged << where("5") + fail("5", "4711", "1");
-    QTest::newRow("I, location -1") << "I;-1;4711;1" << false << unchanged << where("-1") + fail("-1", "4711", "1");
-    // "x" counts as location 0, which exists: only the item is missing there.
-    QTest::newRow("I, location x") << "I;x;4711;1" << false << unchanged << fail("x", "4711", "1");
-    QTest::newRow("I, beyond any count") << "I;3;12;2147483647" << false << unchanged << fail("3", "12", "2147483647");
+    QTest::newRow("I below zero") << "I;1;4711;-6" << false << unchanged
+                                  << "Update (I) failed, to few items: 5 in record: 4711 - can not subtract (-6)";
+    QTest::newRow("I, label number") << "I;3;000012;1" << true << "1:4711:5 2:4711:1 3:12:3*" << "";
+    // A zero inside the id is no padding: 10002 is not serial number 12.
+    QTest::newRow("I, zeros inside") << "I;3;10002;1" << false << unchanged << "LOCATION_UPDATE_NOT_FOUND 10002 3";
+    QTest::newRow("I, id no number") << "I;1;47a1;1" << false << unchanged << "LOCATION_UPDATE_ID_NOT_A_NUMBER 47a1";
+    QTest::newRow("I, no such item") << "I;4;4711;1" << false << unchanged << "LOCATION_UPDATE_NOT_FOUND 4711 4";
+    QTest::newRow("I, location = groups") << "I;5;4711;1" << false << unchanged << where("5");
+    QTest::newRow("I, location -1") << "I;-1;4711;1" << false << unchanged << where("-1");
+    // Nothing that is not a number, or does not fit 32 bits, is read as 0 or wraps to a number.
+    QTest::newRow("I, location x") << "I;x;4711;1" << false << unchanged << where("x");
+    QTest::newRow("I, location 2^32 + 1") << "I;4294967297;4711;1" << false << unchanged << where("4294967297");
+    QTest::newRow("I, count x") << "I;1;4711;x" << false << unchanged << count("x");
+    QTest::newRow("I, count 2^32 - 2") << "I;1;4711;4294967294" << false << unchanged << count("4294967294");
+    QTest::newRow("I, beyond any count") << "I;3;12;2147483647" << false << unchanged
+                                         << "LOCATION_UPDATE_COUNT_TOO_LARGE 12 2147483647";
 
     QTest::newRow("F, part") << "F;1;2;4711;2" << true << "1:4711:3* 2:4711:3* 3:12:2" << "";
     QTest::newRow("F, all onto an item") << "F;1;2;4711;5" << true << "2:4711:6* 3:12:2" << "";
@@ -209,22 +219,23 @@ void TestLocationUpdateFile::applying_data()
     QTest::newRow("F, too few at the target") << "F;1;2;4711;-2" << false << unchanged << fewF("1", "-2");
     QTest::newRow("F, not at location 1") << "F;3;2;4711;1" << false << unchanged
                                           << "Move failed, ItemId: 4711 - not found at location: 3";
-    QTest::newRow("F, location 1") << "F;7;2;4711;1" << false << unchanged
-                                   << "Move failed, location1: 7 not found, max groups: 5";
+    QTest::newRow("F, location 1") << "F;7;2;4711;1" << false << unchanged << where("7");
     QTest::newRow("F, location 2") << "F;1;9;4711;1" << false << unchanged
                                    << "Move failed, location2: 9 not found, max groups: 5";
-    QTest::newRow("F, id no number is silent") << "F;1;2;47a1;1" << false << unchanged << "";
-    QTest::newRow("F, nothing to copy") << "F;1;4;4711;0" << false << unchanged << "";
+    QTest::newRow("F, id no number") << "F;1;2;47a1;1" << false << unchanged << "LOCATION_UPDATE_ID_NOT_A_NUMBER 47a1";
+    QTest::newRow("F, count x") << "F;1;4;4711;x" << false << unchanged << count("x");
+    QTest::newRow("F, nothing to copy") << "F;1;4;4711;0" << false << unchanged << "LOCATION_UPDATE_COPY_NEEDS_COUNT 0";
     QTest::newRow("F, within one location") << "F;1;1;4711;5" << true << "1:4711:5* 2:4711:1 3:12:2" << "";
 
     QTest::newRow("S moves the first with the id") << "S;4;4711" << true << "4:4711:5 2:4711:1 3:12:2" << "";
-    QTest::newRow("S, location") << "S;5;4711" << false << unchanged << where("5") + fail("5", "4711", "");
-    QTest::newRow("S, no such id") << "S;4;999" << false << unchanged << fail("4", "999", "");
+    QTest::newRow("S, location") << "S;5;4711" << false << unchanged << where("5");
+    QTest::newRow("S, no such id") << "S;4;999" << false << unchanged << "LOCATION_UPDATE_NOT_FOUND_ANYWHERE 999";
     QTest::newRow("S copy, next serial number") << "S;4;12;3" << true << "1:4711:5 2:4711:1 3:12:2 4:4712:3*" << "";
-    QTest::newRow("S copy of nothing") << "S;4;12;0" << false << unchanged << fail("4", "12", "0");
+    QTest::newRow("S copy of nothing") << "S;4;12;0" << false << unchanged << "LOCATION_UPDATE_COPY_NEEDS_COUNT 0";
+    QTest::newRow("S copy, count x") << "S;4;12;x" << false << unchanged << count("x");
     // A copy into a group the database lacks would be an item no list shows.
-    QTest::newRow("S copy, location") << "S;5;12;3" << false << unchanged << where("5") + fail("5", "12", "3");
-    QTest::newRow("S copy, location -1") << "S;-1;12;3" << false << unchanged << where("-1") + fail("-1", "12", "3");
+    QTest::newRow("S copy, location") << "S;5;12;3" << false << unchanged << where("5");
+    QTest::newRow("S copy, location -1") << "S;-1;12;3" << false << unchanged << where("-1");
     // clang-format on
 }
 
@@ -243,15 +254,24 @@ void TestLocationUpdateFile::applying()
         item->setDate(OldDate);
         collection.addItem(std::move(item));
     }
-    QStringList warnings;
-    LocationUpdater updater(collection, [&warnings](const QString& text) { warnings << text; });
+    LocationUpdater updater(collection);
 
     const QString before = state(collection);
-    QTEST(updater.apply(*parseLocationUpdateLine(line)), "done");
+    LocationUpdateRecord record = *parseLocationUpdateLine(line);
+    record.source = { 7, line };
+    QTEST(updater.apply(record), "done");
     QFETCH(QString, after);
     QCOMPARE(state(collection), after == u"=" ? before : after);
-    QTEST(warnings.join(u'|'), "warnings");
     QCOMPARE(updater.succeeded() + updater.failed(), 1);
+    QFETCH(QString, reason);
+    if (reason.isEmpty()) {
+        QVERIFY(updater.failures().empty());
+    } else {
+        QCOMPARE(updater.failures().size(), size_t(1));
+        QCOMPARE(updater.failures()[0].reason, reason);
+        QCOMPARE(updater.failures()[0].source.number, 7);
+        QCOMPARE(updater.failures()[0].source.text, line);
+    }
 }
 
 void TestLocationUpdateFile::movedAndCopiedItems()
@@ -271,7 +291,7 @@ void TestLocationUpdateFile::movedAndCopiedItems()
     Item* drill = collection.addItem(std::move(source));
     DBItemCollection::setModified(false);
     QList<Item*> added;
-    LocationUpdater updater(collection, {}, [&added](Item* item) { added << item; });
+    LocationUpdater updater(collection, [&added](Item* item) { added << item; });
     updater.setToday(QDate(2026, 12, 7));
 
     // A copy carries every field but its place, count and date.

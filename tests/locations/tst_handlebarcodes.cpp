@@ -1,15 +1,17 @@
-// Barcode labels: the numbers, the filled templates byte for byte, the label file of a print
-// job, and the commands that would send it to the printer (nothing is really started).
+// Barcode labels: the numbers, the filled templates byte for byte, a label read back through
+// a location update, the label files of print jobs, and the programs that send them to the
+// printer (a stand-in "lp" on the path, and "cp" to a file standing in for a device).
 
 #include "DBItemCollection.h"
-#include "Desktop.h"
 #include "ItemListView.h"
+#include "LocationUpdateFile.h"
 #include "MessageBoxes.h"
 #include "TestSettings.h"
 #include "handlebarcodes.h"
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -28,6 +30,13 @@ QByteArray readFile(const QString& path)
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
+
+// A stand-in for the print queue program: it keeps each label file it gets as a file of its own
+// beside it, named after its process, or fails as lp does for a queue that does not exist.
+const QByteArray FakeLp
+    = "#!/bin/sh\n"
+      "if [ \"$2\" = missing ]; then echo 'lp: The printer or class does not exist.' >&2; exit 1; fi\n"
+      "cp -- \"$6\" \"$(dirname \"$0\")/job-$$.txt\"\n";
 
 // A template in the printer's language with all three placeholders, one field a line.
 const QByteArray Template = "^XA\r\n^FD%1^FS\r\n^FD%2^FS\r\n^FD%3^FS\r\n^XZ\r\n";
@@ -49,29 +58,36 @@ private Q_SLOTS:
     void cleanup();
     void numbers_data();
     void numbers();
-    void labelFilePath();
+    void workFolder();
     void fill_data();
     void fill();
     void exportAppendsExactBytes();
     void itemLabelNames();
     void locationLabelNames();
     void shippedTemplates();
+    void labelsNameTheirItems();
     void printCommands();
     void printJobs();
+    void printFailuresAreShown();
     void printNothing();
 
 private:
     Item* add(int type, const QString& serial, const QString& name);
     void selectGroup(const QString& name);
+    // What the stand-in lp was given, one label file a job; empty until every job has ended.
+    QStringList printed(int jobs) const;
+    QStringList labelFilesLeft() const;
 
     std::unique_ptr<TestSettings> m_settings;
     std::unique_ptr<QTemporaryDir> m_work;
     QString m_oldCurrent;
+    QByteArray m_oldPath;
+    // Where the stand-in lp is, and where it leaves what it printed.
+    QString m_bin;
     QString m_labelFile;
     std::unique_ptr<DBItemCollection> m_collection;
     std::unique_ptr<ItemListView> m_list;
-    // Each program started, followed by its arguments.
-    QList<QStringList> m_starts;
+    QStringList m_boxes;
 };
 
 void TestHandleBarcodes::initTestCase()
@@ -89,16 +105,20 @@ void TestHandleBarcodes::init()
     QDir::setCurrent(m_work->path());
     QVERIFY(writeFile(QStringLiteral("Setup/BarcodeFormatFile.txt"), Template));
     QVERIFY(writeFile(QStringLiteral("Setup/PrinterDevice.txt"), "Zebra_Labels"));
-    m_labelFile = QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
-                      .filePath(QStringLiteral("Work/BarcodeFile.txt"));
-    QFile::remove(m_labelFile);
+    m_labelFile = m_work->filePath(QStringLiteral("labels.txt"));
 
-    m_starts.clear();
-    Desktop::setHandlers({}, [this](const QString& program, const QStringList& arguments) {
-        m_starts.append(QStringList{ program } + arguments);
-        return true;
+    m_bin = m_work->filePath(QStringLiteral("bin"));
+    const QString lp = m_bin + QStringLiteral("/lp");
+    QVERIFY(writeFile(lp, FakeLp));
+    QVERIFY(QFile::setPermissions(lp, QFile::permissions(lp) | QFile::ExeOwner));
+    m_oldPath = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(m_bin) + ':' + m_oldPath);
+
+    m_boxes.clear();
+    MessageBoxes::setAnswerer([this](const MessageBoxes::Request& request) {
+        m_boxes << request.title + u'|' + request.text;
+        return 0;
     });
-    MessageBoxes::setAnswerer([](const MessageBoxes::Request&) { return 0; });
 
     m_collection = std::make_unique<DBItemCollection>();
     m_collection->groups().setEntries({ QStringLiteral("Store"), QStringLiteral("Shelf A"), QStringLiteral("Van") });
@@ -107,14 +127,33 @@ void TestHandleBarcodes::init()
 
 void TestHandleBarcodes::cleanup()
 {
+    // Jobs still sending end with their programs.
+    QTRY_VERIFY(labelFilesLeft().isEmpty());
     m_list.reset();
     m_collection.reset();
-    Desktop::setHandlers({}, {});
     MessageBoxes::setAnswerer({});
-    QFile::remove(m_labelFile);
+    qputenv("PATH", m_oldPath);
     QDir::setCurrent(m_oldCurrent);
     m_work.reset();
     m_settings.reset();
+}
+
+QStringList TestHandleBarcodes::printed(int jobs) const
+{
+    const QDir bin(m_bin);
+    const QStringList names = bin.entryList({ QStringLiteral("job-*.txt") }, QDir::Files);
+    if (names.size() < jobs || !labelFilesLeft().isEmpty())
+        return {};
+    QStringList contents;
+    for (const QString& name : names)
+        contents << QString::fromLatin1(readFile(bin.filePath(name)));
+    contents.sort();
+    return contents;
+}
+
+QStringList TestHandleBarcodes::labelFilesLeft() const
+{
+    return QDir(barcodeWorkFolder()).entryList({ QStringLiteral("BarcodeFile*") }, QDir::Files);
 }
 
 Item* TestHandleBarcodes::add(int type, const QString& serial, const QString& name)
@@ -150,13 +189,13 @@ void TestHandleBarcodes::numbers()
     QTEST(barcodeNumber(number), "barcode");
 }
 
-void TestHandleBarcodes::labelFilePath()
+void TestHandleBarcodes::workFolder()
 {
-    const QString work = QFileInfo(m_labelFile).path();
-    QVERIFY(QDir(work).removeRecursively());
-    QCOMPARE(barcodeLabelFilePath(), m_labelFile);
+    const QString work
+        = QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)).filePath(QStringLiteral("Work"));
+    QDir(work).removeRecursively();
+    QCOMPARE(barcodeWorkFolder(), work);
     QVERIFY(QFileInfo(work).isDir());
-    QVERIFY(m_labelFile.endsWith(QStringLiteral("/Work/BarcodeFile.txt")));
 }
 
 void TestHandleBarcodes::fill_data()
@@ -175,6 +214,9 @@ void TestHandleBarcodes::fill_data()
     QTest::newRow("two-digit placeholder") << "%10|%1" << "-" << "-" << "000042|000042";
     QTest::newRow("no placeholder") << "100% ^XA %" << "-" << "-" << "100% ^XA %";
     QTest::newRow("%3 takes the second value") << "%1|%3" << "-" << "-" << "000042|000042";
+    // Values are data, never printer commands; the template's own commands stay.
+    QTest::newRow("command characters") << "^FD%1^FS~JA%2|%3" << "^XZ~JR" << "a^b~c\r\nd" << "^FD000042^FS~JA XZ JR|a b c  d";
+    QTest::newRow("prefix set by template") << "^CC+^FD%1+FS|%2|%3" << "+PQ9" << "x" << "^CC+^FD000042+FS| PQ9|x";
     // clang-format on
 }
 
@@ -195,8 +237,11 @@ void TestHandleBarcodes::exportAppendsExactBytes()
     const QString name = QStringLiteral("\u00c6blegr\u00f8d \u20ac");
     QVERIFY(ExportToBarcodeFile(templateFile, m_labelFile, number, &number, nullptr, nullptr));
     QVERIFY(ExportToBarcodeFile(templateFile, m_labelFile, number, &number, &name, nullptr));
-    // A missing template gives an empty label.
-    QVERIFY(ExportToBarcodeFile(QStringLiteral("Setup/none.txt"), m_labelFile, number, nullptr, nullptr, nullptr));
+    // A missing template makes no label, rather than a blank one, and says so.
+    QString error;
+    QVERIFY(
+        !ExportToBarcodeFile(QStringLiteral("Setup/none.txt"), m_labelFile, number, nullptr, nullptr, nullptr, &error));
+    QCOMPARE(error, QStringLiteral("LABEL_TEMPLATE_NOT_READ ") + m_work->filePath(QStringLiteral("Setup/none.txt")));
     // Latin-1 in the file; a character outside it becomes "?".
     QCOMPARE(readFile(m_labelFile),
              label("000042")
@@ -261,84 +306,165 @@ void TestHandleBarcodes::shippedTemplates()
     }
 }
 
+void TestHandleBarcodes::labelsNameTheirItems()
+{
+    // Items with serial numbers of every length, many of them alike but for their zeros. The
+    // label of each, printed through the label code and read back as a location update line,
+    // changes that item and no other.
+    const QStringList serials{
+        QStringLiteral("1"),         QStringLiteral("7"),          QStringLiteral("10"),
+        QStringLiteral("100"),       QStringLiteral("1000"),       QStringLiteral("2000"),
+        QStringLiteral("10000"),     QStringLiteral("10001"),      QStringLiteral("100000"),
+        QStringLiteral("1000000"),   QStringLiteral("1000001"),    QStringLiteral("10000000"),
+        QStringLiteral("100000000"), QStringLiteral("1000000000"), QStringLiteral("10000000000")
+    };
+    for (const QString& serial : serials)
+        add(1, serial, QStringLiteral("Item ") + serial);
+    // Serial numbers that differ only in leading zeros get the same label: it names neither.
+    Item* plain = add(1, QStringLiteral("42"), QStringLiteral("Plain"));
+    Item* padded = add(1, QStringLiteral("0042"), QStringLiteral("Padded"));
+    for (const auto& item : m_collection->items())
+        item->setNumber_of_items(5);
+
+    const QRegularExpression barcode(QStringLiteral("\\^FD([^^]*)\\^FS"));
+    for (const auto& item : m_collection->items()) {
+        QFile::remove(m_labelFile);
+        QVERIFY(AppendItemLabel(m_labelFile, *item, nullptr));
+        const QString number = barcode.match(QString::fromLatin1(readFile(m_labelFile))).captured(1);
+        QCOMPARE(number.size(), std::max<qsizetype>(6, item->serialno().size()));
+
+        LocationUpdater updater(*m_collection);
+        const bool applied = updater.apply(*parseLocationUpdateLine(QStringLiteral("I;1;%1;1").arg(number)));
+        QStringList changed;
+        for (const auto& other : m_collection->items()) {
+            if (other->number_of_items() != 5)
+                changed << other->serialno();
+            other->setNumber_of_items(5);
+        }
+        if (item.get() == plain || item.get() == padded) {
+            QVERIFY(!applied);
+            QVERIFY(changed.isEmpty());
+        } else {
+            QVERIFY2(applied, qPrintable(number));
+            QCOMPARE(changed, QStringList{ item->serialno() });
+        }
+    }
+}
+
 void TestHandleBarcodes::printCommands()
 {
-    QVERIFY(PrintBarcode(m_labelFile, nullptr));
-    // A queue name goes to the program as one argument, whatever it holds; a line end an
-    // editor added is no part of it.
-    QVERIFY(writeFile(QStringLiteral("Setup/PrinterDevice.txt"), "Labels; rm -rf ~\r\n"));
-    QVERIFY(PrintBarcode(m_labelFile, nullptr));
-    // A device path gets the bytes copied to it.
-    QVERIFY(writeFile(QStringLiteral("Setup/PrinterDevice.txt"), "/dev/usb/lp0"));
-    QVERIFY(PrintBarcode(m_labelFile, nullptr));
-    // No printer named: nothing is started.
-    QVERIFY(writeFile(QStringLiteral("Setup/PrinterDevice.txt"), "\n"));
-    QVERIFY(!PrintBarcode(m_labelFile, nullptr));
-    QVERIFY(QFile::remove(QStringLiteral("Setup/PrinterDevice.txt")));
-    QVERIFY(!PrintBarcode(m_labelFile, nullptr));
-
-    QCOMPARE(m_starts.size(), 3);
-    const auto lp = [this](const char* queue) {
-        return QStringList{ QStringLiteral("lp"), QStringLiteral("-d"),  QString::fromLatin1(queue),
-                            QStringLiteral("-o"), QStringLiteral("raw"), QStringLiteral("--"),
-                            m_labelFile };
-    };
-    QCOMPARE(m_starts[0], lp("Zebra_Labels"));
-    QCOMPARE(m_starts[1], lp("Labels; rm -rf ~"));
-    QCOMPARE(m_starts[2],
+    // A queue name goes to the program as one argument, whatever it holds; a device path gets
+    // the bytes copied to it.
+    QCOMPARE(printCommand(m_labelFile, QStringLiteral("Labels; rm -rf ~")),
+             (QStringList{ QStringLiteral("lp"), QStringLiteral("-d"), QStringLiteral("Labels; rm -rf ~"),
+                           QStringLiteral("-o"), QStringLiteral("raw"), QStringLiteral("--"), m_labelFile }));
+    QCOMPARE(printCommand(m_labelFile, QStringLiteral("/dev/usb/lp0")),
              (QStringList{ QStringLiteral("cp"), QStringLiteral("--"), m_labelFile, QStringLiteral("/dev/usb/lp0") }));
+
+    // The printer chosen in the set-up comes first; the device file is the default, without a
+    // line end an editor added.
+    QCOMPARE(labelPrinter(), QStringLiteral("Zebra_Labels"));
+    QVERIFY(writeFile(QStringLiteral("Setup/PrinterDevice.txt"), "Shelf_Printer\r\n"));
+    QCOMPARE(labelPrinter(), QStringLiteral("Shelf_Printer"));
+    m_settings->setValue(BarcodeSetting::PrinterQueue, QStringLiteral("Office"));
+    QCOMPARE(labelPrinter(), QStringLiteral("Office"));
 }
 
 void TestHandleBarcodes::printJobs()
 {
     add(1, QStringLiteral("7"), QStringLiteral("Saw"));
-    add(0, QStringLiteral("1017"), QStringLiteral("Drill"));
+    Item* drill = add(0, QStringLiteral("1017"), QStringLiteral("Drill"));
     Item* plane = add(1, QStringLiteral("1234567"), QStringLiteral("Plane"));
+    add(2, QStringLiteral("99"), QStringLiteral("Van"));
     m_list->createGroupRows(m_collection.get());
     m_list->fillItemRows(m_collection.get());
-    QVERIFY(writeFile(m_labelFile, "labels of an earlier job"));
 
-    // A group row: one label per item of the group, in the order of the database, one print.
+    // A group row: one label per item of the group, in the order of the database. Right after
+    // it, an item row: its label only. Each job has its own label file, so nothing mixes, and
+    // the files go when their jobs are over.
     selectGroup(QStringLiteral("Shelf A"));
     QVERIFY(PrintBarcodeCommand(*m_list, *m_collection, nullptr));
-    QCOMPARE(readFile(m_labelFile), label("000007") + label("1234567"));
-    QCOMPARE(m_starts.size(), 1);
-    QCOMPARE(m_starts[0].last(), m_labelFile);
-
-    // An item row: its label only, in a label file of its own. Finding an item's row makes it
-    // the current row, but only a row the user sees selected is printed.
-    QTreeWidgetItem* row = m_list->FindListViewItem(plane);
-    QVERIFY(row);
     m_settings->setValue(BarcodeSetting::EnableNameOnLabels, true);
-    QVERIFY(!PrintBarcodeCommand(*m_list, *m_collection, nullptr));
-    QCOMPARE(m_starts.size(), 1);
-    m_list->ItemSelected(row);
+    m_list->ItemSelected(m_list->FindListViewItem(plane));
     QVERIFY(PrintBarcodeCommand(*m_list, *m_collection, nullptr));
-    QCOMPARE(readFile(m_labelFile), label("1234567", "Plane"));
-    QCOMPARE(m_starts.size(), 2);
+    QTRY_COMPARE(printed(2),
+                 (QStringList{ QString::fromLatin1(label("000007") + label("1234567")),
+                               QString::fromLatin1(label("1234567", "Plane")) }));
+    QVERIFY(m_boxes.isEmpty());
+
+    // Several rows selected: their labels, in the order the list shows them (Shelf A before
+    // Store), each item once; to a device path, through a copy.
+    const QString device = m_work->filePath(QStringLiteral("device"));
+    m_settings->setValue(BarcodeSetting::PrinterQueue, device);
+    m_settings->setValue(BarcodeSetting::EnableNameOnLabels, false);
+    m_list->clearSelection();
+    for (QTreeWidgetItem* row : { m_list->FindListViewItem(plane), m_list->FindListViewItem(drill) })
+        row->setSelected(true);
+    m_list->findItems(QStringLiteral("Shelf A"), Qt::MatchExactly).value(0)->setSelected(true);
+    QVERIFY(PrintBarcodeCommand(*m_list, *m_collection, nullptr));
+    QTRY_VERIFY(labelFilesLeft().isEmpty());
+    QCOMPARE(readFile(device), label("000007") + label("1234567") + label("001017"));
+    QVERIFY(m_boxes.isEmpty());
+}
+
+void TestHandleBarcodes::printFailuresAreShown()
+{
+    add(1, QStringLiteral("7"), QStringLiteral("Saw"));
+    m_list->createGroupRows(m_collection.get());
+    selectGroup(QStringLiteral("Shelf A"));
+    // A box each time, and never a label file left behind.
+    const auto printOnce = [this] {
+        m_boxes.clear();
+        PrintBarcodeCommand(*m_list, *m_collection, nullptr);
+        if (!QTest::qWaitFor([this] { return !m_boxes.isEmpty() && labelFilesLeft().isEmpty(); }))
+            return QStringLiteral("<no box>");
+        return labelFilesLeft().isEmpty() ? m_boxes.join(u'#') : QStringLiteral("<label file left>");
+    };
+
+    // The queue does not exist: lp fails, and what it said is shown.
+    m_settings->setValue(BarcodeSetting::PrinterQueue, QStringLiteral("missing"));
+    const QString failed = printOnce();
+    QVERIFY2(QRegularExpression(QStringLiteral("^LABEL_PRINT_TITLE\\|LABEL_PRINT_FAILED lp -d missing -o raw -- "
+                                               "\\S+/BarcodeFile-\\w+\\.txt 1 lp: The printer or class does not "
+                                               "exist\\.$"))
+                 .match(failed)
+                 .hasMatch(),
+             qPrintable(failed));
+    // No lp on the path at all.
+    qputenv("PATH", QFile::encodeName(m_work->filePath(QStringLiteral("Setup"))));
+    QVERIFY(printOnce().startsWith(QStringLiteral("LABEL_PRINT_TITLE|LABEL_PRINT_NOT_STARTED lp -d missing")));
+    // No printer named anywhere.
+    m_settings->setValue(BarcodeSetting::PrinterQueue, QString());
+    QVERIFY(QFile::remove(QStringLiteral("Setup/PrinterDevice.txt")));
+    QCOMPARE(printOnce(),
+             QStringLiteral("LABEL_PRINT_TITLE|NO_LABEL_PRINTER ")
+                 + m_work->filePath(QStringLiteral("Setup/PrinterDevice.txt")));
+    // No template: no blank labels.
+    QVERIFY(QFile::remove(QStringLiteral("Setup/BarcodeFormatFile.txt")));
+    QCOMPARE(printOnce(),
+             QStringLiteral("LABEL_PRINT_TITLE|LABEL_TEMPLATE_NOT_READ ")
+                 + m_work->filePath(QStringLiteral("Setup/BarcodeFormatFile.txt")));
 }
 
 void TestHandleBarcodes::printNothing()
 {
     add(1, QStringLiteral("7"), QStringLiteral("Saw"));
     m_list->createGroupRows(m_collection.get());
-    const auto printed = [this] {
-        if (!writeFile(m_labelFile, "labels of an earlier job"))
-            return true;
+    const auto printedAnything = [this] {
         const bool started = PrintBarcodeCommand(*m_list, *m_collection, nullptr);
-        // Whatever happens, the labels of the earlier job are gone.
-        return started || QFile::exists(m_labelFile);
+        return started || !labelFilesLeft().isEmpty();
     };
 
     // No current row, a group without items, a group row no longer in the groups list.
     QVERIFY(!m_list->isItemSelected());
-    QVERIFY(!printed());
+    QVERIFY(!printedAnything());
     selectGroup(QStringLiteral("Van"));
-    QVERIFY(!printed());
+    QVERIFY(!printedAnything());
     selectGroup(QStringLiteral("Shelf A"));
     m_collection->groups().setEntries({ QStringLiteral("Store"), QStringLiteral("Shelf B"), QStringLiteral("Van") });
-    QVERIFY(!printed());
-    QVERIFY(m_starts.isEmpty());
+    QVERIFY(!printedAnything());
+    QVERIFY(QDir(m_bin).entryList({ QStringLiteral("job-*") }).isEmpty());
+    QVERIFY(m_boxes.isEmpty());
 }
 
 QTEST_MAIN(TestHandleBarcodes)

@@ -6,13 +6,18 @@
 #include "ItemListView.h"
 #include "LocationUpdate.h"
 #include "MessageBoxes.h"
+#include "MessageListDialog.h"
 #include "RecordingReporter.h"
 #include "TestSettings.h"
 #include "funiQListViewItem.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTranslator>
@@ -61,8 +66,10 @@ private Q_SLOTS:
     void cleanup();
     void wholeRun();
     void nothingApplied();
+    void unsavedChangesKeepTheFile();
     void readOnlyDatabaseIsLeftAlone();
     void startPathByProduct();
+    void failureListCanBeCopied();
 
 private:
     Item* add(int type, const QString& serial, int count, const QString& name);
@@ -84,6 +91,7 @@ private:
     QList<FileDialogs::Request> m_dialogs;
     QString m_chosen;
     int m_saves = 0;
+    bool m_saveSucceeds = true;
     QList<QPair<QString, int>> m_messages;
     SummaryTranslator m_translator;
 };
@@ -104,6 +112,7 @@ void TestLocationUpdate::init()
     m_dialogs.clear();
     m_messages.clear();
     m_saves = 0;
+    m_saveSucceeds = true;
     MessageBoxes::setAnswerer([this](const MessageBoxes::Request& request) {
         m_boxes.append(request);
         return 0;
@@ -154,7 +163,7 @@ LocationUpdateOutcome TestLocationUpdate::run()
         nullptr, *m_collection, *m_list,
         [this] {
             ++m_saves;
-            return true;
+            return m_saveSucceeds;
         },
         [this](const QString& text, int milliseconds) {
             m_messages.append({ text, milliseconds });
@@ -229,11 +238,14 @@ void TestLocationUpdate::wholeRun()
     QCOMPARE(m_dialogs[0].filter, QStringLiteral("location file (*.txt *.loc)"));
     QCOMPARE(m_dialogs[0].directory, m_dir->path() + QStringLiteral("/Location.update.txt"));
 
-    QCOMPARE(boxTexts(),
-             (QStringList{
-                 QStringLiteral("Update (I) failed, to few items: 5 in record: 12 - can not subtract (-9)"),
-                 QStringLiteral("Update failed for location: 2, inventory_id: 12, items: -9"),
-             }));
+    // The lines that were not applied, in one box, each with its number, its text and why.
+    QCOMPARE(boxTexts().size(), 1);
+    QVERIFY(m_boxes[0].text.startsWith(QStringLiteral("LOCATION_UPDATE_FAILED_LINES 2 6 %1\n").arg(m_file)));
+    QCOMPARE(m_boxes[0].details,
+             (QStringList{ QStringLiteral("LOCATION_UPDATE_FAILED_LINE 4 I;2;12;-9 Update (I) failed, to few items: 5 "
+                                          "in record: 12 - can not subtract (-9)"),
+                           QStringLiteral("LOCATION_UPDATE_FAILED_LINE 6 Stock count 2026 "
+                                          "LOCATION_UPDATE_LINE_NOT_UNDERSTOOD") }));
 
     // The database, and the list showing it as it is now, without the drill that was moved.
     QCOMPARE(state(), QStringLiteral("2:12:5* 2:30:1 3:4711:5* 0:4712:2*"));
@@ -250,7 +262,15 @@ void TestLocationUpdate::wholeRun()
     QVERIFY(copied.secsTo(started) < 60 && copied <= QDateTime::currentDateTime());
     QCOMPARE(readFile(m_dir->filePath(copies[0])), update);
 
-    QCOMPARE(m_messages, (QList<QPair<QString, int>>{ { QStringLiteral("Location.update.txt 4 1 1"), 10000 } }));
+    // The box names the copy, which the file chooser does not show, as the place of the file.
+    QCOMPARE(m_boxes[0].text.section(u'\n', 1),
+             QStringLiteral("LOCATION_UPDATE_COPY_KEPT ") + m_dir->filePath(copies[0]));
+
+    QCOMPARE(m_messages,
+             (QList<QPair<QString, int>>{ { QStringLiteral("Location.update.txt 4 1 1 "
+                                                           "LOCATION_UPDATE_DATABASE_SAVED "
+                                                           "LOCATION_UPDATE_FILE_REMOVED"),
+                                            10000 } }));
 }
 
 void TestLocationUpdate::nothingApplied()
@@ -263,6 +283,8 @@ void TestLocationUpdate::nothingApplied()
     QVERIFY(!run().applied);
     QCOMPARE(boxTexts(), QStringList{ QStringLiteral("File: does not exist") });
     QCOMPARE(m_saves, 1);
+    QCOMPARE(m_messages.value(0).first,
+             QStringLiteral("LOCATION_UPDATE_NOTHING_APPLIED LOCATION_UPDATE_DATABASE_SAVED"));
 
     // A copy of that name exists already (copies for this minute and the next, so the run
     // stops at the copy whenever it happens): nothing applied, the file kept for a later run.
@@ -277,10 +299,51 @@ void TestLocationUpdate::nothingApplied()
     QVERIFY(m_boxes[0].text.startsWith(QStringLiteral("Copy of file: %1 to %1.").arg(m_file)));
     QCOMPARE(readFile(m_file), QByteArray("I;1;4711;-1\r\n"));
     QCOMPARE(m_saves, 2);
-
     QCOMPARE(drill->number_of_items(), 5);
     QVERIFY(!DBItemCollection::isModified());
-    QVERIFY(m_messages.isEmpty());
+
+    // A file none of whose lines could be applied stays where the chooser finds it, and its
+    // many failed lines come in one box.
+    QDir(m_dir->path()).removeRecursively();
+    QVERIFY(QDir().mkpath(m_dir->path()));
+    QByteArray bad;
+    for (int i = 0; i < 40; ++i)
+        bad += "I;1;4711;x\r\n";
+    QVERIFY(writeFile(m_file, bad));
+    m_boxes.clear();
+    m_messages.clear();
+    const LocationUpdateOutcome outcome = run();
+    QVERIFY(outcome.applied && outcome.saved && !outcome.fileRemoved);
+    QCOMPARE(m_boxes.size(), 1);
+    QCOMPARE(m_boxes[0].details.size(), 40);
+    QCOMPARE(m_boxes[0].details[39],
+             QStringLiteral("LOCATION_UPDATE_FAILED_LINE 40 I;1;4711;x LOCATION_UPDATE_COUNT_NOT_A_NUMBER x"));
+    QVERIFY(m_boxes[0].text.endsWith(QStringLiteral("LOCATION_UPDATE_FILE_KEPT ") + m_file));
+    QCOMPARE(readFile(m_file), bad);
+    QCOMPARE(drill->number_of_items(), 5);
+    QCOMPARE(m_messages.value(0).first,
+             QStringLiteral("Location.update.txt 0 40 0 LOCATION_UPDATE_DATABASE_SAVED "
+                            "LOCATION_UPDATE_FILE_STAYS"));
+}
+
+void TestLocationUpdate::unsavedChangesKeepTheFile()
+{
+    // The database cannot be saved: the changes are in the open database only, so the file
+    // stays where the chooser finds it, and the user is told not to run it again blindly.
+    Item* drill = add(1, QStringLiteral("4711"), 5, QStringLiteral("Drill"));
+    fillList();
+    QVERIFY(writeFile(m_file, "I;1;4711;-1\r\n"));
+    m_saveSucceeds = false;
+
+    const LocationUpdateOutcome outcome = run();
+    QVERIFY(outcome.applied && !outcome.saved && !outcome.fileRemoved);
+    QCOMPARE(drill->number_of_items(), 4);
+    QVERIFY(DBItemCollection::isModified());
+    QCOMPARE(readFile(m_file), QByteArray("I;1;4711;-1\r\n"));
+    QCOMPARE(boxTexts(), QStringList{ QStringLiteral("LOCATION_UPDATE_NOT_SAVED ") + m_file });
+    QCOMPARE(m_messages.value(0).first,
+             QStringLiteral("Location.update.txt 1 0 0 LOCATION_UPDATE_DATABASE_NOT_SAVED "
+                            "LOCATION_UPDATE_FILE_STAYS"));
 }
 
 void TestLocationUpdate::readOnlyDatabaseIsLeftAlone()
@@ -314,6 +377,18 @@ void TestLocationUpdate::startPathByProduct()
     QCOMPARE(locationUpdateStartPath(), QStringLiteral("db/DemoStockvane/Location.update.txt"));
     SetProgramVariant(ProgramVariant::Domvara);
     QCOMPARE(locationUpdateStartPath(), QStringLiteral("/Location.update.txt"));
+}
+
+void TestLocationUpdate::failureListCanBeCopied()
+{
+    // The box of failed lines shows them one a line, to be read and copied, not edited.
+    const QStringList lines{ QStringLiteral("Line 4: I;2;12;x"), QStringLiteral("Line 9: S;7;12") };
+    MessageListDialog dialog(QMessageBox::Warning, QStringLiteral("Stockvane"), QStringLiteral("2 lines"), lines);
+    auto* list = dialog.findChild<QPlainTextEdit*>(QStringLiteral("linesPlainTextEdit"));
+    QVERIFY(list->isReadOnly());
+    QCOMPARE(list->toPlainText(), lines.join(u'\n'));
+    dialog.findChild<QPushButton*>(QStringLiteral("copyPushButton"))->click();
+    QCOMPARE(QApplication::clipboard()->text(), lines.join(u'\n'));
 }
 
 QTEST_MAIN(TestLocationUpdate)

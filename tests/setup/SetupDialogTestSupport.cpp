@@ -69,7 +69,6 @@ void SetupDialogFixture::init()
     useProduct(ProgramVariant::Domvara);
     m_boxes.clear();
     m_opened.clear();
-    m_starts.clear();
     m_reporter.messages.clear();
     DBItemCollection::setModified(false);
     MessageBoxes::setAnswerer([this](const MessageBoxes::Request& request) {
@@ -81,10 +80,7 @@ void SetupDialogFixture::init()
             m_opened.append(url);
             return true;
         },
-        [this](const QString& program, const QStringList& arguments) {
-            m_starts.append({ program, arguments });
-            return true;
-        });
+        [](const QString&, const QStringList&) { return true; });
 }
 
 void SetupDialogFixture::cleanup()

@@ -26,12 +26,6 @@ Q_DECLARE_METATYPE(ProgramVariant)
 
 namespace SetupDialogTesting {
 
-struct StartCall
-{
-    QString program;
-    QStringList arguments;
-};
-
 class KeyTranslator : public QTranslator
 {
 public:
@@ -87,6 +81,5 @@ protected:
     std::unique_ptr<setupdialog> m_dialog;
     QList<MessageBoxes::Request> m_boxes;
     QList<QUrl> m_opened;
-    QList<SetupDialogTesting::StartCall> m_starts;
     SetupDialogTesting::KeyTranslator m_translator;
 };

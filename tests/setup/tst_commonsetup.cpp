@@ -11,9 +11,13 @@
 #include "MessageBoxes.h"
 #include "Settings.h"
 #include "TestSettings.h"
+#include "handlebarcodes.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -82,6 +86,7 @@ private Q_SLOTS:
     void helpPage_data();
     void helpPage();
     void itemDialogStartsInStoredFolders();
+    void labelPrinterAndNames();
 
 private:
     void open();
@@ -364,6 +369,38 @@ void TestCommonSetup::itemDialogStartsInStoredFolders()
     QCOMPARE(m_requests[0].directory, QStringLiteral("/data/pictures"));
     QCOMPARE(m_requests[1].directory, QStringLiteral("/data/receipts"));
     QCOMPARE(m_requests[2].directory, QStringLiteral("/data/documents"));
+}
+
+void TestCommonSetup::labelPrinterAndNames()
+{
+    // Only the stock product prints labels.
+    open();
+    QVERIFY(m_dialog->findChild<QGroupBox*>(QStringLiteral("labelsGroupBox"))->isHidden());
+
+    m_settings = std::make_unique<TestSettings>(ProgramVariant::Stockvane);
+    m_settings->setValue(BarcodeSetting::PrinterQueue, QStringLiteral("Office"));
+    m_settings->setValue(BarcodeSetting::EnableNameOnLabels, true);
+    open();
+    auto* printer = m_dialog->findChild<QComboBox*>(QStringLiteral("labelPrinterComboBox"));
+    auto* names = m_dialog->findChild<QCheckBox*>(QStringLiteral("nameOnLabelsCheckBox"));
+    auto* locationNames = m_dialog->findChild<QCheckBox*>(QStringLiteral("locationNameOnLabelsCheckBox"));
+    QVERIFY(m_dialog->findChild<QGroupBox*>(QStringLiteral("labelsGroupBox"))->isVisible());
+    QCOMPARE(printer->currentText(), QStringLiteral("Office"));
+    QVERIFY(names->isChecked() && !locationNames->isChecked());
+
+    printer->setEditText(QStringLiteral(" Shelf labels "));
+    names->setChecked(false);
+    locationNames->setChecked(true);
+    click("buttonOk");
+    QCOMPARE(labelPrinter(), QStringLiteral("Shelf labels"));
+    QCOMPARE(openSettings()->value(QLatin1StringView(BarcodeSetting::EnableNameOnLabels)).toBool(), false);
+    QCOMPARE(openSettings()->value(QLatin1StringView(BarcodeSetting::EnableLocationNameOnLabels)).toBool(), true);
+
+    // An emptied printer field goes back to the printer device file.
+    open();
+    m_dialog->findChild<QComboBox*>(QStringLiteral("labelPrinterComboBox"))->setEditText(QString());
+    click("buttonApply");
+    QCOMPARE(labelPrinter(), defaultLabelPrinter());
 }
 
 QTEST_MAIN(TestCommonSetup)
