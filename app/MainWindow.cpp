@@ -17,6 +17,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QStatusBar>
 
 using namespace MainWindowDetail;
@@ -29,8 +30,12 @@ MainWindow::MainWindow(QWidget* parent)
     setObjectName(QStringLiteral("main window"));
     setWindowIcon(icon(GetVariantName().toLower().toLatin1().constData()));
 
-    // The log goes into the folder of the last database, before any database is loaded.
-    m_log = std::make_unique<LogXML>(GetLastDBDir() + QStringLiteral("/log.xml"), GetVariantName(true));
+    // The log goes into the folder of the database opened at start, before it is loaded, and
+    // moves with the database to the folder of one opened or saved under a new name later.
+    const QString startFile
+        = m_settings->value(Setting::LastSavedDBFile, demoDatabaseFile(GetProgramVariant(), GetLanguage())).toString();
+    const QString logFolder = startFile.isEmpty() ? GetLastDBDir() : QFileInfo(startFile).path();
+    m_log = std::make_unique<LogXML>(logFolder + QStringLiteral("/log.xml"), GetVariantName(true));
     m_log->LogEntry(GetLanguage(), LogFileName, "Language");
 
     connect(this, qOverload<const QString&, int>(&MainWindow::message), statusBar(), &QStatusBar::showMessage);

@@ -107,6 +107,9 @@ private:
     void LoadStartDatabase();
     void changeLanguage(const char* language);
     bool saveAs();
+    // Makes the folder of a database file the open database's folder, where its lists are
+    // kept (read again when asked) and where the log goes.
+    void followDatabaseFolder(const QString& databaseFile, bool readLists);
     // Shows a status message through the window's message signal.
     void showMessage(const QString& text, int milliseconds);
     void openSetupDialog(int kind, const char* objectName);

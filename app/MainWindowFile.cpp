@@ -15,7 +15,6 @@
 
 #include <QAction>
 #include <QDebug>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
 
@@ -64,6 +63,9 @@ void MainWindow::FileNew()
         mCurrentFileName.clear();
         m_collection = std::make_unique<DBItemCollection>(m_log.get(), m_reporter.get());
     }
+    // The lists stay as they are, but they belong to the new database, which has no folder
+    // until it is saved: edits never go into the folder of the one before.
+    m_collection->setDatabaseDir(QString());
     m_listView->clearRows();
     m_listView->createGroupRows(m_collection.get());
     setWindowTitle(GetCaption(QString()));
@@ -98,9 +100,9 @@ void MainWindow::Load(bool ShowOpenDialog)
         }
     }
 
-    m_collection->MakeDynamicLists();
     m_listView->createGroupRows(m_collection.get());
-    // A cancelled dialog reads the current database in again.
+    // A cancelled dialog reads the current database in again; the lists come from its folder
+    // once it has been read.
     if (!mCurrentFileName.isEmpty()) {
         BusyScope busy(m_reporter.get());
         LoadItemFile();
@@ -120,6 +122,7 @@ bool MainWindow::LoadItemFile()
         m_settings->setValue(Setting::LastSavedDBFile, demoDatabaseFile(GetProgramVariant(), language));
         m_settings->setValue(Setting::LastDBDir, demoDatabaseDir(GetProgramVariant()));
         m_collection->clear();
+        m_collection->setDatabaseDir(QString());
         m_listView->clearRows();
         // The file that failed is no longer the current one, so that a save cannot write the
         // emptied database over it.
@@ -129,6 +132,7 @@ bool MainWindow::LoadItemFile()
     }
 
     m_printAction->setEnabled(true);
+    followDatabaseFolder(mCurrentFileName, true);
     m_listView->fillItemRows(m_collection.get());
     m_viewAllAction->setChecked(m_settings->value(ShowAllItems, false).toBool());
     m_listView->ViewAll(m_viewAllAction->isChecked());
@@ -209,44 +213,66 @@ void MainWindow::SaveAs()
     saveAs();
 }
 
+void MainWindow::followDatabaseFolder(const QString& databaseFile, bool readLists)
+{
+    // The folder of the file itself, whatever the settings or another window say.
+    const QString folder = QFileInfo(databaseFile).absolutePath();
+    m_collection->setDatabaseDir(folder);
+    m_log->moveTo(folder + QStringLiteral("/log.xml"));
+    if (!readLists)
+        return;
+    m_collection->MakeDynamicLists();
+    m_listView->clearRows();
+    m_listView->createGroupRows(m_collection.get());
+}
+
 bool MainWindow::saveAs()
 {
     const FileDialogs::Answer answer = FileDialogs::ask(
         this, {FileDialogs::Mode::Save, tr("Åben domvara register fil"), GetLastDBDir(),
                QStringLiteral("DB (*.inb *.txt *.db)")});
-    if (!answer.fileName.isEmpty()) {
-        mCurrentFileName = answer.fileName;
-        const QString directory = QDir(answer.directory).absolutePath();
-        if (!answer.directory.isEmpty())
-            m_settings->setValue(Setting::LastDBDir, directory);
-        m_log->LogEntry(mCurrentFileName.toLatin1(), LogFileName, "SaveAs(1)");
-        m_log->LogEntry(directory.toLatin1(), LogFileName, "SaveAs(2)");
-        // The lookup lists go beside the new database.
-        m_collection->saveLookupLists();
-    }
     // A cancelled dialog saves a database that has a name under that name.
-    return !mCurrentFileName.isEmpty() && Save(true);
+    if (answer.fileName.isEmpty())
+        return !mCurrentFileName.isEmpty() && Save(true);
+
+    // The folder of the file chosen, also when a full path was typed into the name box.
+    const QString directory = QFileInfo(answer.fileName).absolutePath();
+    m_log->LogEntry(answer.fileName.toLatin1(), LogFileName, "SaveAs(1)");
+    m_log->LogEntry(directory.toLatin1(), LogFileName, "SaveAs(2)");
+    const QString oldFileName = mCurrentFileName;
+    mCurrentFileName = answer.fileName;
+    // A failed save has been reported and leaves the name, the caption and the settings alone.
+    if (!Save(true)) {
+        mCurrentFileName = oldFileName;
+        return false;
+    }
+    m_settings->setValue(Setting::LastDBDir, directory);
+    // The database now lives in the new folder: its lists go there, and so do the log and, in
+    // the stock product, the lock.
+    followDatabaseFolder(mCurrentFileName, false);
+    m_collection->saveLookupLists();
+    if (isStockvane())
+        m_collection->LockDB(mCurrentFileName);
+    return true;
 }
 
 void MainWindow::Backup()
 {
-    const QString oldDirectory = GetLastDBDir();
     const FileDialogs::Answer answer = FileDialogs::ask(
-        this, {FileDialogs::Mode::Save, tr("BackupCurrentDB"), oldDirectory, QStringLiteral("DB (*.bak)")});
+        this, {FileDialogs::Mode::Save, tr("BackupCurrentDB"), GetLastDBDir(), QStringLiteral("DB (*.bak)")});
     if (answer.fileName.isEmpty()) {
         MessageBoxes::ask(nullptr, {QMessageBox::Critical, tr("FileError"), tr("NO_BACKUP_ERROR_NO_FILE_SAVED"),
                                     {tr("Ok")}, 0, 0});
         return;
     }
+    // The database goes into the backup file and its lists beside it; the open database, its
+    // name, folder and settings stay as they were.
     const QString oldFileName = mCurrentFileName;
     mCurrentFileName = answer.fileName;
-    if (!answer.directory.isEmpty())
-        m_settings->setValue(Setting::LastDBDir, QDir(answer.directory).absolutePath());
-    Save(false);
-    m_collection->saveLookupLists();
-    if (!oldDirectory.isEmpty())
-        m_settings->setValue(Setting::LastDBDir, oldDirectory);
+    const bool saved = Save(false);
     mCurrentFileName = oldFileName;
+    if (saved)
+        m_collection->saveLookupLists(QFileInfo(answer.fileName).absolutePath());
 }
 
 QString MainWindow::elapsedText(qint64 milliseconds)

@@ -14,6 +14,7 @@
 #include "LocationUpdate.h"
 #include "MainWindowPrivate.h"
 #include "MessageBoxes.h"
+#include "ProgramVariant.h"
 #include "ReportDialog.h"
 #include "Settings.h"
 #include "handlebarcodes.h"
@@ -22,6 +23,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QFileInfo>
 
 using namespace MainWindowDetail;
 
@@ -98,10 +100,18 @@ void MainWindow::SaveSettings()
 
 void MainWindow::changeLanguage(const char* language)
 {
+    const QString oldDemo = demoDatabaseFile(GetProgramVariant(), GetLanguage());
     m_settings->setValue(Setting::Language, QString::fromLatin1(language));
-    // The next start opens the demo database of the new language.
-    m_settings->remove(Setting::LastSavedDBFile);
-    m_settings->remove(Setting::LastDBDir);
+    // The next start opens the database that is open now (a new one not yet saved: the one
+    // saved last), with its own lists; the demo database in the new language, if it was the
+    // demo of the old one.
+    const QString database = mCurrentFileName.isEmpty()
+        ? m_settings->value(Setting::LastSavedDBFile, oldDemo).toString()
+        : mCurrentFileName;
+    if (QFileInfo(database).absoluteFilePath() == QFileInfo(oldDemo).absoluteFilePath())
+        m_settings->remove(Setting::LastSavedDBFile);
+    else if (!database.isEmpty())
+        m_settings->setValue(Setting::LastSavedDBFile, database);
     MessageBoxes::ask(nullptr,
                       {QMessageBox::Information, tr("Info"), tr("RESTART_BEFORE_LANGUAGE_CHANGED"), {tr("Ok")}, 0, 0});
 }

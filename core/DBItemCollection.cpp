@@ -54,6 +54,7 @@ DBItemCollection::DBItemCollection(LogXML* log, UiReporter* reporter)
     , m_locations(MaxListEntries)
     , m_suppliers(MaxListEntries)
     , m_fieldLabels(MaxFieldLabels)
+    , m_databaseDir(GetLastDBDir())
 {
     MakeDynamicLists();
 }
@@ -413,6 +414,31 @@ bool DBItemCollection::isReadOnly() const
 QString DBItemCollection::lockInfo() const
 {
     return m_lockInfo;
+}
+
+QString DBItemCollection::databaseDir() const
+{
+    return m_databaseDir;
+}
+
+void DBItemCollection::setDatabaseDir(const QString& dir)
+{
+    m_databaseDir = dir;
+}
+
+LookupList& DBItemCollection::list(ListKind kind)
+{
+    switch (kind) {
+    case ListKind::Locations:
+        return m_locations;
+    case ListKind::Suppliers:
+        return m_suppliers;
+    case ListKind::FieldLabels:
+        return m_fieldLabels;
+    case ListKind::Groups:
+        break;
+    }
+    return m_groups;
 }
 
 LookupList& DBItemCollection::groups()

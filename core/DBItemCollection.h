@@ -75,7 +75,14 @@ public:
     bool isReadOnly() const;
     QString lockInfo() const;
 
+    // The folder of the open database: its lookup lists are read from and written to it. A
+    // collection starts out in the folder of the last database; a new database that was never
+    // saved has none (empty), and its lists are written when it is first saved.
+    QString databaseDir() const;
+    void setDatabaseDir(const QString& dir);
+
     // The lookup lists.
+    enum class ListKind { Groups, Locations, Suppliers, FieldLabels };
     LookupList& groups();
     LookupList& locations();
     LookupList& suppliers();
@@ -84,8 +91,18 @@ public:
     const LookupList& locations() const;
     const LookupList& suppliers() const;
     const LookupList& fieldLabels() const;
+    // Loads the four lists from the database folder, with fallbacks.
     bool MakeDynamicLists();
+    // Writes the four lists in the language into the database folder (nothing without one), or
+    // into another folder (a database saved under a new name, a backup).
     bool saveLookupLists();
+    bool saveLookupLists(const QString& folder);
+    // Replaces one list by what the list editor made of it and writes that list's file. Groups
+    // and locations are positions items refer to: an entry added or emptied is added or emptied
+    // in the list's files of the other languages in the folder too; a rename stays in the
+    // language. False when nothing could be written (a folder another program has locked: then
+    // the list is left as it was) or a file failed (the list holds the new entries).
+    bool saveLookupList(ListKind kind, const QStringList& entries);
 
     // The items.
     void clear();
@@ -125,9 +142,12 @@ private:
     template<typename Key>
     void sortBy(Key key);
     bool parseDatabase(QByteArray data, const QString& path);
-    QString lockFilePath() const;
-    // Whether the folder of a database holds a lock file that this collection did not take.
-    bool lockedByAnother(const QString& databasePath) const;
+    // Whether a folder holds a lock file that this collection did not take (stock product only).
+    bool folderLockedByAnother(const QString& folder) const;
+    // Refuses writing into a folder another program has locked, saying so; false when allowed.
+    bool refuseLockedFolder(const QString& folder) const;
+    LookupList& list(ListKind kind);
+    bool saveListFile(ListKind kind, const LookupList& list, const QString& path) const;
     void log(const QString& entry, const char* function) const;
     void reportSaveFailure(const QString& path, const QString& reason) const;
 
@@ -139,6 +159,7 @@ private:
     LookupList m_locations;
     LookupList m_suppliers;
     LookupList m_fieldLabels;
+    QString m_databaseDir;
     bool m_readOnly = false;
     QString m_lockInfo;
     // The lock file this collection created, if it holds one.

@@ -14,6 +14,7 @@
 #include <QSaveFile>
 #include <QSysInfo>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <numeric>
@@ -73,6 +74,11 @@ QString userName()
     if (const passwd* entry = getpwuid(getuid()); entry && entry->pw_name && *entry->pw_name)
         return QString::fromLocal8Bit(entry->pw_name);
     return QStringLiteral("UserName not found");
+}
+
+QString lockFileIn(const QString& folder)
+{
+    return folder + QStringLiteral("/LockFile.txt");
 }
 
 QString computerName()
@@ -288,10 +294,12 @@ bool DBItemCollection::parseDatabase(QByteArray data, const QString& path)
 
 bool DBItemCollection::SaveToFileAsAscii(const QString& path)
 {
-    if (m_readOnly || lockedByAnother(path)) {
+    if (m_readOnly) {
         m_reporter->warning(tr("READ ONLY"), tr("READ ONLY MODE - No Save"));
         return false;
     }
+    if (refuseLockedFolder(QFileInfo(path).absolutePath()))
+        return false;
 
     // The new contents go to a temporary file beside the database, which replaces the database
     // only when everything was written and flushed: a save that fails half-way (a full disk,
@@ -404,26 +412,36 @@ void DBItemCollection::reportSaveFailure(const QString& path, const QString& rea
 // ---------------------------------------------------------------------------------------------
 // The lock file of a stock database
 
-QString DBItemCollection::lockFilePath() const
-{
-    return GetLastDBDir() + QStringLiteral("/LockFile.txt");
-}
-
-bool DBItemCollection::lockedByAnother(const QString& databasePath) const
+bool DBItemCollection::folderLockedByAnother(const QString& folder) const
 {
     if (!isStockvane())
         return false;
-    const QFileInfo lock(QFileInfo(databasePath).absolutePath() + QStringLiteral("/LockFile.txt"));
+    const QFileInfo lock(lockFileIn(folder));
     if (!lock.exists())
         return false;
     return m_heldLockPath.isEmpty() || QFileInfo(m_heldLockPath).canonicalFilePath() != lock.canonicalFilePath();
+}
+
+bool DBItemCollection::refuseLockedFolder(const QString& folder) const
+{
+    if (!folderLockedByAnother(folder))
+        return false;
+    // The holder's line tells the user who to ask; this window itself may well be writable.
+    QString holder;
+    QFile lock(lockFileIn(folder));
+    if (lock.open(QIODevice::ReadOnly))
+        holder = QString::fromLatin1(lock.readLine(MaxHeaderLength + 1)).trimmed();
+    m_reporter->warning(tr("FOLDER_LOCKED"),
+                        tr("FOLDER_LOCKED_BY_ANOTHER").arg(QDir::toNativeSeparators(folder), holder));
+    return true;
 }
 
 bool DBItemCollection::LockDB(const QString& path)
 {
     if (!isStockvane())
         return false;
-    const QString lockPath = lockFilePath();
+    // The lock lies beside the database it guards, wherever the last file dialog was.
+    const QString lockPath = lockFileIn(QFileInfo(path).absolutePath());
     if (!m_heldLockPath.isEmpty()) {
         if (m_heldLockPath == lockPath && QFile::exists(lockPath))
             return true;
@@ -484,9 +502,72 @@ void DBItemCollection::deleteLockFile()
 // ---------------------------------------------------------------------------------------------
 // Lookup lists
 
+namespace {
+
+// Where each list lives below the database folder ("groups/groups.dk.txt"), and the message
+// that names it when it cannot be written.
+struct ListFile
+{
+    const char* folder;
+    const char* messageKey;
+};
+
+const ListFile& listFile(DBItemCollection::ListKind kind)
+{
+    static const ListFile files[] = {
+        {"groups", QT_TRANSLATE_NOOP("DBItemCollection", "Kan ikke gemme gruppe fil:")},
+        {"location", QT_TRANSLATE_NOOP("DBItemCollection", "Kan ikke gemme lokale fil:")},
+        {"supplier", QT_TRANSLATE_NOOP("DBItemCollection", "KAN_IKKE_GEMME_LEVERAND_FIL:")},
+        {"fields", QT_TRANSLATE_NOOP("DBItemCollection", "KAN_IKKE_GEMME_FIELDS_FIL:")},
+    };
+    return files[int(kind)];
+}
+
+constexpr DBItemCollection::ListKind AllLists[] = {
+    DBItemCollection::ListKind::Groups, DBItemCollection::ListKind::Locations,
+    DBItemCollection::ListKind::Suppliers, DBItemCollection::ListKind::FieldLabels};
+
+// The list file of a language: "<folder>/groups/groups.<language>.txt".
+QString listPath(const QString& folder, DBItemCollection::ListKind kind, const QString& language)
+{
+    const QLatin1StringView name(listFile(kind).folder);
+    return folder + u'/' + name + u'/' + name + u'.' + language + QStringLiteral(".txt");
+}
+
+// The language codes list files are found under: the Danish list under its old name first,
+// then the three languages of the program.
+constexpr const char* ListLanguages[] = {"da", "dk", "no", "en"};
+
+// What an edit of a groups or locations list does to the same list in another language, where
+// entry i is the same group or location: an entry that was added gets the new name at its
+// position, one that was emptied is emptied, and entries removed from the end leave no empty
+// entries behind. A rename is the language's own business.
+QStringList followPositions(QStringList other, const QStringList& before, const QStringList& after)
+{
+    const qsizetype positions = std::max(before.size(), after.size());
+    for (qsizetype p = 0; p < positions; ++p) {
+        const QString was = before.value(p);
+        const QString now = after.value(p);
+        if (was.isEmpty() && !now.isEmpty()) {
+            while (other.size() <= p)
+                other.append(QString());
+            other[p] = now;
+        } else if (!was.isEmpty() && now.isEmpty() && p < other.size()) {
+            other[p].clear();
+        }
+    }
+    if (after.size() < before.size()) {
+        while (other.size() > after.size() && other.last().isEmpty())
+            other.removeLast();
+    }
+    return other;
+}
+
+} // namespace
+
 bool DBItemCollection::MakeDynamicLists()
 {
-    const QString dbDir = GetLastDBDir();
+    const QString dbDir = m_databaseDir;
     const QString language = QString::fromLatin1(GetLanguage());
     log(dbDir, "MakeDynamicLists()");
 
@@ -497,63 +578,89 @@ bool DBItemCollection::MakeDynamicLists()
     if (dbDir.isEmpty())
         return true;
 
-    // The list of the language from the database directory; when it is missing, the second
-    // choice.
-    auto load = [this](LookupList& list, const QString& firstChoice, const QString& secondChoice) {
+    // The list of the language from the database folder. When it is missing, the same list of
+    // another language there: a database kept in one language has its lists in that one only,
+    // and they are its own, unlike the program's fallbacks.
+    auto load = [this, &dbDir, &language](ListKind kind, const QString& fallback) {
+        LookupList& target = list(kind);
+        const QString firstChoice = listPath(dbDir, kind, language);
         if (m_log)
             m_log->WriteElement("Loading", firstChoice.toLatin1());
-        if (list.LoadFromFile(firstChoice))
+        if (target.LoadFromFile(firstChoice))
             return true;
         if (m_log)
             m_log->WriteElement("WARNING", "Not found");
-        return list.LoadFromFile(secondChoice);
+        for (const char* code : ListLanguages) {
+            const QString other = QString::fromLatin1(code);
+            if (other != language && target.LoadFromFile(listPath(dbDir, kind, other)))
+                return true;
+        }
+        return !fallback.isEmpty() && target.LoadFromFile(fallback);
     };
 
-    bool groupsAndLocations = load(m_groups, dbDir + QStringLiteral("/groups/groups.") + language + QStringLiteral(".txt"),
-                                   dbDir + QStringLiteral("/groups/groups.da.txt"));
-    if (groupsAndLocations)
-        groupsAndLocations = load(m_locations, dbDir + QStringLiteral("/location/location.") + language + QStringLiteral(".txt"),
-                                  dbDir + QStringLiteral("/location/location.da.txt"));
+    const bool groupsAndLocations = load(ListKind::Groups, {}) && load(ListKind::Locations, {});
     if (!groupsAndLocations) {
         // Groups and locations that belong together: both from the program's own folder.
         m_groups.LoadFromFile(QStringLiteral("group/group.") + language + QStringLiteral(".txt"));
         m_locations.LoadFromFile(QStringLiteral("location/location.") + language + QStringLiteral(".txt"));
     }
-    load(m_suppliers, dbDir + QStringLiteral("/supplier/supplier.") + language + QStringLiteral(".txt"),
-         QStringLiteral("db/DemoDBStd//supplier/supplier.") + language + QStringLiteral(".txt"));
-    load(m_fieldLabels, dbDir + QStringLiteral("/fields/fields.") + language + QStringLiteral(".txt"),
-         QStringLiteral("db/DemoDBStd//fields/fields.") + language + QStringLiteral(".txt"));
+    load(ListKind::Suppliers, QStringLiteral("db/DemoDBStd//supplier/supplier.") + language + QStringLiteral(".txt"));
+    load(ListKind::FieldLabels, QStringLiteral("db/DemoDBStd//fields/fields.") + language + QStringLiteral(".txt"));
     return true;
+}
+
+bool DBItemCollection::saveListFile(ListKind kind, const LookupList& entries, const QString& path) const
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    if (entries.SaveToFile(path))
+        return true;
+    m_reporter->critical(tr("Fil fejl"), tr(listFile(kind).messageKey) + QDir::toNativeSeparators(path));
+    return false;
 }
 
 bool DBItemCollection::saveLookupLists()
 {
-    const QString dbDir = GetLastDBDir();
-    const QString base = dbDir.isEmpty() ? QDir::currentPath() : dbDir;
-    const QString language = QString::fromLatin1(GetLanguage());
+    // A new database has no folder yet; its lists go with it when it is first saved.
+    return m_databaseDir.isEmpty() || saveLookupLists(m_databaseDir);
+}
 
-    struct ListFile
-    {
-        LookupList* list;
-        const char* folder;
-        const char* file;
-        const char* messageKey;
-    };
-    const ListFile lists[] = {
-        {&m_groups, "groups", "groups", QT_TR_NOOP("Kan ikke gemme gruppe fil:")},
-        {&m_locations, "location", "location", QT_TR_NOOP("Kan ikke gemme lokale fil:")},
-        {&m_suppliers, "supplier", "supplier", QT_TR_NOOP("KAN_IKKE_GEMME_LEVERAND_FIL:")},
-        {&m_fieldLabels, "fields", "fields", QT_TR_NOOP("KAN_IKKE_GEMME_FIELDS_FIL:")},
-    };
+bool DBItemCollection::saveLookupLists(const QString& folder)
+{
+    if (refuseLockedFolder(folder))
+        return false;
+    const QString language = QString::fromLatin1(GetLanguage());
     bool allSaved = true;
-    for (const ListFile& entry : lists) {
-        const QString folder = base + u'/' + QLatin1StringView(entry.folder);
-        const QString path = folder + u'/' + QLatin1StringView(entry.file) + u'.' + language + QStringLiteral(".txt");
-        QDir().mkpath(folder);
-        if (!entry.list->SaveToFile(path)) {
-            m_reporter->critical(tr("Fil fejl"), tr(entry.messageKey) + QDir::toNativeSeparators(path));
+    for (const ListKind kind : AllLists) {
+        if (!saveListFile(kind, list(kind), listPath(folder, kind, language)))
             allSaved = false;
-        }
     }
     return allSaved;
+}
+
+bool DBItemCollection::saveLookupList(ListKind kind, const QStringList& entries)
+{
+    if (!m_databaseDir.isEmpty() && refuseLockedFolder(m_databaseDir))
+        return false;
+    LookupList& target = list(kind);
+    const QStringList before = target.entries();
+    target.setEntries(entries);
+    if (m_databaseDir.isEmpty())
+        return true;
+
+    const QString language = QString::fromLatin1(GetLanguage());
+    bool saved = saveListFile(kind, target, listPath(m_databaseDir, kind, language));
+    if (kind != ListKind::Groups && kind != ListKind::Locations)
+        return saved;
+    for (const char* code : ListLanguages) {
+        const QString path = listPath(m_databaseDir, kind, QString::fromLatin1(code));
+        LookupList other(target.maxEntries());
+        if (language == QLatin1StringView(code) || !other.LoadFromFile(path))
+            continue;
+        const QStringList followed = followPositions(other.entries(), before, entries);
+        if (followed == other.entries())
+            continue;
+        other.setEntries(followed);
+        saved = saveListFile(kind, other, path) && saved;
+    }
+    return saved;
 }

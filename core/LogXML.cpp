@@ -1,6 +1,7 @@
 #include "LogXML.h"
 
 #include <QDateTime>
+#include <QFileInfo>
 
 #include <cstdio>
 
@@ -16,7 +17,24 @@ QByteArray textMode(QByteArray text)
 } // namespace
 
 LogXML::LogXML(const QString& path, const QString& appName)
-    : m_file(path)
+    : m_appName(appName)
+    , m_file(path)
+{
+    start();
+}
+
+void LogXML::moveTo(const QString& path)
+{
+    if (QFileInfo(path).absoluteFilePath() == QFileInfo(m_file.fileName()).absoluteFilePath())
+        return;
+    CloseLog();
+    m_file.close();
+    m_file.setFileName(path);
+    if (qgetenv("DEBUGQUORVANE").contains('1'))
+        start();
+}
+
+void LogXML::start()
 {
     m_enabled = qgetenv("DEBUGQUORVANE").contains('1');
     // The file is created, and emptied, even when logging is off. When it cannot be created
@@ -30,7 +48,7 @@ LogXML::LogXML(const QString& path, const QString& appName)
     m_file.write(R"(<?xml version="1.0" encoding="ISO-8859-1"?>)");
     WriteLine("<LogFile>");
     m_depth = 1;
-    WriteElement("AppName", appName.toLatin1());
+    WriteElement("AppName", m_appName.toLatin1());
     const qint64 msecs = QDateTime::currentMSecsSinceEpoch();
     char timestamp[64];
     std::snprintf(timestamp, sizeof timestamp, "<Timestamp>%lld.%03lld</Timestamp>", msecs / 1000, msecs % 1000);

@@ -18,6 +18,11 @@ public:
     LogXML(const LogXML&) = delete;
     LogXML& operator=(const LogXML&) = delete;
 
+    // Goes on in another file (beside a database opened later): this one is closed as at the
+    // end and the new one begins afresh. A log that is off creates no file there; the same path
+    // changes nothing.
+    void moveTo(const QString& path);
+
     bool isEnabled() const;
     int depth() const;
 
@@ -37,6 +42,9 @@ public:
     bool WriteDateTime();
 
 private:
+    void start();
+
+    QString m_appName;
     bool m_enabled = false;
     QFile m_file;
     int m_depth = 0;

@@ -11,6 +11,7 @@
 #include "Item.h"
 #include "ItemDialogPrivate.h"
 #include "ItemListView.h"
+#include "LookupComboBox.h"
 #include "PrintDialogs.h"
 #include "ProgramVariant.h"
 #include "Settings.h"
@@ -98,9 +99,8 @@ ItemDialog::ItemDialog(DBItemCollection* collection, ItemListView* listView, Ite
         // An empty database has nothing to search for or show: the dialog starts a new Item,
         // in the group it was opened from.
         newItem_slot();
-        m_ui->groupComboBox->setCurrentIndex(0);
         const int group = m_ui->groupComboBox->findText(groupName, Qt::MatchExactly | Qt::MatchCaseSensitive);
-        if (group >= 0)
+        if (isOfferedEntry(m_ui->groupComboBox, group))
             m_ui->groupComboBox->setCurrentIndex(group);
     }
 

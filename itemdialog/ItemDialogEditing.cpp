@@ -8,6 +8,7 @@
 #include "Item.h"
 #include "ItemDialogPrivate.h"
 #include "ItemListView.h"
+#include "LookupComboBox.h"
 #include "MessageBoxes.h"
 #include "ProgramVariant.h"
 #include "Settings.h"
@@ -267,8 +268,12 @@ void ItemDialog::newItem_slot()
     ui.savePushButton->setEnabled(true);
     ui.buttonOk->setEnabled(true);
 
-    const int group = ui.groupComboBox->currentIndex();
+    int group = ui.groupComboBox->currentIndex();
     configureForVariant();
+    // After a search the list may stand on an emptied entry: a new Item goes into the first
+    // group offered instead.
+    if (!isOfferedEntry(ui.groupComboBox, group))
+        group = ui.groupComboBox->currentIndex();
     resetAllFields(false);
 
     auto item = std::make_unique<Item>();

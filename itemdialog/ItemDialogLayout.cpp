@@ -5,6 +5,7 @@
 #include "ui_ItemDialogBase.h"
 
 #include "ItemDialogPrivate.h"
+#include "LookupComboBox.h"
 #include "ProgramVariant.h"
 #include "Settings.h"
 
@@ -15,10 +16,8 @@ void ItemDialog::configureForVariant()
     Ui::ItemDialogBase& ui = *m_ui;
     const bool enableCount = openSettings()->value(QLatin1StringView(EnableCountKey), false).toBool();
 
-    ui.groupComboBox->clear();
-    ui.groupComboBox->addItems(m_collection->groups().entries());
-    ui.locationComboBox->clear();
-    ui.locationComboBox->addItems(m_collection->locations().entries());
+    fillLookupComboBox(ui.groupComboBox, m_collection->groups());
+    fillLookupComboBox(ui.locationComboBox, m_collection->locations());
     ui.supplierComboBox->clear();
     ui.supplierComboBox->addItems(m_collection->suppliers().entries());
 

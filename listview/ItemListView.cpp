@@ -244,6 +244,12 @@ void ItemListView::createGroupRows(DBItemCollection* collection)
     setSortingEnabled(false);
     addTopLevelItems(rows);
     setSortingEnabled(sorting);
+    // An empty entry is a deleted group whose place the later groups keep: no row is shown for
+    // it, unless items still belong to it (which fillItemRows shows).
+    for (funiQListViewItem* row : m_groupRows) {
+        if (row->text(GroupColumn).isEmpty())
+            row->setHidden(true);
+    }
 }
 
 void ItemListView::fillItemRows(DBItemCollection* collection)
@@ -273,8 +279,10 @@ void ItemListView::fillItemRows(DBItemCollection* collection)
     const bool sorting = isSortingEnabled();
     setSortingEnabled(false);
     for (std::size_t group = 0; group < children.size(); ++group) {
-        if (!children[group].isEmpty())
-            m_groupRows[group]->addChildren(children[group]);
+        if (children[group].isEmpty())
+            continue;
+        m_groupRows[group]->addChildren(children[group]);
+        m_groupRows[group]->setHidden(false);
     }
     setSortingEnabled(sorting);
     if (last)
@@ -294,6 +302,7 @@ void ItemListView::addItemRow(Item* item, bool select)
     fillCells(row, *item);
     row->item = item;
     group->addChild(row);
+    group->setHidden(false);
     m_currentRow = row;
     if (select) {
         clearSelection();

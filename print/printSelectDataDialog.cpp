@@ -6,6 +6,7 @@
 #include "HelpPages.h"
 #include "ItemListView.h"
 #include "ListPrinting.h"
+#include "LookupComboBox.h"
 #include "MessageBoxes.h"
 #include "ProgramVariant.h"
 #include "Settings.h"
@@ -227,8 +228,8 @@ void printSelectDataDialog::InitDialog()
 void printSelectDataDialog::fillFilters(DBItemCollection* collection)
 {
     if (collection) {
-        m_ui->PrintGroupComboBox->addItems(collection->groups().entries());
-        m_ui->PrintLocationComboBox->addItems(collection->locations().entries());
+        fillLookupComboBox(m_ui->PrintGroupComboBox, collection->groups());
+        fillLookupComboBox(m_ui->PrintLocationComboBox, collection->locations());
     }
     m_ui->PrintGroupCheckBox->setChecked(m_settings.printGroupOnly);
     m_ui->PrintGroupComboBox->setCurrentIndex(m_settings.groupToPrint);

@@ -15,6 +15,8 @@
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
 
+#include <algorithm>
+
 namespace {
 
 // A name never holds the field separator of a database line, and is no longer than a line
@@ -85,9 +87,13 @@ setupdialog::setupdialog(ItemListView* listView, DBItemCollection* collection, i
     }
 
     if (m_collection) {
-        m_ui->listLineEdit->addItems(list().entries());
-        if (m_ui->listLineEdit->count() > 0)
-            m_ui->listLineEdit->setCurrentRow(0);
+        QListWidget* entries = m_ui->listLineEdit;
+        entries->addItems(list().entries());
+        if (holdsPositions()) {
+            for (int row = 0; row < entries->count(); ++row)
+                entries->item(row)->setHidden(entries->item(row)->text().isEmpty());
+        }
+        selectShownEntry(0);
     }
 
     m_ui->buttonHelp->setVisible(isDomvara() && GetLanguage() != "en");
@@ -120,17 +126,46 @@ void setupdialog::listLineEdit_highlighted(QListWidgetItem* item)
         m_ui->selectedItemLineEdit->setText(item->text());
 }
 
-bool setupdialog::nameInUse(const QString& name) const
+bool setupdialog::nameInUse(const QString& name, int exceptRow) const
 {
-    if (m_collection && list().contains(name))
-        return true;
-    // A prefix counts as taken too: "stue" beside "Stue 2" would be told apart only by the end.
     const QListWidget* entries = m_ui->listLineEdit;
     for (int row = 0; row < entries->count(); ++row) {
-        if (entries->item(row)->text().startsWith(name, Qt::CaseInsensitive))
+        if (row != exceptRow && entries->item(row)->text().compare(name, Qt::CaseInsensitive) == 0)
             return true;
     }
     return false;
+}
+
+bool setupdialog::holdsPositions() const
+{
+    return m_kind == Groups || m_kind == Locations;
+}
+
+int setupdialog::itemsUsing(int position) const
+{
+    int users = 0;
+    for (const auto& item : m_collection->items()) {
+        if ((m_kind == Groups ? item->type() : item->location()) == position)
+            ++users;
+    }
+    return users;
+}
+
+void setupdialog::selectShownEntry(int row)
+{
+    QListWidget* entries = m_ui->listLineEdit;
+    for (int r = std::max(row, 0); r < entries->count(); ++r) {
+        if (!entries->item(r)->isHidden()) {
+            entries->setCurrentRow(r);
+            return;
+        }
+    }
+    for (int r = std::min(row, int(entries->count())) - 1; r >= 0; --r) {
+        if (!entries->item(r)->isHidden()) {
+            entries->setCurrentRow(r);
+            return;
+        }
+    }
 }
 
 void setupdialog::refuse(const QString& title, const QString& text)
@@ -147,12 +182,16 @@ void setupdialog::AddSlot()
         return;
     }
     const QString name = m_ui->selectedItemLineEdit->text();
-    if (name.isEmpty())
+    if (name.isEmpty()) {
+        refuse(tr("Fejl indtastning"), tr("SETUP_NAME_EMPTY"));
         return;
+    }
     if (nameInUse(name)) {
         refuse(tr("Fejl indtastning"), tr("Dette navn er allerede anvendt"));
         return;
     }
+    // Always at the end: an emptied place stays empty, so nothing printed or stored for it
+    // ever names the new entry.
     m_ui->listLineEdit->addItem(name);
     m_structureChanged = true;
 }
@@ -161,26 +200,52 @@ void setupdialog::DeleteSlot()
 {
     if (!m_collection)
         return;
-    // Items keep the position of their group or location. A list shorter than the highest
-    // position in use would leave items pointing past its end, so that is refused; which entry
-    // goes is the user's choice.
-    const int entries = m_ui->listLineEdit->count();
-    if (m_kind == Groups && m_collection->maxGroup() + 1 >= entries) {
-        refuse(tr("Fejl"), tr("Kan ikke have færre grupper end i databasen - omplacer evt. domvara til andre grupper"));
+    QListWidget* entries = m_ui->listLineEdit;
+    const int row = entries->currentRow();
+    if (row < 0 || entries->item(row)->isHidden())
+        return;
+    auto removeRow = [this, entries](int r) {
+        QListWidgetItem* taken = entries->takeItem(r);
+        if (taken == m_highlighted)
+            m_highlighted = nullptr;
+        delete taken;
+    };
+    if (!holdsPositions()) {
+        removeRow(row);
+        m_structureChanged = true;
         return;
     }
-    if (m_kind == Locations && m_collection->maxLocation() + 1 >= entries) {
-        refuse(tr("Fejl"), tr("Kan ikke have færre lokaler end dem der allerede er i databasen"));
+
+    const int users = itemsUsing(row);
+    if (users > 0) {
+        refuse(tr("Fejl"), tr("SETUP_ENTRY_IN_USE").arg(QString::number(users), entries->item(row)->text()));
         return;
     }
-    const int row = m_ui->listLineEdit->currentRow();
-    if (row < 0)
+    // One named entry always stays: a new item goes into it.
+    int named = 0;
+    for (int r = 0; r < entries->count(); ++r)
+        named += entries->item(r)->text().isEmpty() ? 0 : 1;
+    if (named <= 1) {
+        if (m_kind == Groups)
+            refuse(tr("Fejl"),
+                   tr("Kan ikke have færre grupper end i databasen - omplacer evt. domvara til andre grupper"));
+        else
+            refuse(tr("Fejl"), tr("Kan ikke have færre lokaler end dem der allerede er i databasen"));
         return;
-    QListWidgetItem* taken = m_ui->listLineEdit->takeItem(row);
-    if (taken == m_highlighted)
-        m_highlighted = nullptr;
-    delete taken;
+    }
+    if (row == entries->count() - 1) {
+        // The last entry goes, and with it the empty places before it that nobody uses.
+        removeRow(row);
+        while (entries->count() > 0 && entries->item(entries->count() - 1)->text().isEmpty()
+               && itemsUsing(entries->count() - 1) == 0)
+            removeRow(entries->count() - 1);
+    } else {
+        // The later entries keep their positions: this one stays as an empty place.
+        entries->item(row)->setText(QString());
+        entries->item(row)->setHidden(true);
+    }
     m_structureChanged = true;
+    selectShownEntry(row);
 }
 
 void setupdialog::SaveSlot()
@@ -199,28 +264,46 @@ bool setupdialog::save()
         return false;
     }
     QListWidget* entries = m_ui->listLineEdit;
-    // A rename is taken only while no entry has moved: after an add or a delete the current
-    // position may no longer be the entry the user had in mind.
-    const int row = entries->currentRow();
-    if (row >= 0 && !m_structureChanged) {
-        const QString name = m_ui->selectedItemLineEdit->text();
-        entries->item(row)->setText(name);
-        if (m_kind == Groups && m_listView && row < m_listView->GetNumberOfGroups())
-            m_listView->UpdateGroupItemName(row, name);
-    }
-
     QStringList names;
     names.reserve(entries->count());
     for (int i = 0; i < entries->count(); ++i)
         names.append(entries->item(i)->text());
-    list().setEntries(names);
-    // Written the safe way: a failed write leaves the old list files as they were.
-    m_collection->saveLookupLists();
 
+    // A rename is taken only while no entry was added or deleted since the last save: after
+    // that the edit field holds what was added or deleted, not a new name for the current entry.
+    const int row = entries->currentRow();
+    const QString name = m_ui->selectedItemLineEdit->text();
+    const bool renamed = row >= 0 && !m_structureChanged && !entries->item(row)->isHidden() && name != names[row];
+    if (renamed) {
+        // Only the case of its own name may change; another entry's name, or none, is refused.
+        if (name.isEmpty()) {
+            refuse(tr("Fejl indtastning"), tr("SETUP_NAME_EMPTY"));
+            return false;
+        }
+        if (nameInUse(name, row)) {
+            refuse(tr("Fejl indtastning"), tr("Dette navn er allerede anvendt"));
+            return false;
+        }
+        names[row] = name;
+    }
+
+    static constexpr DBItemCollection::ListKind Kinds[]
+        = { DBItemCollection::ListKind::Groups, DBItemCollection::ListKind::Groups,
+            DBItemCollection::ListKind::Locations, DBItemCollection::ListKind::Suppliers };
+    // Written the safe way: a failed write leaves the old list file as it was.
+    const bool saved = m_collection->saveLookupList(Kinds[m_kind], names);
+    // Refused (a folder another program has locked): the database's list is as it was.
+    if (list().entries() != names)
+        return false;
+    if (renamed) {
+        entries->item(row)->setText(name);
+        if (m_kind == Groups && m_listView && row < m_listView->GetNumberOfGroups())
+            m_listView->UpdateGroupItemName(row, name);
+    }
     if (m_structureChanged && m_listView)
         m_listView->rebuildList();
     m_structureChanged = false;
-    return true;
+    return saved;
 }
 
 void setupdialog::OKSlot()

@@ -16,8 +16,10 @@ class setupdialogBase;
 
 // The editor of one lookup list of the open database: the groups, the locations (rooms) or the
 // suppliers. It works on a copy in its list box; the database's list and its file change only
-// when the user saves. Items refer to groups and locations by position, so nothing here touches
-// an item, and a delete that would leave items pointing past the end of the list is refused.
+// when the user saves. Items refer to groups and locations by position (and in the stock
+// product a printed label carries it), so positions never move: a group or location that items
+// use cannot be deleted, a deleted one leaves an empty entry in its place (hidden here and
+// wherever entries are offered) unless it was the last, and new names go at the end.
 // In the stock product the groups editor also prints the barcode label of a group.
 class setupdialog : public QDialog
 {
@@ -49,10 +51,17 @@ public Q_SLOTS:
 
 private:
     LookupList& list() const;
-    // SaveSlot's work; false when the database is read-only and nothing was saved.
+    // SaveSlot's work; false when not all was saved: a read-only database, a refused name, a
+    // folder another program has locked, or a list file that could not be written.
     bool save();
-    // Whether a new name clashes with a saved entry or begins an entry of the list box.
-    bool nameInUse(const QString& name) const;
+    // Whether another entry than the one in a row has the name, ignoring case.
+    bool nameInUse(const QString& name, int exceptRow = -1) const;
+    // Whether items keep the positions of this list (groups and locations do).
+    bool holdsPositions() const;
+    // How many items use the entry at a position of the groups or locations list.
+    int itemsUsing(int position) const;
+    // Makes the first entry shown from a row on (or, failing that, before it) the current one.
+    void selectShownEntry(int row);
     void refuse(const QString& title, const QString& text);
     void printLocationLabel(int position, const QString& name);
 
@@ -61,7 +70,8 @@ private:
     DBItemCollection* m_collection;
     LogXML* m_log;
     int m_kind;
-    // Set by an add or a delete: positions moved, so the item list must be built again.
+    // Set by an add or a delete: the item list must be built again, and the edit field no
+    // longer speaks for the current entry, so no rename is taken from it until saved.
     bool m_structureChanged = false;
     // The entry last highlighted, whose label the print button prints.
     QListWidgetItem* m_highlighted = nullptr;

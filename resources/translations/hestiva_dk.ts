@@ -207,6 +207,17 @@ Låst af: </translation>
             <source>Fil fejl</source>
             <translation>Filfejl</translation>
         </message>
+        <message>
+            <source>FOLDER_LOCKED</source>
+            <translation>Mappen er låst</translation>
+        </message>
+        <message>
+            <source>FOLDER_LOCKED_BY_ANOTHER</source>
+            <translation>Et andet program har låst mappen %1:
+%2
+
+Der er ikke skrevet noget i den.</translation>
+        </message>
     </context>
     <context>
         <name>ExportCommands</name>
@@ -1326,7 +1337,7 @@ Kommando: %1
         </message>
         <message>
             <source>RESTART_BEFORE_LANGUAGE_CHANGED</source>
-            <translation>Det nye sprog bruges, når programmet startes igen. Så åbner det demodatabasen på det nye sprog.</translation>
+            <translation>Det nye sprog bruges, når programmet startes igen. Så åbner det den database, der er åben nu, med dens egne lister (var det demodatabasen, åbnes demodatabasen på det nye sprog).</translation>
         </message>
         <message>
             <source>Vælg eget billedvisnings program</source>
@@ -2007,7 +2018,7 @@ Har du netop kørt en opdatering fra en fil med samme navn, så vent et minut, o
         </message>
         <message>
             <source>Dette navn er allerede anvendt</source>
-            <translation>Navnet er allerede i brug, eller et navn i listen begynder med det. Vælg et andet navn.</translation>
+            <translation>En anden post i listen har allerede dette navn (store og små bogstaver regnes for ens). Vælg et andet navn.</translation>
         </message>
         <message>
             <source>Fejl</source>
@@ -2015,11 +2026,11 @@ Har du netop kørt en opdatering fra en fil med samme navn, så vent et minut, o
         </message>
         <message>
             <source>Kan ikke have færre grupper end i databasen - omplacer evt. domvara til andre grupper</source>
-            <translation>Der kan ikke være færre grupper, end databasen bruger. Flyt eventuelt posterne i den sidste gruppe til andre grupper først.</translation>
+            <translation>Listen skal have mindst én gruppe, så den sidste kan ikke slettes.</translation>
         </message>
         <message>
             <source>Kan ikke have færre lokaler end dem der allerede er i databasen</source>
-            <translation>Der kan ikke være færre lokaler, end databasen bruger. Flyt eventuelt posterne i det sidste lokale til andre lokaler først.</translation>
+            <translation>Listen skal have mindst ét lokale, så det sidste kan ikke slettes.</translation>
         </message>
         <message>
             <source>SETUP_ERROR</source>
@@ -2032,6 +2043,14 @@ Har du netop kørt en opdatering fra en fil med samme navn, så vent et minut, o
         <message>
             <source>SETUP_READ_ONLY</source>
             <translation>Databasen er åbnet skrivebeskyttet, fordi en anden bruger har den åben. Listen er ikke gemt.</translation>
+        </message>
+        <message>
+            <source>SETUP_NAME_EMPTY</source>
+            <translation>Navnet må ikke være tomt.</translation>
+        </message>
+        <message>
+            <source>SETUP_ENTRY_IN_USE</source>
+            <translation>"%2" kan ikke slettes. Antal poster, der bruger det: %1. Flyt dem et andet sted hen først.</translation>
         </message>
     </context>
     <context>

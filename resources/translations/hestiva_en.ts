@@ -207,6 +207,17 @@ Locked by: </translation>
             <source>Fil fejl</source>
             <translation>File error</translation>
         </message>
+        <message>
+            <source>FOLDER_LOCKED</source>
+            <translation>Folder locked</translation>
+        </message>
+        <message>
+            <source>FOLDER_LOCKED_BY_ANOTHER</source>
+            <translation>Another program holds the lock of the folder %1:
+%2
+
+Nothing was written into it.</translation>
+        </message>
     </context>
     <context>
         <name>ExportCommands</name>
@@ -1326,7 +1337,7 @@ Command: %1
         </message>
         <message>
             <source>RESTART_BEFORE_LANGUAGE_CHANGED</source>
-            <translation>The new language is used when the program starts again. It then opens the demo database in that language.</translation>
+            <translation>The new language is used when the program starts again. It then opens the database that is open now, with its own lists (if that is the demo database, the demo database in the new language opens).</translation>
         </message>
         <message>
             <source>Vælg eget billedvisnings program</source>
@@ -2007,7 +2018,7 @@ If you have just run an update from a file of the same name, wait a minute and t
         </message>
         <message>
             <source>Dette navn er allerede anvendt</source>
-            <translation>The name is already in use, or a name in the list begins with it. Choose another name.</translation>
+            <translation>Another entry in the list already has this name (upper and lower case count as the same). Choose another name.</translation>
         </message>
         <message>
             <source>Fejl</source>
@@ -2015,11 +2026,11 @@ If you have just run an update from a file of the same name, wait a minute and t
         </message>
         <message>
             <source>Kan ikke have færre grupper end i databasen - omplacer evt. domvara til andre grupper</source>
-            <translation>There cannot be fewer groups than the database uses. Move the entries of the last group to other groups first.</translation>
+            <translation>The list must keep at least one group, so the last one cannot be deleted.</translation>
         </message>
         <message>
             <source>Kan ikke have færre lokaler end dem der allerede er i databasen</source>
-            <translation>There cannot be fewer locations than the database uses. Move the entries of the last location to other locations first.</translation>
+            <translation>The list must keep at least one location, so the last one cannot be deleted.</translation>
         </message>
         <message>
             <source>SETUP_ERROR</source>
@@ -2032,6 +2043,14 @@ If you have just run an update from a file of the same name, wait a minute and t
         <message>
             <source>SETUP_READ_ONLY</source>
             <translation>The database is open read-only because another user has it open. The list was not saved.</translation>
+        </message>
+        <message>
+            <source>SETUP_NAME_EMPTY</source>
+            <translation>The name cannot be empty.</translation>
+        </message>
+        <message>
+            <source>SETUP_ENTRY_IN_USE</source>
+            <translation>"%2" cannot be deleted. Number of entries using it: %1. Move them elsewhere first.</translation>
         </message>
     </context>
     <context>

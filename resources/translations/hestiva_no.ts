@@ -207,6 +207,17 @@ Låst av: </translation>
             <source>Fil fejl</source>
             <translation>Filfeil</translation>
         </message>
+        <message>
+            <source>FOLDER_LOCKED</source>
+            <translation>Mappen er låst</translation>
+        </message>
+        <message>
+            <source>FOLDER_LOCKED_BY_ANOTHER</source>
+            <translation>Et annet program har låst mappen %1:
+%2
+
+Ingenting er skrevet i den.</translation>
+        </message>
     </context>
     <context>
         <name>ExportCommands</name>
@@ -1326,7 +1337,7 @@ Kommando: %1
         </message>
         <message>
             <source>RESTART_BEFORE_LANGUAGE_CHANGED</source>
-            <translation>Det nye språket brukes når programmet startes på nytt. Da åpner det demodatabasen på det nye språket.</translation>
+            <translation>Det nye språket brukes når programmet startes på nytt. Da åpner det databasen som er åpen nå, med sine egne lister (var det demodatabasen, åpnes demodatabasen på det nye språket).</translation>
         </message>
         <message>
             <source>Vælg eget billedvisnings program</source>
@@ -2007,7 +2018,7 @@ Har du nettopp kjørt en oppdatering fra en fil med samme navn, vent ett minutt 
         </message>
         <message>
             <source>Dette navn er allerede anvendt</source>
-            <translation>Navnet er allerede i bruk, eller et navn i listen begynner med det. Velg et annet navn.</translation>
+            <translation>En annen post i listen har allerede dette navnet (store og små bokstaver regnes som like). Velg et annet navn.</translation>
         </message>
         <message>
             <source>Fejl</source>
@@ -2015,11 +2026,11 @@ Har du nettopp kjørt en oppdatering fra en fil med samme navn, vent ett minutt 
         </message>
         <message>
             <source>Kan ikke have færre grupper end i databasen - omplacer evt. domvara til andre grupper</source>
-            <translation>Det kan ikke være færre grupper enn databasen bruker. Flytt eventuelt postene i den siste gruppen til andre grupper først.</translation>
+            <translation>Listen må ha minst én gruppe, så den siste kan ikke slettes.</translation>
         </message>
         <message>
             <source>Kan ikke have færre lokaler end dem der allerede er i databasen</source>
-            <translation>Det kan ikke være færre rom enn databasen bruker. Flytt eventuelt postene i det siste rommet til andre rom først.</translation>
+            <translation>Listen må ha minst ett rom, så det siste kan ikke slettes.</translation>
         </message>
         <message>
             <source>SETUP_ERROR</source>
@@ -2032,6 +2043,14 @@ Har du nettopp kjørt en oppdatering fra en fil med samme navn, vent ett minutt 
         <message>
             <source>SETUP_READ_ONLY</source>
             <translation>Databasen er åpnet skrivebeskyttet fordi en annen bruker har den åpen. Listen er ikke lagret.</translation>
+        </message>
+        <message>
+            <source>SETUP_NAME_EMPTY</source>
+            <translation>Navnet kan ikke være tomt.</translation>
+        </message>
+        <message>
+            <source>SETUP_ENTRY_IN_USE</source>
+            <translation>"%2" kan ikke slettes. Antall poster som bruker det: %1. Flytt dem et annet sted først.</translation>
         </message>
     </context>
     <context>

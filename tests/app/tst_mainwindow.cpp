@@ -15,6 +15,9 @@
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
+#include <QDialog>
+#include <QPushButton>
+#include <QLineEdit>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -44,6 +47,44 @@ QStringList actionTexts(const QMenu* menu)
     return texts;
 }
 
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+// A household database of one item in group 0 in a folder of its own, with its groups and
+// locations in Danish only.
+QString databaseWithLists(const QString& folder, const QByteArray& groups)
+{
+    QDir().mkpath(folder + QStringLiteral("/groups"));
+    QDir().mkpath(folder + QStringLiteral("/location"));
+    const QString path = folder + QStringLiteral("/house.db");
+    const QList<std::pair<QString, QByteArray>> files = {
+        {path, DBItemCollection::headerLine(ProgramVariant::Domvara)
+                   + "\r\n0;Sofa;;1.000000;1.000000;01.01.2020;;;;;;1;0;;;;;\r\n"},
+        {folder + QStringLiteral("/groups/groups.dk.txt"), groups},
+        {folder + QStringLiteral("/location/location.dk.txt"), "Room\r\n"}};
+    for (const auto& [name, content] : files) {
+        QFile file(name);
+        if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
+            return QString();
+    }
+    return path;
+}
+
+// Adds a group through the groups editor, as a user does, and closes the editor with OK.
+void addGroup(MainWindow& window, const QString& name)
+{
+    window.SetupGroups();
+    auto* dialog = window.findChild<QDialog*>(QStringLiteral("Setup Groups"));
+    QVERIFY(dialog);
+    dialog->findChild<QLineEdit*>(QStringLiteral("selectedItemLineEdit"))->setText(name);
+    dialog->findChild<QPushButton*>(QStringLiteral("addButton"))->click();
+    dialog->findChild<QPushButton*>(QStringLiteral("buttonOk"))->click();
+    delete dialog;
+}
+
 QMenu* menuTitled(const QMainWindow& window, const QString& title)
 {
     for (QAction* action : window.menuBar()->actions()) {
@@ -69,9 +110,11 @@ private Q_SLOTS:
     void failedSaveKeepsChanges();
     void newThenSaveAsksForName();
     void backupLeavesEverythingElse();
+    void listsAndLogFollowTheDatabase();
+    void stockSaveAsRespectsAndMovesLocks();
     void cancelledOpenReadsTheFileAgain();
     void deleteAfterOpenTakesNothingUnseen();
-    void languageChange();
+    void languageChangeKeepsTheDatabase();
     void helpAndLanguageMenusByProduct();
     void selectedRowEnablesShowCommands();
     void lockedStockDatabaseIsReadOnly();
@@ -120,6 +163,7 @@ void TestMainWindow::cleanup()
 {
     MessageBoxes::setAnswerer({});
     FileDialogs::setAnswerer({});
+    qunsetenv("DEBUGQUORVANE");
     QDir::setCurrent(m_oldCurrent);
     m_settings.reset();
     m_work.reset();
@@ -232,19 +276,26 @@ void TestMainWindow::failedSaveKeepsChanges()
 void TestMainWindow::newThenSaveAsksForName()
 {
     MainWindow window;
+    const QString demoGroups = QStringLiteral("db/DemoDBStd/groups/groups.dk.txt");
+    const QByteArray groups = readFile(demoGroups);
     window.FileNew();
     QVERIFY(window.currentFileName().isEmpty());
     QCOMPARE(window.windowTitle(), GetCaption(QString()));
+    // A group added now belongs to the new database, not to the folder of the one before.
+    addGroup(window, QStringLiteral("Greenhouse"));
+    QCOMPARE(readFile(demoGroups), groups);
 
+    // A full path typed into the name box: the dialog itself still shows another folder.
     const QString folder = m_work->filePath(QStringLiteral("new"));
     QDir().mkpath(folder);
-    m_chosen = {{folder + QStringLiteral("/home.db"), folder}};
+    m_chosen = {{folder + QStringLiteral("/home.db"), m_work->path()}};
     QVERIFY(window.Save());
     QCOMPARE(m_dialogs.size(), 1);
     QCOMPARE(m_dialogs[0].mode, FileDialogs::Mode::Save);
     QCOMPARE(m_dialogs[0].filter, QStringLiteral("DB (*.inb *.txt *.db)"));
     QVERIFY(QFile::exists(folder + QStringLiteral("/home.db")));
-    QVERIFY(QFile::exists(folder + QStringLiteral("/groups/groups.dk.txt")));
+    QVERIFY(readFile(folder + QStringLiteral("/groups/groups.dk.txt")).endsWith("\r\nGreenhouse\r\n"));
+    QVERIFY(!QFile::exists(m_work->filePath(QStringLiteral("groups"))));
     QCOMPARE(openSettings()->value(Setting::LastDBDir).toString(), folder);
     QCOMPARE(openSettings()->value(Setting::LastSavedDBFile).toString(), folder + QStringLiteral("/home.db"));
     QCOMPARE(window.windowTitle(), GetCaption(folder + QStringLiteral("/home.db")));
@@ -259,13 +310,16 @@ void TestMainWindow::backupLeavesEverythingElse()
     DBItemCollection::setModified(true);
     const QString title = window.windowTitle();
 
+    // A full path typed into the name box: the lists go beside the file, not into the folder
+    // the dialog shows.
     const QString safe = m_work->filePath(QStringLiteral("safe"));
     QDir().mkpath(safe);
-    m_chosen = {{safe + QStringLiteral("/inv.bak"), safe}};
+    m_chosen = {{safe + QStringLiteral("/inv.bak"), m_work->path()}};
     window.Backup();
     QCOMPARE(m_dialogs[0].filter, QStringLiteral("DB (*.bak)"));
     QVERIFY(QFile::exists(safe + QStringLiteral("/inv.bak")));
     QVERIFY(QFile::exists(safe + QStringLiteral("/location/location.dk.txt")));
+    QVERIFY(!QFile::exists(m_work->filePath(QStringLiteral("groups"))));
     QCOMPARE(window.currentFileName(), mine);
     QCOMPARE(window.windowTitle(), title);
     QVERIFY(DBItemCollection::isModified());
@@ -275,6 +329,80 @@ void TestMainWindow::backupLeavesEverythingElse()
     // Cancelled: said so, nothing written.
     window.Backup();
     QCOMPARE(m_boxes.last().text, QStringLiteral("NO_BACKUP_ERROR_NO_FILE_SAVED"));
+}
+
+void TestMainWindow::listsAndLogFollowTheDatabase()
+{
+    // The database opened at start has lists of its own; the file dialogs last showed
+    // another folder.
+    const QString mine = databaseWithLists(m_work->filePath(QStringLiteral("mine")), "Shelf A\r\nShelf B\r\n");
+    const QString other = databaseWithLists(m_work->filePath(QStringLiteral("other")), "Rack 1\r\n");
+    m_settings->setValue(Setting::LastSavedDBFile, mine);
+    m_settings->setValue(Setting::LastDBDir, m_work->path());
+    qputenv("DEBUGQUORVANE", "1");
+    MainWindow window;
+    QCOMPARE(window.collection()->groups().entries(),
+             (QStringList{QStringLiteral("Shelf A"), QStringLiteral("Shelf B")}));
+    QVERIFY(QFile::exists(m_work->filePath(QStringLiteral("mine/log.xml"))));
+
+    // Another window of the product opens a database elsewhere: this window's list edits stay
+    // with its own database.
+    m_settings->setValue(Setting::LastDBDir, QFileInfo(other).path());
+    addGroup(window, QStringLiteral("Shelf C"));
+    QCOMPARE(readFile(m_work->filePath(QStringLiteral("mine/groups/groups.dk.txt"))),
+             QByteArray("Shelf A\r\nShelf B\r\nShelf C\r\n"));
+    QCOMPARE(readFile(m_work->filePath(QStringLiteral("other/groups/groups.dk.txt"))), QByteArray("Rack 1\r\n"));
+
+    // Opening the other database brings its lists, and the log goes along.
+    m_chosen = {{other, m_work->path()}};
+    window.Load();
+    qunsetenv("DEBUGQUORVANE");
+    QCOMPARE(window.collection()->groups().entries(), QStringList{QStringLiteral("Rack 1")});
+    QVERIFY(readFile(m_work->filePath(QStringLiteral("mine/log.xml"))).endsWith("</LogFile>"));
+    window.close();
+    QVERIFY(readFile(m_work->filePath(QStringLiteral("other/log.xml")))
+                .contains("<Function>MakeDynamicLists()</Function>"));
+    QVERIFY(m_boxes.isEmpty());
+}
+
+void TestMainWindow::stockSaveAsRespectsAndMovesLocks()
+{
+    useProduct(ProgramVariant::Stockvane);
+    MainWindow window;
+    const QString name = window.currentFileName();
+    const QString title = window.windowTitle();
+    QVERIFY(QFile::exists(QStringLiteral("db/DemoStockvane/LockFile.txt")));
+
+    // Another program holds the folder: neither Save As nor Backup writes anything into it,
+    // and a failed Save As leaves the name, the caption and the settings alone.
+    const QString shared = m_work->filePath(QStringLiteral("shared"));
+    QDir().mkpath(shared);
+    QFile lock(shared + QStringLiteral("/LockFile.txt"));
+    QVERIFY(lock.open(QIODevice::WriteOnly));
+    lock.write("stock.db Locked by PC: other, User: colleague");
+    lock.close();
+    m_chosen = {{shared + QStringLiteral("/stock.db"), shared}, {shared + QStringLiteral("/stock.bak"), shared}};
+    window.SaveAs();
+    window.Backup();
+    QCOMPARE(QDir(shared).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+             QStringList{QStringLiteral("LockFile.txt")});
+    QCOMPARE(m_boxes.size(), 2);
+    for (const auto& box : m_boxes)
+        QCOMPARE(box.title, QStringLiteral("FOLDER_LOCKED"));
+    QCOMPARE(window.currentFileName(), name);
+    QCOMPARE(window.windowTitle(), title);
+    QVERIFY(!openSettings()->contains(Setting::LastDBDir));
+    QCOMPARE(openSettings()->value(Setting::LastSavedDBFile).toString(), name);
+
+    // Saved into a free folder, the database takes its lock along.
+    const QString free = m_work->filePath(QStringLiteral("free"));
+    QDir().mkpath(free);
+    m_chosen = {{free + QStringLiteral("/stock.db"), free}};
+    window.SaveAs();
+    QVERIFY(QFile::exists(free + QStringLiteral("/LockFile.txt")));
+    QVERIFY(QFile::exists(free + QStringLiteral("/groups/groups.dk.txt")));
+    QVERIFY(!QFile::exists(QStringLiteral("db/DemoStockvane/LockFile.txt")));
+    QCOMPARE(openSettings()->value(Setting::LastDBDir).toString(), free);
 }
 
 void TestMainWindow::cancelledOpenReadsTheFileAgain()
@@ -303,18 +431,41 @@ void TestMainWindow::deleteAfterOpenTakesNothingUnseen()
     QCOMPARE(window.collection()->count(), count);
 }
 
-void TestMainWindow::languageChange()
+void TestMainWindow::languageChangeKeepsTheDatabase()
 {
-    MainWindow window;
-    QVERIFY(openSettings()->contains(Setting::LastSavedDBFile));
-    window.EnLanguage();
-    QCOMPARE(openSettings()->value(Setting::Language).toString(), QStringLiteral("en"));
-    QVERIFY(!openSettings()->contains(Setting::LastSavedDBFile));
-    QVERIFY(!openSettings()->contains(Setting::LastDBDir));
-    QCOMPARE(m_boxes.last().text, QStringLiteral("RESTART_BEFORE_LANGUAGE_CHANGED"));
-    // Nothing else changes until the next start.
-    QCOMPARE(GetLanguage(), QByteArray("en"));
-    QVERIFY(window.collection()->count() > 0);
+    // A database kept in Danish only is open when the language changes to English.
+    const QString mine = databaseWithLists(m_work->filePath(QStringLiteral("mine")), "Shelf A\r\nShelf B\r\n");
+    m_settings->setValue(Setting::LastSavedDBFile, mine);
+    m_settings->setValue(Setting::LastDBDir, m_work->path());
+    {
+        MainWindow window;
+        window.EnLanguage();
+        QCOMPARE(openSettings()->value(Setting::Language).toString(), QStringLiteral("en"));
+        QCOMPARE(m_boxes.last().text, QStringLiteral("RESTART_BEFORE_LANGUAGE_CHANGED"));
+        // Nothing else changes until the next start.
+        QCOMPARE(GetLanguage(), QByteArray("en"));
+        QVERIFY(window.collection()->count() > 0);
+    }
+    QCOMPARE(openSettings()->value(Setting::LastDBDir).toString(), m_work->path());
+
+    // After the restart the same database opens, with its own lists, not the program's
+    // English ones.
+    {
+        MainWindow restarted;
+        QCOMPARE(restarted.currentFileName(), mine);
+        QCOMPARE(restarted.collection()->groups().entries(),
+                 (QStringList{QStringLiteral("Shelf A"), QStringLiteral("Shelf B")}));
+    }
+
+    // The demo database of one language gives way to the demo database of the next.
+    openSettings()->remove(Setting::LastSavedDBFile);
+    {
+        MainWindow demo;
+        QCOMPARE(demo.currentFileName(), QStringLiteral("db/DemoDBStd/DomvaraStdDemoDatabase.en.db"));
+        demo.NoLanguage();
+    }
+    MainWindow norwegian;
+    QCOMPARE(norwegian.currentFileName(), QStringLiteral("db/DemoDBStd/DomvaraStdDemoDatabase.no.db"));
 }
 
 void TestMainWindow::helpAndLanguageMenusByProduct()

@@ -209,9 +209,12 @@ void TestStartup::logWhenSwitchedOn()
 {
     QProcessEnvironment extra;
     extra.insert(QStringLiteral("DEBUGQUORVANE"), QStringLiteral("1"));
-    writeSettings(QStringLiteral("Pictova"), {{QStringLiteral("LastDBDir"), m_work + QStringLiteral("/db/DemoDBReelix")}});
+    // The log goes beside the database opened at start, not into the folder the file dialogs
+    // last showed.
+    writeSettings(QStringLiteral("Pictova"), {{QStringLiteral("LastDBDir"), m_work + QStringLiteral("/db/DemoDBStd")}});
     const Run run = start(QStringLiteral("pictova"), extra);
     QCOMPARE(run.exitCode, 0);
+    QVERIFY(!QFile::exists(m_work + QStringLiteral("/db/DemoDBStd/log.xml")));
     QFile log(m_work + QStringLiteral("/db/DemoDBReelix/log.xml"));
     QVERIFY(log.open(QIODevice::ReadOnly));
     const QByteArray text = log.readAll();

@@ -245,7 +245,7 @@ void TestDatabaseFile::productTag()
     QCOMPARE(m_reporter.busyDepth, 0);
     // A refused stock database gives its lock back at once.
     if (ProgramVariant(variant) == ProgramVariant::Stockvane)
-        QCOMPARE(QFile::exists(m_settings->path() + QStringLiteral("/LockFile.txt")), accepted);
+        QCOMPARE(QFile::exists(dir.filePath(QStringLiteral("LockFile.txt"))), accepted);
 }
 
 void TestDatabaseFile::parseErrors_data()

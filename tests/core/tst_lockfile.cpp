@@ -8,6 +8,23 @@
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
+
+namespace {
+
+// The placeholders of the real translation, so that the test sees what the message names.
+class PlaceholderTranslator : public QTranslator
+{
+public:
+    QString translate(const char* context, const char* source, const char*, int) const override
+    {
+        if (qstrcmp(context, "DBItemCollection") == 0 && qstrcmp(source, "FOLDER_LOCKED_BY_ANOTHER") == 0)
+            return QStringLiteral("%1 held by %2");
+        return {};
+    }
+};
+
+} // namespace
 
 class TestLockFile : public QObject
 {
@@ -19,7 +36,7 @@ private Q_SLOTS:
     void secondInstanceWorksReadOnly();
     void onlyTheHolderRemovesTheLock();
     void otherProductsUseNoLock();
-    void lockMovesWithTheDatabase();
+    void lockLiesBesideTheDatabase();
     void lockThatCannotBeCreated();
     void newDatabaseAfterALockedOne();
 
@@ -162,14 +179,16 @@ void TestLockFile::otherProductsUseNoLock()
     QVERIFY(QFile::exists(lockPath()));
 }
 
-void TestLockFile::lockMovesWithTheDatabase()
+void TestLockFile::lockLiesBesideTheDatabase()
 {
-    // The lock that is released is the one that was taken, even when the database folder
-    // setting has changed since (save as, backup).
-    DBItemCollection collection;
-    QVERIFY(collection.LoadFromAsciiFile(m_db));
+    // The folder the file dialogs last showed (another window's, say) is not the database's:
+    // the lock goes beside the database, and the one taken is the one released.
     QTemporaryDir other;
     m_settings->setValue(Setting::LastDBDir, other.path());
+    DBItemCollection collection;
+    QVERIFY(collection.LoadFromAsciiFile(m_db));
+    QVERIFY(QFile::exists(lockPath()));
+    QVERIFY(!QFile::exists(other.filePath(QStringLiteral("LockFile.txt"))));
     QFile foreign(other.filePath(QStringLiteral("LockFile.txt")));
     QVERIFY(foreign.open(QIODevice::WriteOnly));
     foreign.write("another user");
@@ -181,22 +200,25 @@ void TestLockFile::lockMovesWithTheDatabase()
 
 void TestLockFile::lockThatCannotBeCreated()
 {
-    // The folder of the lock is missing: the loader warns, loads, and the database stays
-    // writable.
-    m_settings->setValue(Setting::LastDBDir, m_dir->filePath(QStringLiteral("missing")));
+    // The database is reached through /proc/self/fd, a folder where nobody can create a file:
+    // the loader warns, loads, and the database stays writable.
+    QFile open(m_db);
+    QVERIFY(open.open(QIODevice::ReadOnly));
+    const QString reached = QStringLiteral("/proc/self/fd/%1").arg(open.handle());
     QTemporaryDir logDir;
     qputenv("DEBUGQUORVANE", "1");
     LogXML log(logDir.filePath(QStringLiteral("log.xml")), QStringLiteral("/Stockvane/"));
     qunsetenv("DEBUGQUORVANE");
     RecordingReporter reporter;
     DBItemCollection collection(&log, &reporter);
-    QVERIFY(collection.LoadFromAsciiFile(m_db));
+    QVERIFY(collection.LoadFromAsciiFile(reached));
+    QCOMPARE(collection.count(), 1);
     QCOMPARE(reporter.messages.size(), 1);
     QVERIFY(!collection.isReadOnly());
     log.CloseLog();
     QFile file(logDir.filePath(QStringLiteral("log.xml")));
     QVERIFY(file.open(QIODevice::ReadOnly));
-    QVERIFY(file.readAll().contains("missing/LockFile.txt ErrorCreate</Entry>"));
+    QVERIFY(file.readAll().contains("/proc/self/fd/LockFile.txt ErrorCreate</Entry>"));
 }
 
 void TestLockFile::newDatabaseAfterALockedOne()
@@ -208,6 +230,8 @@ void TestLockFile::newDatabaseAfterALockedOne()
         QVERIFY(lock.open(QIODevice::WriteOnly));
         lock.write("stock.db Locked by PC: other, User: colleague");
     }
+    PlaceholderTranslator translator;
+    QCoreApplication::installTranslator(&translator);
     RecordingReporter reporter;
     DBItemCollection collection(nullptr, &reporter);
     QVERIFY(collection.LoadFromAsciiFile(m_db));
@@ -224,12 +248,24 @@ void TestLockFile::newDatabaseAfterALockedOne()
     reporter.messages.clear();
     QVERIFY(!collection.SaveToFileAsAscii(m_db));
     QVERIFY(!collection.SaveToFileAsAscii(m_dir->filePath(QStringLiteral("other.db"))));
-    QCOMPARE(reporter.messages.size(), 2);
-    QCOMPARE(reporter.messages[0].title, QStringLiteral("READ ONLY"));
+    // Nor do its lookup lists go there.
+    QVERIFY(!collection.saveLookupLists(m_dir->path()));
+    collection.setDatabaseDir(m_dir->path());
+    const QStringList groups = collection.groups().entries();
+    QVERIFY(!collection.saveLookupList(DBItemCollection::ListKind::Groups, {QStringLiteral("Shelf 1")}));
+    QCOMPARE(collection.groups().entries(), groups);
+    // The message names the folder and its holder; this collection is not read-only.
+    QCOMPARE(reporter.messages.size(), 4);
+    for (const auto& message : reporter.messages) {
+        QCOMPARE(message.title, QStringLiteral("FOLDER_LOCKED"));
+        QCOMPARE(message.text,
+                 m_dir->path() + QStringLiteral(" held by stock.db Locked by PC: other, User: colleague"));
+    }
     QFile db(m_db);
     QVERIFY(db.open(QIODevice::ReadOnly));
     QCOMPARE(db.readAll(), before);
     QVERIFY(!QFile::exists(m_dir->filePath(QStringLiteral("other.db"))));
+    QVERIFY(!QFile::exists(m_dir->filePath(QStringLiteral("groups"))));
 
     QTemporaryDir elsewhere;
     QVERIFY(collection.SaveToFileAsAscii(elsewhere.filePath(QStringLiteral("new.db"))));

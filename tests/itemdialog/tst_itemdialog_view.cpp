@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QListView>
 #include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
@@ -30,6 +31,7 @@ private Q_SLOTS:
     void searchByExample();
     void previousAndNextStopAtTheEnds();
     void fieldLabels();
+    void emptiedEntriesNotOffered();
     void documentLabelWithHash();
     void productLook_data();
     void productLook();
@@ -133,6 +135,33 @@ void TestItemDialogView::previousAndNextStopAtTheEnds()
     QVERIFY(click(d, "PrevPushButton"));
     QCOMPARE(dialog->currentItem(), second);
     QVERIFY(button(d, "NextPushButton")->isEnabled());
+}
+
+void TestItemDialogView::emptiedEntriesNotOffered()
+{
+    // Kitchen was deleted and left its place empty, so Attic is still group 2; the same for
+    // the locations.
+    m_collection->groups().setEntries({ QString(), QStringLiteral("Hall"), QStringLiteral("Attic") });
+    m_collection->locations().setEntries({ QStringLiteral("Ground floor"), QString(), QStringLiteral("Cellar") });
+    Item* trunk = add(2, QStringLiteral("Trunk"));
+    trunk->setLocation(2);
+    fill();
+    const auto dialog = open(trunk);
+    const ItemDialog& d = *dialog;
+    QComboBox* groups = combo(d, "groupComboBox");
+    QCOMPARE(groups->currentText(), QStringLiteral("Attic"));
+    QCOMPARE(combo(d, "locationComboBox")->currentText(), QStringLiteral("Cellar"));
+    // The empty places are offered neither in the popup nor to the keys.
+    QVERIFY(qobject_cast<QListView*>(groups->view())->isRowHidden(0));
+    QVERIFY(qobject_cast<QListView*>(combo(d, "locationComboBox")->view())->isRowHidden(1));
+    groups->setCurrentIndex(1);
+    QTest::keyClick(groups, Qt::Key_Up);
+    QCOMPARE(groups->currentIndex(), 1);
+
+    // A search empties the lists; a new item made from there goes into the first group offered.
+    QVERIFY(click(d, "resetPushButton"));
+    QVERIFY(click(d, "newPushButton"));
+    QCOMPARE(groups->currentIndex(), 1);
 }
 
 void TestItemDialogView::fieldLabels()

@@ -17,6 +17,7 @@ private Q_SLOTS:
     void rowsPerGroup();
     void groupBeyondTheList();
     void emptyGroupsList();
+    void emptyEntryShowsNoGroupRow();
     void cellsPerProduct_data();
     void cellsPerProduct();
     void badLocation();
@@ -97,6 +98,25 @@ void TestItemListView::emptyGroupsList()
     QCOMPARE(m_list->GetNumberOfGroups(), 0);
     QCOMPARE(m_list->topLevelItemCount(), 0);
     QCOMPARE(m_boxes.size(), 2);
+}
+
+void TestItemListView::emptyEntryShowsNoGroupRow()
+{
+    // Hall was deleted and left its place empty; an older list file left items in another
+    // empty place, whose row stays so that they are seen.
+    m_collection->groups().setEntries({ QStringLiteral("Kitchen"), QString(), QStringLiteral("Attic"), QString() });
+    add(2, QStringLiteral("Trunk"));
+    add(3, QStringLiteral("Stray"));
+    fill();
+    QStringList shown;
+    for (int index = 0; index < m_list->topLevelItemCount(); ++index) {
+        const QTreeWidgetItem* row = m_list->topLevelItem(index);
+        if (!row->isHidden())
+            shown.append(row->text(0) + u':' + QString::number(row->childCount()));
+    }
+    QCOMPARE(shown, (QStringList{ QStringLiteral(":1"), QStringLiteral("Attic:1"), QStringLiteral("Kitchen:0") }));
+    QCOMPARE(m_list->GetNumberOfGroups(), 4);
+    QVERIFY(m_boxes.isEmpty());
 }
 
 void TestItemListView::cellsPerProduct_data()

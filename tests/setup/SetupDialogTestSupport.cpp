@@ -167,6 +167,8 @@ QStringList SetupDialogFixture::listRows() const
     QStringList rows;
     for (int group = 0; group < m_list->topLevelItemCount(); ++group) {
         const QTreeWidgetItem* row = m_list->topLevelItem(group);
+        if (row->isHidden())
+            continue;
         QStringList names;
         for (int child = 0; child < row->childCount(); ++child)
             names.append(row->child(child)->text(1));

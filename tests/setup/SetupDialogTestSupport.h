@@ -33,6 +33,11 @@ public:
     {
         if (qstrcmp(context, "setupdialog") == 0 && qstrcmp(source, "PRINT_BARCODE") == 0)
             return QStringLiteral("Print label");
+        // The placeholders of the real translations, so that the tests see what is put in.
+        if (qstrcmp(context, "setupdialog") == 0 && qstrcmp(source, "SETUP_ENTRY_IN_USE") == 0)
+            return QStringLiteral("%2 is used by %1");
+        if (qstrcmp(context, "DBItemCollection") == 0 && qstrcmp(source, "FOLDER_LOCKED_BY_ANOTHER") == 0)
+            return QStringLiteral("locked: %1 by %2");
         return {};
     }
 };
@@ -65,8 +70,8 @@ protected:
     QLineEdit* edit() const;
     void click(const char* button) const;
     void select(int row) const;
-    // The group rows of the item list (sorted by name, as the list shows them), each with the
-    // names of the items under it.
+    // The group rows the item list shows (sorted by name, as the list shows them), each with
+    // the names of the items under it.
     QStringList listRows() const;
     QTreeWidgetItem* groupRow(const QString& name) const;
     QString listFile(const char* folder, const char* file, const char* language = "dk") const;

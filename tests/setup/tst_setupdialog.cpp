@@ -1,5 +1,6 @@
 // The lookup list editor: what it shows per list and product, help pages, adding with the name
-// rules, and deleting with the rules that keep items inside their lists (SetupDialogTestSupport).
+// rules, and deleting with the rules that keep every item's group and location where it is
+// (SetupDialogTestSupport).
 
 #include "SetupDialogTestSupport.h"
 #include "Settings.h"
@@ -28,9 +29,9 @@ private Q_SLOTS:
     void addRefusesNamesInUse();
     void addRefusedAtCapacity();
     void nameRules();
-    void deleteGroupsKeepsItemsInTheList();
-    void deleteGroupFromTheMiddleShiftsLaterNames();
-    void deleteLocationsKeepsItemsInTheList();
+    void deleteGroupInUseRefused();
+    void deleteGroupFromTheMiddleLeavesItsPlace();
+    void deleteLastLocationTakesEmptyPlacesBefore();
     void lastEntryNeverDeleted_data();
     void lastEntryNeverDeleted();
     void deleteSuppliersUnchecked();
@@ -166,11 +167,12 @@ void TestSetupDialog::addAppendsAtTheEnd()
     // The database's list changes only when saved.
     QCOMPARE(m_collection->groups().size(), 4);
 
-    // An empty name adds nothing.
+    // An empty name is refused.
     edit()->clear();
     click("addButton");
     QCOMPARE(entries()->count(), 5);
-    QVERIFY(m_boxes.isEmpty());
+    QCOMPARE(m_boxes.size(), 1);
+    QCOMPARE(m_boxes[0].text, QStringLiteral("SETUP_NAME_EMPTY"));
 
     click("saveButton");
     QCOMPARE(m_collection->groups().entries().last(), QStringLiteral("Stue 2"));
@@ -184,9 +186,10 @@ void TestSetupDialog::addRefusesNamesInUse_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("refused");
     QTest::newRow("same") << QStringLiteral("Kitchen") << true;
-    QTest::newRow("other case") << QStringLiteral("kitchen") << true;
-    QTest::newRow("beginning of an entry") << QStringLiteral("stue") << true;
-    QTest::newRow("begins of an entry, other case") << QStringLiteral("KIT") << true;
+    QTest::newRow("other case") << QStringLiteral("kITCHEN") << true;
+    // Only the whole name counts: a name that begins another one is a name of its own.
+    QTest::newRow("beginning of an entry") << QStringLiteral("Stu") << false;
+    QTest::newRow("beginning of an entry, other case") << QStringLiteral("KIT") << false;
     QTest::newRow("longer than an entry") << QStringLiteral("Stue 2") << false;
     QTest::newRow("new") << QStringLiteral("Garage") << false;
 }
@@ -246,11 +249,11 @@ void TestSetupDialog::nameRules()
     QCOMPARE(edit()->text().size(), 199);
 }
 
-void TestSetupDialog::deleteGroupsKeepsItemsInTheList()
+void TestSetupDialog::deleteGroupInUseRefused()
 {
-    // Items in groups 0 to 3 and four groups: no group may go.
-    for (int group = 0; group < 4; ++group)
-        add(group, 0, QStringLiteral("Item %1").arg(group));
+    // Two items in Hall: it cannot go, and the box says how many items use it.
+    add(2, 0, QStringLiteral("Coat"));
+    add(2, 0, QStringLiteral("Boots"));
     fillList();
     m_dialog = open(1);
     select(2);
@@ -258,72 +261,56 @@ void TestSetupDialog::deleteGroupsKeepsItemsInTheList()
     QCOMPARE(m_boxes.size(), 1);
     QCOMPARE(m_boxes[0].icon, QMessageBox::Critical);
     QCOMPARE(m_boxes[0].title, QStringLiteral("Fejl"));
-    QCOMPARE(m_boxes[0].text,
-             QStringLiteral("Kan ikke have færre grupper end i databasen - omplacer evt. domvara til andre grupper"));
-    QCOMPARE(entries()->count(), 4);
-    click("saveButton");
-    QCOMPARE(m_collection->groups().size(), 4);
-    for (int group = 0; group < 4; ++group)
-        QCOMPARE(m_collection->at(group)->type(), group);
+    QCOMPARE(m_boxes[0].text, QStringLiteral("Hall is used by 2"));
+    QCOMPARE(texts(entries()).value(2), QStringLiteral("Hall"));
+    QVERIFY(!entries()->item(2)->isHidden());
 }
 
-void TestSetupDialog::deleteGroupFromTheMiddleShiftsLaterNames()
+void TestSetupDialog::deleteGroupFromTheMiddleLeavesItsPlace()
 {
-    // Items in groups 0 to 3 and five groups once one is added: deleting one is accepted. The
-    // items keep their positions, so the items of later groups show the following names.
-    for (int group = 0; group < 4; ++group)
-        add(group, 0, QStringLiteral("Item %1").arg(group));
+    // Kitchen is unused: deleting it empties its place, so the items of the groups after it
+    // keep their names, and a group added later goes to the end, not into the empty place.
+    add(0, 0, QStringLiteral("Sofa"));
+    add(2, 0, QStringLiteral("Coat"));
+    add(3, 0, QStringLiteral("Trunk"));
     fillList();
     m_dialog = open(1);
-    edit()->setText(QStringLiteral("Garage"));
-    click("addButton");
-    select(0);
+    select(1);
     click("DeleteButton");
     QVERIFY(m_boxes.isEmpty());
     QCOMPARE(texts(entries()),
-             (QStringList{ QStringLiteral("Kitchen"), QStringLiteral("Hall"), QStringLiteral("Attic"),
-                           QStringLiteral("Garage") }));
-    // The list is shorter by one again: a further delete would leave group 3 outside it.
-    click("DeleteButton");
-    QCOMPARE(m_boxes.size(), 1);
-    QCOMPARE(entries()->count(), 4);
+             (QStringList{ QStringLiteral("Stue"), QString(), QStringLiteral("Hall"), QStringLiteral("Attic") }));
+    // The empty place is not shown; the next group is the current one.
+    QVERIFY(entries()->item(1)->isHidden());
+    QCOMPARE(entries()->currentRow(), 2);
+    edit()->setText(QStringLiteral("Garage"));
+    click("addButton");
 
     click("saveButton");
-    QCOMPARE(m_collection->groups().entries(), texts(entries()));
-    for (int group = 0; group < 4; ++group)
-        QCOMPARE(m_collection->at(group)->type(), group);
-    QVERIFY(!DBItemCollection::isModified());
+    QCOMPARE(m_collection->groups().entries(),
+             (QStringList{ QStringLiteral("Stue"), QString(), QStringLiteral("Hall"), QStringLiteral("Attic"),
+                           QStringLiteral("Garage") }));
+    QCOMPARE(readFile(listFile("groups", "groups")), QByteArray("Stue\r\n\r\nHall\r\nAttic\r\nGarage\r\n"));
     QCOMPARE(listRows(),
-             (QStringList{ QStringLiteral("Attic:Item 2"), QStringLiteral("Garage:Item 3"),
-                           QStringLiteral("Hall:Item 1"), QStringLiteral("Kitchen:Item 0") }));
+             (QStringList{ QStringLiteral("Attic:Trunk"), QStringLiteral("Garage:"), QStringLiteral("Hall:Coat"),
+                           QStringLiteral("Stue:Sofa") }));
+    QVERIFY(!DBItemCollection::isModified());
 }
 
-void TestSetupDialog::deleteLocationsKeepsItemsInTheList()
+void TestSetupDialog::deleteLastLocationTakesEmptyPlacesBefore()
 {
-    add(0, 2, QStringLiteral("In the cellar"));
-    add(1, 0, QStringLiteral("Downstairs"));
-    fillList();
+    // Locations Ground floor, Loft, Cellar; Loft emptied earlier, nothing in the cellar:
+    // deleting the last one leaves no empty place at the end.
+    add(0, 0, QStringLiteral("Sofa"));
+    m_collection->locations().setEntries({ QStringLiteral("Ground floor"), QString(), QStringLiteral("Cellar") });
     m_dialog = open(2);
-    select(0);
+    QCOMPARE(entries()->currentRow(), 0);
+    select(2);
     click("DeleteButton");
-    QCOMPARE(m_boxes.size(), 1);
-    QCOMPARE(m_boxes[0].title, QStringLiteral("Fejl"));
-    QCOMPARE(m_boxes[0].text, QStringLiteral("Kan ikke have færre lokaler end dem der allerede er i databasen"));
-    QCOMPARE(entries()->count(), 3);
-
-    // With a fourth location one may go; which one is the user's choice.
-    edit()->setText(QStringLiteral("Shed"));
-    click("addButton");
-    select(3);
-    click("DeleteButton");
-    QCOMPARE(m_boxes.size(), 1);
+    QVERIFY(m_boxes.isEmpty());
+    QCOMPARE(texts(entries()), QStringList{ QStringLiteral("Ground floor") });
     click("saveButton");
-    QCOMPARE(m_collection->locations().entries(),
-             (QStringList{ QStringLiteral("Ground floor"), QStringLiteral("Loft"), QStringLiteral("Cellar") }));
-    QCOMPARE(m_collection->at(0)->location(), 2);
-    QCOMPARE(m_collection->at(1)->location(), 0);
-    // The groups are a separate list: items in group 1 did not block the location delete.
-    QCOMPARE(m_collection->groups().size(), 4);
+    QCOMPARE(m_collection->locations().entries(), QStringList{ QStringLiteral("Ground floor") });
 }
 
 void TestSetupDialog::lastEntryNeverDeleted_data()

@@ -6,6 +6,7 @@
 #include "Settings.h"
 #include "handlebarcodes.h"
 
+#include <QFileInfo>
 #include <QTest>
 
 using namespace SetupDialogTesting;
@@ -18,7 +19,9 @@ private Q_SLOTS:
     void renameGroup();
     void renameLocationKeepsItems();
     void renameSkippedAfterAddUntilSaved();
-    void saveWritesListFilesOfTheLanguage();
+    void renameRefusesEmptyAndTakenNames();
+    void saveWritesOnlyThatList();
+    void otherLanguagesFollowAddAndDelete();
     void saveFailureReported();
     void okSavesCancelDiscards();
     void readOnlyDatabaseKeepsItsLists();
@@ -93,25 +96,74 @@ void TestSetupDialogSave::renameSkippedAfterAddUntilSaved()
     QVERIFY(!groupRow(QStringLiteral("Kitchen")));
 }
 
-void TestSetupDialogSave::saveWritesListFilesOfTheLanguage()
+void TestSetupDialogSave::renameRefusesEmptyAndTakenNames()
+{
+    fillList();
+    m_dialog = open(1);
+    select(1);
+    // Another entry's name, in any case: refused, and the dialog stays open.
+    edit()->setText(QStringLiteral("hALL"));
+    click("buttonOk");
+    QCOMPARE(m_boxes.size(), 1);
+    QCOMPARE(m_boxes[0].text, QStringLiteral("Dette navn er allerede anvendt"));
+    QVERIFY(m_dialog->isVisible());
+    edit()->clear();
+    click("saveButton");
+    QCOMPARE(m_boxes.size(), 2);
+    QCOMPARE(m_boxes[1].text, QStringLiteral("SETUP_NAME_EMPTY"));
+    QCOMPARE(m_collection->groups().at(1), QStringLiteral("Kitchen"));
+    QCOMPARE(readFile(listFile("groups", "groups")), QByteArray("<missing>"));
+
+    // Its own name in other letters is a rename like any other.
+    edit()->setText(QStringLiteral("KITCHEN"));
+    click("buttonOk");
+    QCOMPARE(m_boxes.size(), 2);
+    QCOMPARE(m_collection->groups().at(1), QStringLiteral("KITCHEN"));
+    QVERIFY(groupRow(QStringLiteral("KITCHEN")));
+}
+
+void TestSetupDialogSave::saveWritesOnlyThatList()
 {
     m_settings->setValue(Setting::Language, QStringLiteral("en"));
     m_dialog = open(3);
     edit()->setText(QStringLiteral("Cogs & Co"));
     click("addButton");
-    click("saveButton");
+    click("buttonOk");
     QCOMPARE(readFile(listFile("supplier", "supplier", "en")), QByteArray("Acme\r\nBrix\r\nCogs & Co\r\n"));
-    // The other lists are written beside it as they are.
-    QCOMPARE(readFile(listFile("groups", "groups", "en")), QByteArray("Stue\r\nKitchen\r\nHall\r\nAttic\r\n"));
-    QCOMPARE(readFile(listFile("supplier", "supplier", "dk")), QByteArray("<missing>"));
+    // The lists the dialog did not edit are not written.
+    for (const char* folder : { "groups", "location", "fields" })
+        QVERIFY(!QFileInfo::exists(m_dir->filePath(QStringLiteral("db/") + QLatin1StringView(folder))));
     QVERIFY(m_reporter.messages.isEmpty());
+}
+
+void TestSetupDialogSave::otherLanguagesFollowAddAndDelete()
+{
+    // The groups in Danish and in English: a group added or deleted in Danish is added or
+    // emptied in English too, so no English group row hides items; a rename stays Danish.
+    QVERIFY(writeFile(listFile("groups", "groups", "en"), "Living room\r\nKitchen\r\nHall\r\nAttic\r\n"));
+    fillList();
+    m_dialog = open(1);
+    select(1);
+    edit()->setText(QStringLiteral("Køkken"));
+    click("saveButton");
+    select(2);
+    click("DeleteButton");
+    edit()->setText(QStringLiteral("Garage"));
+    click("addButton");
+    click("buttonOk");
+    QVERIFY(m_boxes.isEmpty());
+    QCOMPARE(readFile(listFile("groups", "groups")), QByteArray("Stue\r\nK\xf8kken\r\n\r\nAttic\r\nGarage\r\n"));
+    QCOMPARE(readFile(listFile("groups", "groups", "en")),
+             QByteArray("Living room\r\nKitchen\r\n\r\nAttic\r\nGarage\r\n"));
+    // A language without a file of its own gets none.
+    QCOMPARE(readFile(listFile("groups", "groups", "no")), QByteArray("<missing>"));
 }
 
 void TestSetupDialogSave::saveFailureReported()
 {
     // The database folder lies below a file: no list file can be written there.
     QVERIFY(writeFile(m_dir->filePath(QStringLiteral("blocker")), "x"));
-    m_settings->setValue(Setting::LastDBDir, m_dir->filePath(QStringLiteral("blocker/db")));
+    m_collection->setDatabaseDir(m_dir->filePath(QStringLiteral("blocker/db")));
     m_dialog = open(1);
     edit()->setText(QStringLiteral("Garage"));
     click("addButton");
