@@ -356,7 +356,7 @@ bool PrintLocationLabel(int position, const QString& name, LogXML* log)
         != nullptr;
 }
 
-bool PrintBarcodeCommand(ItemListView& list, const DBItemCollection& collection, LogXML* log)
+bool PrintBarcodeCommand(ItemListView& list, const DBItemCollection& /*collection*/, LogXML* log)
 {
     // Only rows the user sees selected: after a load the list's current row can be one that
     // nobody chose, and its labels would be printed unasked.
@@ -372,15 +372,11 @@ bool PrintBarcodeCommand(ItemListView& list, const DBItemCollection& collection,
             take(funiQListViewItem::itemOf(*row));
             continue;
         }
+        // A group row prints the items hanging under it: its name may be empty or repeated,
+        // so looking the group up by name could print another group's labels.
         groupRow = true;
-        const int group = collection.groups().indexOf((*row)->text(0));
-        if (group < 0)
-            continue;
-        for (const auto& item : collection.items()) {
-            qDebug() << item->name();
-            if (item->type() == group)
-                take(item.get());
-        }
+        for (int child = 0; child < (*row)->childCount(); ++child)
+            take(funiQListViewItem::itemOf((*row)->child(child)));
     }
     if (items.empty())
         return false;

@@ -411,6 +411,7 @@ void TestHandleBarcodes::printFailuresAreShown()
 {
     add(1, QStringLiteral("7"), QStringLiteral("Saw"));
     m_list->createGroupRows(m_collection.get());
+    m_list->fillItemRows(m_collection.get());
     selectGroup(QStringLiteral("Shelf A"));
     // A box each time, and never a label file left behind.
     const auto printOnce = [this] {
