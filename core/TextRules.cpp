@@ -14,17 +14,22 @@ struct Replacement
 
 // The characters outside Latin-1 that people commonly type or paste, with what stands for them
 // in the file. Anything else outside Latin-1 is removed.
+// clang-format off
 constexpr Replacement Replacements[] = {
-    { U'\u20ac', "EUR" }, // euro sign
-    { U'\u2010', "-" },   { U'\u2011', "-" }, { U'\u2012', "-" },  { U'\u2013', "-" },  { U'\u2014', "-" },
-    { U'\u2015', "-" },   { U'\u2212', "-" }, // hyphens, dashes, minus sign
-    { U'\u2018', "'" },   { U'\u2019', "'" }, { U'\u201a', "'" },  { U'\u201b', "'" },  { U'\u2032', "'" },
-    { U'\u201c', "\"" },  { U'\u201d', "\"" }, { U'\u201e', "\"" }, { U'\u201f', "\"" }, { U'\u2033', "\"" },
-    { U'\u2026', "..." }, // ellipsis
-    { U'\u2022', "*" },   // bullet
-    { U'\u2122', "TM" },
-    { U'\u2002', " " },   { U'\u2003', " " }, { U'\u2007', " " },  { U'\u2009', " " },  { U'\u202f', " " },
+    // euro sign
+    { U'\u20ac', "EUR" },
+    // hyphens, dashes, minus sign
+    { U'\u2010', "-" }, { U'\u2011', "-" }, { U'\u2012', "-" }, { U'\u2013', "-" }, { U'\u2014', "-" },
+    { U'\u2015', "-" }, { U'\u2212', "-" },
+    // curly and prime quotes
+    { U'\u2018', "'" }, { U'\u2019', "'" }, { U'\u201a', "'" }, { U'\u201b', "'" }, { U'\u2032', "'" },
+    { U'\u201c', "\"" }, { U'\u201d', "\"" }, { U'\u201e', "\"" }, { U'\u201f', "\"" }, { U'\u2033', "\"" },
+    // ellipsis, bullet, trade mark
+    { U'\u2026', "..." }, { U'\u2022', "*" }, { U'\u2122', "TM" },
+    // spaces of other widths
+    { U'\u2002', " " }, { U'\u2003', " " }, { U'\u2007', " " }, { U'\u2009', " " }, { U'\u202f', " " },
 };
+// clang-format on
 
 const char* plainFor(char32_t character)
 {

@@ -27,19 +27,22 @@ void TestTextRules::storableTexts_data()
     QTest::newRow("common ones replaced")
         << QStringLiteral("5 € – 7 — “so” ‘it’ is…") << false << QStringLiteral("5 EUR - 7 - \"so\" 'it' is...")
         << QStringList{ QStringLiteral("CHARACTER_REPLACED € EUR"), QStringLiteral("CHARACTER_REPLACED – -"),
-                        QStringLiteral("CHARACTER_REPLACED — -"), QStringLiteral("CHARACTER_REPLACED “ \""),
-                        QStringLiteral("CHARACTER_REPLACED ” \""), QStringLiteral("CHARACTER_REPLACED ‘ '"),
-                        QStringLiteral("CHARACTER_REPLACED ’ '"), QStringLiteral("CHARACTER_REPLACED … ...") };
+                        QStringLiteral("CHARACTER_REPLACED — -"),   QStringLiteral("CHARACTER_REPLACED “ \""),
+                        QStringLiteral("CHARACTER_REPLACED ” \""),  QStringLiteral("CHARACTER_REPLACED ‘ '"),
+                        QStringLiteral("CHARACTER_REPLACED ’ '"),   QStringLiteral("CHARACTER_REPLACED … ...") };
     QTest::newRow("the rest removed, each named once")
         << QStringLiteral("a😀b😀c\u4e2dd\u200b") << false << QStringLiteral("abcd")
         << QStringList{ QStringLiteral("CHARACTER_REMOVED 😀"), QStringLiteral("CHARACTER_REMOVED \u4e2d"),
                         QStringLiteral("CHARACTER_REMOVED U+200B") };
     QTest::newRow("controls removed, line breaks as spaces")
-        << QStringLiteral("a\x01\x1b" "b\tc\r\nd\ne\rf") << false << QStringLiteral("ab c d e f")
+        << QStringLiteral("a\x01\x1b"
+                          "b\tc\r\nd\ne\rf")
+        << false << QStringLiteral("ab c d e f")
         << QStringList{ QStringLiteral("CONTROL_CHARACTER_REMOVED"), QStringLiteral("LINE_BREAK_AS_SPACE") };
     QTest::newRow("line breaks kept where allowed")
-        << QStringLiteral("a\x07" "b\tc\r\nd\ne") << true << QStringLiteral("ab\tc\r\nd\ne")
-        << QStringList{ QStringLiteral("CONTROL_CHARACTER_REMOVED") };
+        << QStringLiteral("a\x07"
+                          "b\tc\r\nd\ne")
+        << true << QStringLiteral("ab\tc\r\nd\ne") << QStringList{ QStringLiteral("CONTROL_CHARACTER_REMOVED") };
 }
 
 void TestTextRules::storableTexts()
@@ -53,7 +56,9 @@ void TestTextRules::storableTexts()
     QCOMPARE(told, notices);
     QVERIFY(TextRules::isLatin1(storable));
     // Only the characters outside Latin-1, for texts whose control characters must stay.
-    QCOMPARE(TextRules::toLatin1(QStringLiteral("\x01€\t"), nullptr), QStringLiteral("\x01" "EUR\t"));
+    QCOMPARE(TextRules::toLatin1(QStringLiteral("\x01€\t"), nullptr),
+             QStringLiteral("\x01"
+                            "EUR\t"));
 }
 
 void TestTextRules::figuresAsTyped_data()
