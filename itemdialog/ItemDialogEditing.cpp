@@ -314,14 +314,13 @@ void ItemDialog::countChanged_slot()
 {
     if (!m_currentItem)
         return;
-    bool isNumber = false;
-    const int count = m_ui->numberOfItemsLineEdit->text().toInt(&isNumber);
-    if (isNumber && count != 0)
-        m_currentItem->setNumber_of_items(count);
+    const std::optional<int> count = TextRules::readWholeNumber(m_ui->numberOfItemsLineEdit->text());
+    if (count && *count != 0)
+        m_currentItem->setNumber_of_items(*count);
     if (isPictova())
         return;
-    if (!m_ui->priceLineEdit->text().isEmpty())
-        m_currentItem->setPrice(m_ui->priceLineEdit->text().toDouble());
+    if (const std::optional<double> price = typedPrice(m_ui->priceLineEdit))
+        m_currentItem->setPrice(*price);
     m_ui->priceTotalLineEdit->setText(m_currentItem->valueText());
 }
 
