@@ -297,6 +297,9 @@ Item* DBItemCollection::findNext(int key, const QString& text, bool continueSear
     const bool numeric = parsed.ec == std::errc() && parsed.ptr == latin1.constData() + latin1.size()
         && std::isfinite(wanted);
     auto roundedPriceIs = [&text, numeric, wanted](double price) {
+        // A figure with decimals ("1499.50") finds the price to the cent.
+        if (numeric && wanted != std::trunc(wanted))
+            return std::nearbyint(price * 100) == std::nearbyint(wanted * 100);
         if (numeric && std::nearbyint(price) != wanted)
             return false;
         std::array<char, 400> buffer;

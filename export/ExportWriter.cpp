@@ -77,17 +77,19 @@ void ExportWriter::putText(QStringView text)
 
 void ExportWriter::putEscaped(QStringView text)
 {
-    // Escaping and the Latin-1 conversion in one pass, straight into the buffer (an entity is
-    // at most six bytes). The entities are plain ASCII, so the bytes are those of escaping first
-    // and converting afterwards.
-    char* const begin = reserve(text.size() * 6);
+    // Escaping and the Latin-1 conversion in one pass, straight into the buffer (what one
+    // character becomes is at most eight bytes, a pair of surrogates at most ten). The entities
+    // are plain ASCII, so the bytes are those of escaping first and converting afterwards.
+    char* const begin = reserve(text.size() * 8);
     char* out = begin;
     const auto entity = [&out](const char* bytes, size_t length) {
         std::memcpy(out, bytes, length);
         out += length;
     };
-    for (const QChar c : text) {
-        switch (c.unicode()) {
+    const qsizetype size = text.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        const char16_t c = text[i].unicode();
+        switch (c) {
         case '&':
             entity("&amp;", 5);
             break;
@@ -103,8 +105,31 @@ void ExportWriter::putEscaped(QStringView text)
         case '\'':
             entity("&apos;", 6);
             break;
+        case '\r':
+        case '\n':
+            // Every line break of a text is a CR LF, as every line of the file ends; an XML
+            // reader gives each back as one line feed.
+            if (c == '\r' && i + 1 < size && text[i + 1] == u'\n')
+                ++i;
+            entity("\r\n", 2);
+            break;
         default:
-            *out++ = c.unicode() < 0x100 ? char(c.unicode()) : '?';
+            if (c < 0x20 && c != '\t') {
+                // Control characters cannot be carried in XML 1.0 at all, not even as references.
+            } else if (c < 0x100) {
+                *out++ = char(c);
+            } else {
+                // What Latin-1 cannot hold goes as a character reference, which every reader
+                // turns back into the character.
+                char32_t code = c;
+                if (QChar::isHighSurrogate(c) && i + 1 < size && text[i + 1].isLowSurrogate())
+                    code = QChar::surrogateToUcs4(c, text[++i].unicode());
+                else if (QChar::isSurrogate(c))
+                    code = 0xfffd;
+                entity("&#", 2);
+                out = std::to_chars(out, out + 8, uint(code)).ptr;
+                *out++ = ';';
+            }
         }
     }
     m_used += out - begin;

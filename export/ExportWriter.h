@@ -18,8 +18,8 @@ class QIODevice;
 // names of groups and locations, and the safe replacement of the output file.
 
 // Collects the bytes of an export and hands them to the device in large pieces. Text goes out
-// as Latin-1 (a character outside it becomes "?") and every line ends in CR LF, so a file is
-// the same byte for byte wherever it was written. The first failed write is remembered and
+// as Latin-1 and every line ends in CR LF, so a file is the same byte for byte wherever it was
+// written. The first failed write is remembered and
 // later output dropped, so that a full disk is reported once, at finish().
 class ExportWriter
 {
@@ -29,8 +29,12 @@ public:
     ExportWriter& operator=(const ExportWriter&) = delete;
 
     void putBytes(QByteArrayView bytes);
+    // Plain ASCII such as figures; a character outside Latin-1 becomes "?".
     void putText(QStringView text);
-    // The text with & < > " ' written as entities, the ampersand first.
+    // A text of the database: & < > " ' written as entities (the ampersand first), a character
+    // outside Latin-1 as a character reference, every line break (CR LF, LF or CR alone) as
+    // CR LF; control characters other than tab and line breaks, which XML 1.0 cannot carry, are
+    // left out.
     void putEscaped(QStringView text);
     void putNumber(int value);
     void putFixed(double value, int decimals);

@@ -107,6 +107,7 @@ ItemDialog::ItemDialog(DBItemCollection* collection, ItemListView* listView, Ite
     if (GetLanguage() == "en")
         m_ui->helpPushButton->setEnabled(false);
     restoreDialogGeometry();
+    markFormUnchanged();
 }
 
 ItemDialog::~ItemDialog() = default;
@@ -125,7 +126,11 @@ void ItemDialog::connectWidgets()
 {
     Ui::ItemDialogBase& ui = *m_ui;
     connect(ui.buttonOk, &QPushButton::clicked, this, &ItemDialog::accept);
-    connect(ui.buttonCancel, &QPushButton::clicked, this, &ItemDialog::reject);
+    // The Cancel button throws unsaved changes away; closing the window otherwise asks first.
+    connect(ui.buttonCancel, &QPushButton::clicked, this, [this] {
+        m_discarding = true;
+        reject();
+    });
     connect(ui.PrevPushButton, &QPushButton::clicked, this, &ItemDialog::PreviousSlot);
     connect(ui.NextPushButton, &QPushButton::clicked, this, &ItemDialog::NextSlot);
     connect(ui.helpPushButton, &QPushButton::clicked, this, &ItemDialog::help_slot);

@@ -54,6 +54,9 @@ public Q_SLOTS:
     void delete_slot();
     void resetAllFields(bool SeachMode = false);
     void accept() override;
+    // Closing the window (title bar, Escape) with unsaved changes asks first; the Cancel button
+    // discards them.
+    void reject() override;
     void browsePhoto_slot();
     void browseReceipt_slot();
     void InsertDocumentSlot();
@@ -93,6 +96,25 @@ private:
     void installValidators();
     void relabelFromFieldLabels();
     bool validate();
+    // Whether a figure field holds what the program can read: a figure as typed, what the form
+    // showed of the Item, or nothing (the rules of each product decide about an empty field).
+    // Otherwise tells the user, naming the field by its label, and returns false.
+    bool checkFigure(QLineEdit* field, const QLabel* label, bool wholeNumber);
+    // The text fields that go into the file, each with its validator.
+    QList<QLineEdit*> textFields() const;
+    // Characters outside Latin-1 that reached a field by another way than typing (a list entry
+    // chosen, say) are replaced now, with the notice, rather than lost when the file is written.
+    void makeFieldsStorable();
+    // The form's contents, to tell whether the user changed them since they were filled.
+    QStringList formState() const;
+    void markFormUnchanged();
+    bool hasUnsavedEdits() const;
+    // Before the form is filled anew or closed: stores the changes, or asks whether to. False
+    // when the changes are to stay in the form (the user cancelled, or they could not be saved).
+    bool settleEdits();
+    // The search criteria of the figure fields as the collection compares them: a point as the
+    // decimal separator; false after telling the user that one cannot be read.
+    bool figureCriteria(SearchQuery& query);
     void finishSearch(Item* found);
     // Replaces the Item shown; an Item the dialog owned and no longer shows is destroyed.
     void setCurrentItem(Item* item);
@@ -123,6 +145,10 @@ private:
     QString m_pictureViewerProgram;
     // The criteria of the last search, for Search again.
     SearchQuery m_searchQuery;
+    // The form as it was filled from the Item, or empty in search mode.
+    QStringList m_formAtFill;
+    // Set by the Cancel button, which closes without asking.
+    bool m_discarding = false;
     // The pictures as loaded; the labels show copies scaled to their size.
     QPixmap m_picture;
     QPixmap m_receiptPicture;

@@ -12,13 +12,13 @@
 #include "MessageBoxes.h"
 #include "ProgramVariant.h"
 #include "Settings.h"
+#include "StorableTextValidator.h"
+#include "TextRules.h"
 #include "WaitCursor.h"
 #include "funiQListViewItem.h"
 
-#include <QDoubleValidator>
-#include <QIntValidator>
-#include <QLocale>
-#include <QRegularExpressionValidator>
+#include <optional>
+#include <utility>
 
 using namespace ItemDialogDetail;
 
@@ -29,9 +29,6 @@ constexpr int MinCount = 1;
 constexpr int MaxCount = 100000;
 // The longest text a line edit takes at all (its own default).
 constexpr int FieldLengthLimit = 32767;
-// A text field never holds the database's field separator, and no more than a database line
-// can carry back whole.
-constexpr char TextPattern[] = "[^;]{0,199}";
 
 // The column whose header names the missing location.
 using enum ItemListView::ColumnNumber;
@@ -42,56 +39,63 @@ QDate noDate()
     return QDate(1900, 1, 1);
 }
 
-// Numbers are typed and stored with a point, whatever the desktop's language.
-QLocale numberLocale()
+// A field as its label names it, without the shortcut mark and the colon.
+QString fieldName(const QLabel* label)
 {
-    QLocale locale = QLocale::c();
-    locale.setNumberOptions(QLocale::RejectGroupSeparator);
-    return locale;
+    QString name;
+    const QString text = label->text();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text.at(i) == u'&' && i + 1 < text.size())
+            ++i;
+        name += text.at(i);
+    }
+    name = name.trimmed();
+    if (name.endsWith(u':'))
+        name.chop(1);
+    return name.trimmed();
 }
 
-std::unique_ptr<QDoubleValidator> makePriceValidator(QObject* parent)
+// A price as typed, with a comma or a point; none when the field is empty or cannot be read.
+std::optional<double> typedPrice(const QLineEdit* field)
 {
-    auto validator = std::make_unique<QDoubleValidator>(0, MaxPrice, PriceDecimals, parent);
-    validator->setNotation(QDoubleValidator::StandardNotation);
-    validator->setLocale(numberLocale());
-    return validator;
-}
-
-std::unique_ptr<QIntValidator> makeCountValidator(QObject* parent)
-{
-    auto validator = std::make_unique<QIntValidator>(MinCount, MaxCount, parent);
-    validator->setLocale(numberLocale());
-    return validator;
-}
-
-// Whether a validator takes the text as it stands, not merely as the start of a valid text.
-bool acceptsInFull(const QValidator& validator, QString text)
-{
-    int position = 0;
-    return validator.validate(text, position) == QValidator::Acceptable;
+    return TextRules::readFigure(field->text(), PriceDecimals);
 }
 
 } // namespace
 
+QList<QLineEdit*> ItemDialog::textFields() const
+{
+    const Ui::ItemDialogBase& ui = *m_ui;
+    return { ui.nameLineEdit,      ui.productLineEdit, ui.productBrandLineEdit, ui.supplierComboBox->lineEdit(),
+             ui.addressLineEdit,   ui.wwwLineEdit,     ui.serialnoLineEdit,     ui.infoLineEdit,
+             ui.photolinkLineEdit, ui.receiptLineEdit, ui.documentLineEdit,     ui.extra1LineEdit,
+             ui.extra2LineEdit,    ui.extra3LineEdit,  ui.extra4LineEdit };
+}
+
 void ItemDialog::installValidators()
 {
     Ui::ItemDialogBase& ui = *m_ui;
-    auto* text = new QRegularExpressionValidator(QRegularExpression(QLatin1StringView(TextPattern)), this);
-    for (QLineEdit* field :
-         { ui.nameLineEdit, ui.productLineEdit, ui.addressLineEdit, ui.serialnoLineEdit, ui.infoLineEdit,
-           ui.photolinkLineEdit, ui.wwwLineEdit, ui.receiptLineEdit, ui.documentLineEdit, ui.productBrandLineEdit,
-           ui.extra1LineEdit, ui.extra2LineEdit, ui.extra3LineEdit, ui.extra4LineEdit })
-        field->setValidator(text);
-    ui.supplierComboBox->setValidator(text);
-    // The validators belong to the dialog (their parent), which outlives the fields' use of them.
-    ui.priceLineEdit->setValidator(makePriceValidator(this).release());
-    ui.priceTodayLineEdit->setValidator(makePriceValidator(this).release());
-    ui.numberOfItemsLineEdit->setValidator(makeCountValidator(this).release());
-    // Nine characters cannot hold a price the validator accepts, such as 1234567.89, and a price
-    // shown cut short is saved cut short. The validators limit what can be typed.
+    StorableTextValidator::install(textFields(), ui.textNoticeLabel);
+    // Figures take every keystroke, so that a comma typed as the decimal separator stays where
+    // it was typed; they are read when saved or searched for, and one that cannot be read is
+    // refused then, by the field's name. Nine characters cannot hold 1234567.89, and a price
+    // shown cut short would be saved cut short.
     for (QLineEdit* field : { ui.priceLineEdit, ui.priceTodayLineEdit, ui.priceTotalLineEdit })
         field->setMaxLength(FieldLengthLimit);
+}
+
+void ItemDialog::makeFieldsStorable()
+{
+    QStringList notices;
+    for (QLineEdit* field : textFields()) {
+        if (!TextRules::isLatin1(field->text()))
+            field->setText(TextRules::toLatin1(field->text(), &notices));
+    }
+    if (notices.isEmpty())
+        return;
+    m_ui->textNoticeLabel->setText(notices.join(u' '));
+    m_ui->textNoticeLabel->setToolTip(m_ui->textNoticeLabel->text());
+    m_ui->textNoticeLabel->show();
 }
 
 void ItemDialog::ShowValidateError(const QString& Error)
@@ -113,8 +117,15 @@ void ItemDialog::updateCurrentItem()
         item.setType(ui.groupComboBox->currentIndex());
     item.setName(ui.nameLineEdit->text());
     item.setProduct(ui.productLineEdit->text());
-    // Text that is no number counts as 0.
-    item.setPrice(ui.priceLineEdit->text().toDouble());
+    // A price the form shows as the Item has it is kept to its last decimal (the file holds six,
+    // the form two); a typed one is read with a comma or a point. Text that is no number counts
+    // as 0 (saving refuses it before it gets here).
+    auto price = [](const QLineEdit* field, double stored) {
+        if (field->text() == fixedText(stored, PriceDecimals))
+            return stored;
+        return typedPrice(field).value_or(0.0);
+    };
+    item.setPrice(price(ui.priceLineEdit, item.price()));
     item.setDescription(ui.infoLineEdit->text());
     // A date the form could not read was shown as "no date"; left so, the Item keeps its own
     // text (an empty date, say) rather than gaining 01.01.1900.
@@ -125,10 +136,11 @@ void ItemDialog::updateCurrentItem()
         item.setLocation(ui.locationComboBox->currentIndex());
     item.setSupplier(ui.supplierComboBox->currentText());
     item.setSerialno(ui.serialnoLineEdit->text());
-    item.setPriceToday(ui.priceTodayLineEdit->text().toDouble());
+    item.setPriceToday(price(ui.priceTodayLineEdit, item.priceToday()));
     item.setAddress(ui.addressLineEdit->text());
     item.setPhotolink(ui.photolinkLineEdit->text());
-    item.setNumber_of_items(ui.numberOfItemsLineEdit->text().toInt());
+    if (ui.numberOfItemsLineEdit->text() != item.numberOfItemsText())
+        item.setNumber_of_items(TextRules::readWholeNumber(ui.numberOfItemsLineEdit->text()).value_or(0));
     item.setWww(ui.wwwLineEdit->text());
     item.setReceipt(ui.receiptLineEdit->text());
     item.setDocument(ui.documentLineEdit->text());
@@ -186,6 +198,8 @@ void ItemDialog::showItem(Item* item)
         list->setEnabled(true);
     CreatePictureOnPicturePage();
     CreatePictureOnReceiptPage();
+    StorableTextValidator::clearNotice(ui.textNoticeLabel);
+    markFormUnchanged();
 }
 
 void ItemDialog::delete_slot()
@@ -248,17 +262,23 @@ void ItemDialog::copy_slot()
 {
     if (!m_currentItem)
         return;
+    // The copy changes the database only when it is saved: one left unsaved leaves the
+    // database's changed flag as it was. Edits made before the copy stay unsaved edits.
+    const bool unchanged = !hasUnsavedEdits();
     setOwnedItem(std::make_unique<Item>(*m_currentItem));
-    DBItemCollection::setModified(true);
     if (isStockvane())
         m_ui->serialnoLineEdit->setText(QString::number(m_collection->nextSerialNumberBase() + 1));
     for (QPushButton* button :
          { m_ui->CopyPushButton, m_ui->seachPushButton, m_ui->PrevPushButton, m_ui->NextPushButton })
         button->setEnabled(false);
+    if (unchanged)
+        markFormUnchanged();
 }
 
 void ItemDialog::newItem_slot()
 {
+    if (!settleEdits())
+        return;
     Ui::ItemDialogBase& ui = *m_ui;
     for (QPushButton* button : { ui.newPushButton, ui.CopyPushButton, ui.resetPushButton, ui.seachPushButton,
                                  ui.SearchAgainButton, ui.PrevPushButton, ui.NextPushButton, ui.printButton })
@@ -291,20 +311,21 @@ void ItemDialog::newItem_slot()
     ui.groupComboBox->setCurrentIndex(group);
     clearPicturePage();
     clearReceiptPage();
+    StorableTextValidator::clearNotice(ui.textNoticeLabel);
+    markFormUnchanged();
 }
 
 void ItemDialog::countChanged_slot()
 {
     if (!m_currentItem)
         return;
-    bool isNumber = false;
-    const int count = m_ui->numberOfItemsLineEdit->text().toInt(&isNumber);
-    if (isNumber && count != 0)
-        m_currentItem->setNumber_of_items(count);
+    const std::optional<int> count = TextRules::readWholeNumber(m_ui->numberOfItemsLineEdit->text());
+    if (count && *count != 0)
+        m_currentItem->setNumber_of_items(*count);
     if (isPictova())
         return;
-    if (!m_ui->priceLineEdit->text().isEmpty())
-        m_currentItem->setPrice(m_ui->priceLineEdit->text().toDouble());
+    if (const std::optional<double> price = typedPrice(m_ui->priceLineEdit))
+        m_currentItem->setPrice(*price);
     m_ui->priceTotalLineEdit->setText(m_currentItem->valueText());
 }
 
@@ -312,32 +333,67 @@ void ItemDialog::showTypedTotal()
 {
     if (isPictova())
         return;
-    const double total = m_ui->numberOfItemsLineEdit->text().toInt() * m_ui->priceLineEdit->text().toDouble();
+    const double total = TextRules::readWholeNumber(m_ui->numberOfItemsLineEdit->text()).value_or(0)
+        * typedPrice(m_ui->priceLineEdit).value_or(0.0);
     m_ui->priceTotalLineEdit->setText(fixedText(total, PriceDecimals));
+}
+
+bool ItemDialog::checkFigure(QLineEdit* field, const QLabel* label, bool wholeNumber)
+{
+    const QString text = field->text();
+    if (text.trimmed().isEmpty())
+        return true;
+    // What the form shows of the Item itself stands, even where it is no figure typed today
+    // (a negative count from an older file, say).
+    if (m_currentItem) {
+        const QString shown = field == m_ui->numberOfItemsLineEdit ? m_currentItem->numberOfItemsText()
+            : field == m_ui->priceLineEdit                         ? m_currentItem->priceText(PriceDecimals)
+                                                                   : m_currentItem->priceTodayText(PriceDecimals);
+        if (text == shown)
+            return true;
+    }
+    if (wholeNumber ? TextRules::readWholeNumber(text).has_value()
+                    : TextRules::readFigure(text, PriceDecimals).has_value())
+        return true;
+    // The text stays in the field, for the user to put right.
+    if (wholeNumber)
+        ShowValidateError(tr("WHOLE_NUMBER_NOT_READABLE %1 %2").arg(fieldName(label), text));
+    else
+        ShowValidateError(tr("FIGURE_NOT_READABLE %1 %2").arg(fieldName(label), text));
+    field->setFocus();
+    return false;
 }
 
 bool ItemDialog::validate()
 {
     Ui::ItemDialogBase& ui = *m_ui;
+    if (!checkFigure(ui.priceLineEdit, ui.PriceTextLabel, false)
+        || !checkFigure(ui.priceTodayLineEdit, ui.PriceTodayTextLabel, false))
+        return false;
     if (isDomvara()) {
-        const auto price = makePriceValidator(nullptr);
-        if (!acceptsInFull(*price, ui.priceLineEdit->text())) {
+        const std::optional<double> price = typedPrice(ui.priceLineEdit);
+        if (!price || *price > MaxPrice) {
             ShowValidateError(tr("'Købspris' skal være: 0.0 -> %1").arg(MaxPrice));
             return false;
         }
-        if (!acceptsInFull(*price, ui.priceTodayLineEdit->text())) {
-            if (!ui.priceTodayLineEdit->text().isEmpty()) {
-                ShowValidateError(tr("'Vurderet pris' skal være: 0.0 -> %1").arg(MaxPrice));
-                return false;
-            }
+        if (ui.priceTodayLineEdit->text().trimmed().isEmpty()) {
             // Nothing valued yet: the item is worth what it cost.
             ui.priceTodayLineEdit->setText(ui.priceLineEdit->text());
+        } else if (const std::optional<double> today = typedPrice(ui.priceTodayLineEdit); !today || *today > MaxPrice) {
+            ShowValidateError(tr("'Vurderet pris' skal være: 0.0 -> %1").arg(MaxPrice));
+            return false;
         }
     }
-    if (isDomvara() || isStockvane()) {
-        if (!acceptsInFull(*makeCountValidator(nullptr), ui.numberOfItemsLineEdit->text())) {
-            ShowValidateError(tr("'Antal' skal være i intervalet: 0 -> %1").arg(MaxCount));
+    // A count the user cannot change (stock counted by the location updates) is kept as it is.
+    if (ui.numberOfItemsLineEdit->isEnabled()) {
+        if (!checkFigure(ui.numberOfItemsLineEdit, ui.NumberTextLabel, true))
             return false;
+        if (isDomvara() || isStockvane()) {
+            const std::optional<int> count = TextRules::readWholeNumber(ui.numberOfItemsLineEdit->text());
+            if (!count || *count < MinCount || *count > MaxCount) {
+                ShowValidateError(tr("'Antal' skal være i intervalet: 0 -> %1").arg(MaxCount));
+                return false;
+            }
         }
     }
     if (ui.nameLineEdit->text().isEmpty()) {
@@ -381,6 +437,7 @@ bool ItemDialog::save_slot()
     }
 
     const WaitCursor waitCursor;
+    makeFieldsStorable();
     updateCurrentItem();
     if (m_ownedItem) {
         Item* added = m_collection->addItem(std::move(m_ownedItem));
@@ -404,5 +461,60 @@ bool ItemDialog::save_slot()
                                  ui.PrevPushButton, ui.NextPushButton, ui.printButton })
         button->setEnabled(true);
     setTabEnabled(ui.picturePage, !m_currentItem->photolink().isEmpty());
+    markFormUnchanged();
     return true;
+}
+
+QStringList ItemDialog::formState() const
+{
+    const Ui::ItemDialogBase& ui = *m_ui;
+    QStringList state{ QString::number(ui.groupComboBox->currentIndex()),
+                       QString::number(ui.locationComboBox->currentIndex()),
+                       ui.buyQDateEdit->date().toString(dateFormat()),
+                       ui.numberOfItemsLineEdit->text(),
+                       ui.priceLineEdit->text(),
+                       ui.priceTodayLineEdit->text() };
+    for (const QLineEdit* field : textFields())
+        state << field->text();
+    return state;
+}
+
+void ItemDialog::markFormUnchanged()
+{
+    m_formAtFill = m_currentItem ? formState() : QStringList();
+}
+
+bool ItemDialog::hasUnsavedEdits() const
+{
+    // Search criteria are no edits.
+    return m_currentItem && formState() != m_formAtFill;
+}
+
+bool ItemDialog::settleEdits()
+{
+    if (!hasUnsavedEdits())
+        return true;
+    MessageBoxes::Request question;
+    question.icon = QMessageBox::Question;
+    question.title = windowTitle();
+    question.text = tr("SAVE_ITEM_CHANGES_QUESTION");
+    question.buttons = { tr("&Gem"), tr("Gem &ikke"), tr("&Fortryd") };
+    question.defaultButton = 0;
+    question.escapeButton = 2;
+    switch (MessageBoxes::ask(this, question)) {
+    case 0:
+        // Changes that cannot be saved (invalid input, a read-only database) stay in the form.
+        return save_slot();
+    case 1:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void ItemDialog::reject()
+{
+    if (!std::exchange(m_discarding, false) && !settleEdits())
+        return;
+    QDialog::reject();
 }

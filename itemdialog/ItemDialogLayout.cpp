@@ -38,6 +38,16 @@ void ItemDialog::configureForVariant()
         ui.helpPushButton->setEnabled(false);
     }
 
+    // Household and coin databases are written in a format whose reader stops before the four
+    // extra fields, so what they held would be gone after the next load: they show what an
+    // Item has but take no typing.
+    const bool extrasKept = isStockvane() || isPictova();
+    for (QLineEdit* field : { ui.extra1LineEdit, ui.extra2LineEdit, ui.extra3LineEdit, ui.extra4LineEdit }) {
+        field->setReadOnly(!extrasKept);
+        if (!extrasKept)
+            field->setToolTip(tr("EXTRA_FIELD_NOT_KEPT"));
+    }
+
     const int writeOff = ui.primaryTabWidget->indexOf(ui.WriteOffPage);
     if (writeOff >= 0)
         ui.primaryTabWidget->removeTab(writeOff);

@@ -8,22 +8,55 @@
 #include "ItemListView.h"
 #include "MessageBoxes.h"
 #include "ProgramVariant.h"
+#include "StorableTextValidator.h"
+#include "TextRules.h"
 #include "funiQListViewItem.h"
 
 #include <QDebug>
 
+#include <cmath>
+#include <optional>
+#include <utility>
+
 using namespace ItemDialogDetail;
+
+bool ItemDialog::figureCriteria(SearchQuery& query)
+{
+    Ui::ItemDialogBase& ui = *m_ui;
+    // The form holds criteria now, not an Item: a figure is checked as typed.
+    Item* const shown = std::exchange(m_currentItem, nullptr);
+    const bool readable = checkFigure(ui.numberOfItemsLineEdit, ui.NumberTextLabel, true)
+        && checkFigure(ui.priceLineEdit, ui.PriceTextLabel, false)
+        && checkFigure(ui.priceTodayLineEdit, ui.PriceTodayTextLabel, false);
+    m_currentItem = shown;
+    if (!readable)
+        return false;
+    if (const std::optional<int> count = TextRules::readWholeNumber(ui.numberOfItemsLineEdit->text()))
+        query.numberOfItems = QString::number(*count);
+    // A whole figure finds the prices that round to it, one with decimals the price to the cent;
+    // either is handed on with a point.
+    auto price = [](const QLineEdit* field) {
+        const std::optional<double> figure = TextRules::readFigure(field->text(), PriceDecimals);
+        if (!figure)
+            return QString();
+        return fixedText(*figure, *figure == std::trunc(*figure) ? 0 : PriceDecimals);
+    };
+    query.price = price(ui.priceLineEdit);
+    query.priceToday = price(ui.priceTodayLineEdit);
+    return true;
+}
 
 void ItemDialog::seach_slot()
 {
+    if (!settleEdits())
+        return;
     const Ui::ItemDialogBase& ui = *m_ui;
-    setCurrentItem(nullptr);
     SearchQuery query;
+    if (!figureCriteria(query))
+        return;
+    setCurrentItem(nullptr);
     query.name = ui.nameLineEdit->text();
     query.product = ui.productLineEdit->text();
-    query.numberOfItems = ui.numberOfItemsLineEdit->text();
-    query.price = ui.priceLineEdit->text();
-    query.priceToday = ui.priceTodayLineEdit->text();
     query.date = ui.buyQDateEdit->date().toString(dateFormat());
     // Only coins are searched for by their catalogue.
     query.supplier = isMintora() ? ui.supplierComboBox->currentText() : QString();
@@ -46,6 +79,8 @@ void ItemDialog::seach_slot()
 
 void ItemDialog::SearchAgainSlot()
 {
+    if (!settleEdits())
+        return;
     finishSearch(m_collection->findByExample(m_searchQuery, true));
 }
 
@@ -70,7 +105,7 @@ void ItemDialog::finishSearch(Item* found)
 void ItemDialog::PreviousSlot()
 {
     // A new Item and a search have no place in the collection to step from.
-    if (!m_currentItem || m_ownedItem)
+    if (!m_currentItem || m_ownedItem || !settleEdits())
         return;
     bool atStart = false;
     Item* item = m_collection->previousItem(m_currentItem, atStart);
@@ -83,7 +118,7 @@ void ItemDialog::PreviousSlot()
 
 void ItemDialog::NextSlot()
 {
-    if (!m_currentItem || m_ownedItem)
+    if (!m_currentItem || m_ownedItem || !settleEdits())
         return;
     bool atEnd = false;
     Item* item = m_collection->nextItem(m_currentItem, atEnd);
@@ -96,8 +131,12 @@ void ItemDialog::NextSlot()
 
 void ItemDialog::ResetSlot()
 {
+    if (!settleEdits())
+        return;
     Ui::ItemDialogBase& ui = *m_ui;
     setCurrentItem(nullptr);
+    m_formAtFill.clear();
+    StorableTextValidator::clearNotice(ui.textNoticeLabel);
     resetAllFields(true);
     clearPicturePage();
     clearReceiptPage();

@@ -6,18 +6,15 @@
 #include "Item.h"
 #include "ItemListView.h"
 #include "MessageBoxes.h"
+#include "StorableTextValidator.h"
+#include "TextRules.h"
 
 #include <QDate>
-#include <QRegularExpression>
-#include <QRegularExpressionValidator>
 
 namespace {
 
 constexpr int MinBatch = 1;
 constexpr int MaxBatch = 999;
-// The same rule as the item dialog's name field: no field separator, no longer than a line
-// carries back whole.
-constexpr char NamePattern[] = "[^;]{0,199}";
 
 } // namespace
 
@@ -29,8 +26,9 @@ AutomakeItems::AutomakeItems(DBItemCollection* collection, ItemListView* listVie
 {
     // setupUi connects the on_..._clicked and on_..._textChanged slots by their names.
     m_ui->setupUi(this);
-    m_ui->nameLineEdit->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QLatin1StringView(NamePattern)), this));
+    // The same rule as the item dialog's name field: no field separator, no longer than a line
+    // carries back whole, and only what the Latin-1 file can hold, told in the notice line.
+    StorableTextValidator::install({ m_ui->nameLineEdit }, m_ui->noticeLabel);
 }
 
 AutomakeItems::~AutomakeItems() = default;
@@ -42,7 +40,8 @@ int AutomakeItems::numberOfItems() const
 
 void AutomakeItems::on_lineEdit_textChanged(const QString& text)
 {
-    const int number = text.toInt();
+    // Digits only: "1.000" or "-5" is no number of items.
+    const int number = TextRules::readWholeNumber(text).value_or(0);
     if (number >= MinBatch && number <= MaxBatch) {
         m_numberOfItems = number;
         return;

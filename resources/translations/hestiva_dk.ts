@@ -424,6 +424,35 @@ Kontrollér, at mappen findes, at du må skrive i den, og at der er plads på di
             <source>READ ONLY MODE - No Save</source>
             <translation>Databasen er åbnet kun til læsning, fordi en anden bruger den. Ændringerne er ikke gemt.</translation>
         </message>
+        <message>
+            <source>WHOLE_NUMBER_NOT_READABLE %1 %2</source>
+            <translation>'%1' skal være et helt tal uden fortegn og skilletegn, ikke "%2".</translation>
+        </message>
+        <message>
+            <source>FIGURE_NOT_READABLE %1 %2</source>
+            <translation>'%1' kan ikke læses som et beløb: "%2".
+Skriv cifre med højst ét decimalkomma eller -punktum og højst to decimaler, uden tusindtalsseparator, f.eks. 1499,50.</translation>
+        </message>
+        <message>
+            <source>SAVE_ITEM_CHANGES_QUESTION</source>
+            <translation>Ændringerne i formularen er ikke gemt. Vil du gemme dem?</translation>
+        </message>
+        <message>
+            <source>&amp;Gem</source>
+            <translation>&amp;Gem</translation>
+        </message>
+        <message>
+            <source>Gem &amp;ikke</source>
+            <translation>Gem &amp;ikke</translation>
+        </message>
+        <message>
+            <source>&amp;Fortryd</source>
+            <translation>&amp;Fortryd</translation>
+        </message>
+        <message>
+            <source>EXTRA_FIELD_NOT_KEPT</source>
+            <translation>Databasefilen i dette program gemmer ikke feltet, så det kan ikke udfyldes her.</translation>
+        </message>
     </context>
     <context>
         <name>ItemDialogBase</name>
@@ -1611,6 +1640,36 @@ Filen mangler, eller der er intet program til at vise tekstfiler.</translation>
         <message>
             <source>HTML fejl</source>
             <translation>HTML-fejl</translation>
+        </message>
+    </context>
+    <context>
+        <name>StorableTextValidator</name>
+        <message>
+            <source>SEPARATOR_REFUSED</source>
+            <translation>";" kan ikke gemmes i et tekstfelt.</translation>
+        </message>
+        <message>
+            <source>TEXT_TOO_LONG %1</source>
+            <translation>Et tekstfelt rummer højst %1 tegn.</translation>
+        </message>
+    </context>
+    <context>
+        <name>TextRules</name>
+        <message>
+            <source>LINE_BREAK_AS_SPACE</source>
+            <translation>Et linjeskift eller en tabulator blev til et mellemrum.</translation>
+        </message>
+        <message>
+            <source>CONTROL_CHARACTER_REMOVED</source>
+            <translation>Et kontroltegn blev fjernet.</translation>
+        </message>
+        <message>
+            <source>CHARACTER_REPLACED %1 %2</source>
+            <translation>"%1" blev erstattet med "%2": databasefilen kan ikke rumme tegnet.</translation>
+        </message>
+        <message>
+            <source>CHARACTER_REMOVED %1</source>
+            <translation>"%1" blev fjernet: databasefilen kan ikke rumme tegnet.</translation>
         </message>
     </context>
     <context>

@@ -424,6 +424,35 @@ Check that the folder exists, that you may write to it and that the disk has roo
             <source>READ ONLY MODE - No Save</source>
             <translation>The database was opened read-only because someone else is using it. The changes were not saved.</translation>
         </message>
+        <message>
+            <source>WHOLE_NUMBER_NOT_READABLE %1 %2</source>
+            <translation>'%1' must be a whole number without a sign or separators, not "%2".</translation>
+        </message>
+        <message>
+            <source>FIGURE_NOT_READABLE %1 %2</source>
+            <translation>'%1' cannot be read as an amount: "%2".
+Write digits with at most one decimal comma or point and at most two decimals, without a thousands separator, for example 1499.50.</translation>
+        </message>
+        <message>
+            <source>SAVE_ITEM_CHANGES_QUESTION</source>
+            <translation>The changes in the form have not been saved. Do you want to save them?</translation>
+        </message>
+        <message>
+            <source>&amp;Gem</source>
+            <translation>&amp;Save</translation>
+        </message>
+        <message>
+            <source>Gem &amp;ikke</source>
+            <translation>&amp;Don't save</translation>
+        </message>
+        <message>
+            <source>&amp;Fortryd</source>
+            <translation>&amp;Cancel</translation>
+        </message>
+        <message>
+            <source>EXTRA_FIELD_NOT_KEPT</source>
+            <translation>This program's database file does not keep this field, so it cannot be filled in here.</translation>
+        </message>
     </context>
     <context>
         <name>ItemDialogBase</name>
@@ -1611,6 +1640,36 @@ The file is missing, or there is no program for showing text files.</translation
         <message>
             <source>HTML fejl</source>
             <translation>HTML error</translation>
+        </message>
+    </context>
+    <context>
+        <name>StorableTextValidator</name>
+        <message>
+            <source>SEPARATOR_REFUSED</source>
+            <translation>";" cannot be stored in a text field.</translation>
+        </message>
+        <message>
+            <source>TEXT_TOO_LONG %1</source>
+            <translation>A text field holds at most %1 characters.</translation>
+        </message>
+    </context>
+    <context>
+        <name>TextRules</name>
+        <message>
+            <source>LINE_BREAK_AS_SPACE</source>
+            <translation>A line break or tab became a space.</translation>
+        </message>
+        <message>
+            <source>CONTROL_CHARACTER_REMOVED</source>
+            <translation>A control character was removed.</translation>
+        </message>
+        <message>
+            <source>CHARACTER_REPLACED %1 %2</source>
+            <translation>"%1" was replaced by "%2": the database file cannot hold it.</translation>
+        </message>
+        <message>
+            <source>CHARACTER_REMOVED %1</source>
+            <translation>"%1" was removed: the database file cannot hold it.</translation>
         </message>
     </context>
     <context>

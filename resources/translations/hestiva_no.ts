@@ -424,6 +424,35 @@ Kontroller at mappen finnes, at du har skrivetilgang til den, og at det er plass
             <source>READ ONLY MODE - No Save</source>
             <translation>Databasen er åpnet bare for lesing fordi en annen bruker den. Endringene er ikke lagret.</translation>
         </message>
+        <message>
+            <source>WHOLE_NUMBER_NOT_READABLE %1 %2</source>
+            <translation>'%1' må være et helt tall uten fortegn og skilletegn, ikke "%2".</translation>
+        </message>
+        <message>
+            <source>FIGURE_NOT_READABLE %1 %2</source>
+            <translation>'%1' kan ikke leses som et beløp: "%2".
+Skriv sifre med høyst ett desimalkomma eller -punktum og høyst to desimaler, uten tusenskille, f.eks. 1499,50.</translation>
+        </message>
+        <message>
+            <source>SAVE_ITEM_CHANGES_QUESTION</source>
+            <translation>Endringene i skjemaet er ikke lagret. Vil du lagre dem?</translation>
+        </message>
+        <message>
+            <source>&amp;Gem</source>
+            <translation>&amp;Lagre</translation>
+        </message>
+        <message>
+            <source>Gem &amp;ikke</source>
+            <translation>&amp;Ikke lagre</translation>
+        </message>
+        <message>
+            <source>&amp;Fortryd</source>
+            <translation>&amp;Avbryt</translation>
+        </message>
+        <message>
+            <source>EXTRA_FIELD_NOT_KEPT</source>
+            <translation>Databasefilen i dette programmet lagrer ikke feltet, så det kan ikke fylles ut her.</translation>
+        </message>
     </context>
     <context>
         <name>ItemDialogBase</name>
@@ -1611,6 +1640,36 @@ Filen mangler, eller det finnes ikke noe program for å vise tekstfiler.</transl
         <message>
             <source>HTML fejl</source>
             <translation>HTML-feil</translation>
+        </message>
+    </context>
+    <context>
+        <name>StorableTextValidator</name>
+        <message>
+            <source>SEPARATOR_REFUSED</source>
+            <translation>";" kan ikke lagres i et tekstfelt.</translation>
+        </message>
+        <message>
+            <source>TEXT_TOO_LONG %1</source>
+            <translation>Et tekstfelt rommer høyst %1 tegn.</translation>
+        </message>
+    </context>
+    <context>
+        <name>TextRules</name>
+        <message>
+            <source>LINE_BREAK_AS_SPACE</source>
+            <translation>Et linjeskift eller en tabulator ble til et mellomrom.</translation>
+        </message>
+        <message>
+            <source>CONTROL_CHARACTER_REMOVED</source>
+            <translation>Et kontrolltegn ble fjernet.</translation>
+        </message>
+        <message>
+            <source>CHARACTER_REPLACED %1 %2</source>
+            <translation>"%1" ble erstattet med "%2": databasefilen kan ikke inneholde tegnet.</translation>
+        </message>
+        <message>
+            <source>CHARACTER_REMOVED %1</source>
+            <translation>"%1" ble fjernet: databasefilen kan ikke inneholde tegnet.</translation>
         </message>
     </context>
     <context>

@@ -89,6 +89,7 @@ private Q_SLOTS:
     void missingFile();
     void exactBytes_data();
     void exactBytes();
+    void everyByteReadBackUnchanged();
     void saveOrdersByGroupAndKeepsModified();
     void failedWriteChangesNothing();
     void saveToMissingFolderIsReported();
@@ -370,6 +371,30 @@ void TestDatabaseFile::exactBytes()
         + "1;Sofa;Ikea;2500.000000;1200.500000;24.12.2009;Shop;SN-1;Grey;Warranty 2012;pics/sofa.jpg;2;3;"
           "https://example.org;r.png;d.pdf;Ektorp;e1;e2;e3;e4;\r\n";
     QCOMPARE(saveToBytes(collection), expected);
+}
+
+void TestDatabaseFile::everyByteReadBackUnchanged()
+{
+    // Every byte a text of the file can hold (all but the separator and the line ends) is
+    // written back exactly as it was read, control characters and all.
+    m_settings = std::make_unique<TestSettings>(ProgramVariant::Stockvane);
+    QByteArray bytes;
+    for (int b = 1; b <= 0xff; ++b) {
+        if (b != ';' && b != '\r' && b != '\n')
+            bytes += char(b);
+    }
+    const QByteArray first = bytes.left(199), second = bytes.mid(199);
+    QByteArrayList fields{ "0", first, "", "0.000000", "0.000000" };
+    fields << "" << "" << "" << second << "" << "" << "1" << "0";
+    for (int i = 0; i < 8; ++i)
+        fields << (i == 7 ? first : QByteArray());
+    const QByteArray file = DBItemCollection::headerLine(ProgramVariant::Stockvane) + "\r\n" + fields.join(';') + ";\r\n";
+
+    DBItemCollection collection(nullptr, &m_reporter);
+    QVERIFY(collection.loadFromData(file));
+    QCOMPARE(collection.count(), 1);
+    QCOMPARE(collection.at(0)->name().toLatin1(), first);
+    QCOMPARE(saveToBytes(collection), file);
 }
 
 void TestDatabaseFile::saveOrdersByGroupAndKeepsModified()

@@ -12,6 +12,7 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTest>
+#include <QXmlStreamReader>
 
 namespace {
 
@@ -66,7 +67,7 @@ private Q_SLOTS:
     }
     void emptyCollection();
     void smallCollection();
-    void escapingAsTheItemGetters();
+    void textsReadBackByAnXmlReader();
     void failingDevice();
     void failedWriteKeepsOldFile();
     void viewOutputPath();
@@ -92,7 +93,7 @@ void TestXmlExport::smallCollection()
         + block("Group=Kitchen &amp; Bath|Name=Lamp|Price=2500.0|PriceToday=12.0|NumberOfItems=1|Location=Cellar")
         + block("Group=Tools|Name=Saw &lt;big&gt; &amp; &quot;sharp&quot; &apos;ok&apos;|Product=Bosch|Model=PST|"
                 "Price=1499.5|PriceToday=0.0|Date=24.12.2009|Supplier=Bauhaus|SerialNumber=S1|"
-                "Description=\xe6\xf8\xe5 ?|NumberOfItems=2|Location=7|WwwLink=http://x?a=1&amp;b=2|"
+                "Description=\xe6\xf8\xe5 &#8364;|NumberOfItems=2|Location=7|WwwLink=http://x?a=1&amp;b=2|"
                 "DocumentLink=d.pdf|Extra1=e1|Extra4=e4|PictureLink=/p/saw.jpg")
         + block("Group=9|Name=Odd|Price=0.0|PriceToday=0.0|NumberOfItems=0|Location=-1") + "</Items>\r\n";
     QCOMPARE(xml(collection), expected);
@@ -104,12 +105,39 @@ void TestXmlExport::smallCollection()
     QCOMPARE(readFile(path), expected);
 }
 
-void TestXmlExport::escapingAsTheItemGetters()
+void TestXmlExport::textsReadBackByAnXmlReader()
 {
+    // Escaped as the item getters escape; what Latin-1 cannot hold as character references;
+    // every line break as CR LF; control characters XML 1.0 cannot carry left out.
     DBItemCollection collection;
-    addItem(collection, 0, QStringLiteral("a&amp;<b>\"c\"'d' \u00fc\U0001F600"));
-    const QByteArray line = "<Name>" + collection.at(0)->name(Item::XmlEscaped).toLatin1() + "</Name>\r\n";
-    QVERIFY2(xml(collection).contains(line), line.constData());
+    const QString name = QStringLiteral("a&amp;<b>\"c\"'d' \u00fc\U0001F600 \u20ac");
+    addItem(collection, 0, name)->setDescription(QStringLiteral("one\ntwo\rthree\r\nfour\x01\x1f\tend"));
+    const QByteArray bytes = xml(collection);
+    QVERIFY(bytes.contains("<Name>a&amp;amp;&lt;b&gt;&quot;c&quot;&apos;d&apos; \xfc&#128512; &#8364;</Name>\r\n"));
+    QVERIFY(bytes.contains("<Description>one\r\ntwo\r\nthree\r\nfour\tend</Description>\r\n"));
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const char b = bytes[i];
+        if (b == '\n')
+            QVERIFY(i > 0 && bytes[i - 1] == '\r');
+        else if (b == '\r')
+            QVERIFY(i + 1 < bytes.size() && bytes[i + 1] == '\n');
+        else
+            QVERIFY(uchar(b) >= 0x20 || b == '\t');
+    }
+
+    QXmlStreamReader reader(bytes);
+    QString readName, readDescription;
+    while (!reader.atEnd()) {
+        if (reader.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (reader.name() == QLatin1StringView("Name"))
+            readName = reader.readElementText();
+        else if (reader.name() == QLatin1StringView("Description"))
+            readDescription = reader.readElementText();
+    }
+    QVERIFY2(!reader.hasError(), qPrintable(reader.errorString()));
+    QCOMPARE(readName, name);
+    QCOMPARE(readDescription, QStringLiteral("one\ntwo\nthree\nfour\tend"));
 }
 
 void TestXmlExport::failingDevice()

@@ -38,7 +38,22 @@ void type(QLineEdit* field, const QString& text)
     if (text.isEmpty())
         QTest::keyClick(field, Qt::Key_Backspace);
     else
-        QTest::keyClicks(field, text);
+        typeKeys(field, text);
+}
+
+void typeKeys(QWidget* field, const QString& text)
+{
+    // Key by key, as a keyboard sends them: one with a character outside ASCII carries it as
+    // the key's text (a character beyond the first plane, both its halves).
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const qsizetype length = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        const QString key = text.mid(i, length);
+        if (key.at(0).unicode() < 0x80)
+            QTest::keyClick(field, key.at(0).toLatin1());
+        else
+            QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, key, Qt::NoModifier);
+        i += length - 1;
+    }
 }
 
 void type(const QWidget& dialog, const char* name, const QString& text)

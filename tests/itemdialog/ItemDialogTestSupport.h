@@ -46,6 +46,8 @@ QString text(const QWidget& dialog, const char* name);
 // Replaces what a field holds by typing over it.
 void type(QLineEdit* field, const QString& text);
 void type(const QWidget& dialog, const char* name, const QString& text);
+// Types the text key by key where the cursor is, also characters outside ASCII.
+void typeKeys(QWidget* field, const QString& text);
 bool click(const QWidget& dialog, const char* name);
 QWidget* currentPage(const QWidget& dialog);
 bool tabEnabled(const QWidget& dialog, const char* page);

@@ -9,6 +9,7 @@
 
 #include <QDateEdit>
 #include <QFile>
+#include <QLabel>
 #include <QTest>
 
 using namespace ItemDialogTesting;
@@ -33,6 +34,7 @@ private Q_SLOTS:
     void readOnlyDatabase();
     void geometryStoredOnAcceptNotOnCancel();
     void textFieldLimits();
+    void unsavedEditsAreStoredOrAsked();
 };
 
 void TestItemDialog::showAndStoreAllFields()
@@ -109,10 +111,10 @@ void TestItemDialog::showAndStoreAllFields()
     type(d, "photolinkLineEdit", QStringLiteral("/pictures/floor.png"));
     type(d, "receiptLineEdit", QStringLiteral("/receipts/floor.pdf"));
     type(d, "documentLineEdit", QStringLiteral("/documents/floor.pdf"));
+    // A household database does not keep the extra fields: they show the Item's and take no
+    // typing.
+    QVERIFY(edit(d, "extra1LineEdit")->isReadOnly());
     type(d, "extra1LineEdit", QStringLiteral("x1"));
-    type(d, "extra2LineEdit", QStringLiteral("x2"));
-    type(d, "extra3LineEdit", QStringLiteral("x3"));
-    type(d, "extra4LineEdit", QStringLiteral("x4"));
     // The total follows the typed count and price at once.
     QCOMPARE(text(d, "priceTotalLineEdit"), QStringLiteral("200.50"));
     QVERIFY(click(d, "savePushButton"));
@@ -136,10 +138,8 @@ void TestItemDialog::showAndStoreAllFields()
     QCOMPARE(lamp->photolink(), QStringLiteral("/pictures/floor.png"));
     QCOMPARE(lamp->receipt(), QStringLiteral("/receipts/floor.pdf"));
     QCOMPARE(lamp->document(), QStringLiteral("/documents/floor.pdf"));
-    QCOMPARE(lamp->extra1(), QStringLiteral("x1"));
-    QCOMPARE(lamp->extra2(), QStringLiteral("x2"));
-    QCOMPARE(lamp->extra3(), QStringLiteral("x3"));
-    QCOMPARE(lamp->extra4(), QStringLiteral("x4"));
+    QCOMPARE(lamp->extra1(), QStringLiteral("e1"));
+    QCOMPARE(lamp->extra4(), QStringLiteral("e4"));
     QVERIFY(DBItemCollection::isModified());
     QVERIFY(dialog->isVisible());
 
@@ -249,6 +249,7 @@ void TestItemDialog::validation_data()
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("storedPriceToday");
+    QTest::addColumn<double>("storedValue");
 
     const QStringList rooms{ QStringLiteral("Store"), QStringLiteral("Yard") };
     const QString limit = QStringLiteral("Felt gr\u00e6nsev\u00e6rdi fejl");
@@ -257,46 +258,57 @@ void TestItemDialog::validation_data()
     const QString fejl = QStringLiteral("Fejl");
     QTest::newRow("Domvara: empty price")
         << ProgramVariant::Domvara << rooms << name << QStringLiteral("1") << QString() << QStringLiteral("5") << limit
-        << QStringLiteral("'K\u00f8bspris' skal v\u00e6re: 0.0 -> 9999999") + fix << QString();
-    QTest::newRow("Domvara: unfinished present value")
+        << QStringLiteral("'K\u00f8bspris' skal v\u00e6re: 0.0 -> 9999999") + fix << QString() << 0.0;
+    QTest::newRow("Domvara: present value that cannot be read")
         << ProgramVariant::Domvara << rooms << name << QStringLiteral("1") << QStringLiteral("10")
-        << QStringLiteral(".") << limit << QStringLiteral("'Vurderet pris' skal v\u00e6re: 0.0 -> 9999999") + fix
-        << QString();
-    QTest::newRow("Domvara: empty present value takes the price")
-        << ProgramVariant::Domvara << rooms << name << QStringLiteral("2") << QStringLiteral("10.50") << QString()
-        << QString() << QString() << QStringLiteral("10.50");
+        << QStringLiteral("1.499,50") << limit
+        << QStringLiteral("FIGURE_NOT_READABLE Vurderet pris (ialt) 1.499,50") + fix << QString() << 0.0;
+    QTest::newRow("Domvara: empty present value takes the price, with its decimal comma")
+        << ProgramVariant::Domvara << rooms << name << QStringLiteral("2") << QStringLiteral("10,50") << QString()
+        << QString() << QString() << QStringLiteral("10,50") << 10.5;
     QTest::newRow("Domvara: count 0") << ProgramVariant::Domvara << rooms << name << QStringLiteral("0")
                                       << QStringLiteral("10") << QStringLiteral("10") << limit
                                       << QStringLiteral("'Antal' skal v\u00e6re i intervalet: 0 -> 100000") + fix
-                                      << QString();
+                                      << QString() << 0.0;
+    QTest::newRow("Domvara: count with a comma")
+        << ProgramVariant::Domvara << rooms << name << QStringLiteral("1,5") << QStringLiteral("10")
+        << QStringLiteral("10") << limit << QStringLiteral("WHOLE_NUMBER_NOT_READABLE Antal 1,5") + fix << QString()
+        << 0.0;
     QTest::newRow("Domvara: no name") << ProgramVariant::Domvara << rooms << QString() << QStringLiteral("1")
                                       << QStringLiteral("10") << QStringLiteral("10") << fejl
-                                      << QStringLiteral("DomvaraNameMissing") << QString();
+                                      << QStringLiteral("DomvaraNameMissing") << QString() << 0.0;
     QTest::newRow("Stockvane: empty price is no error")
         << ProgramVariant::Stockvane << rooms << name << QStringLiteral("1") << QString() << QString() << QString()
-        << QString() << QString();
+        << QString() << QString() << 0.0;
+    QTest::newRow("Stockvane: a sign is no figure")
+        << ProgramVariant::Stockvane << rooms << name << QStringLiteral("1") << QStringLiteral("-12,345") << QString()
+        << limit << QStringLiteral("FIGURE_NOT_READABLE Pris (1 stk) -12,345") + fix << QString() << 0.0;
     QTest::newRow("Stockvane: count 0") << ProgramVariant::Stockvane << rooms << name << QStringLiteral("0")
                                         << QString() << QString() << limit
                                         << QStringLiteral("'Antal' skal v\u00e6re i intervalet: 0 -> 100000") + fix
-                                        << QString();
+                                        << QString() << 0.0;
     QTest::newRow("Stockvane: no name") << ProgramVariant::Stockvane << rooms << QString() << QStringLiteral("1")
                                         << QString() << QString() << fejl << QStringLiteral("StockvaneNameMissing")
-                                        << QString();
+                                        << QString() << 0.0;
     QTest::newRow("Stockvane: no location")
         << ProgramVariant::Stockvane << QStringList{ QString(), QStringLiteral("Yard") } << name << QStringLiteral("1")
-        << QString() << QString() << fejl << QStringLiteral("StockvaneItemTypeHasNotBeenSelectedRum") << QString();
+        << QString() << QString() << fejl << QStringLiteral("StockvaneItemTypeHasNotBeenSelectedRum") << QString()
+        << 0.0;
     QTest::newRow("Mintora: count 0 is no error")
-        << ProgramVariant::Mintora << rooms << name << QStringLiteral("0") << QString() << QStringLiteral(".")
-        << QString() << QString() << QStringLiteral(".");
+        << ProgramVariant::Mintora << rooms << name << QStringLiteral("0") << QString() << QStringLiteral("7,25")
+        << QString() << QString() << QStringLiteral("7,25") << 7.25;
+    QTest::newRow("Mintora: present value that cannot be read")
+        << ProgramVariant::Mintora << rooms << name << QStringLiteral("1") << QString() << QStringLiteral(".") << limit
+        << QStringLiteral("FIGURE_NOT_READABLE Vurderet pris (ialt) .") + fix << QString() << 0.0;
     QTest::newRow("Mintora: no name") << ProgramVariant::Mintora << rooms << QString() << QStringLiteral("1")
                                       << QString() << QString() << fejl << QStringLiteral("MintoraNameMissing")
-                                      << QString();
-    QTest::newRow("Pictova: unfinished prices are no error")
-        << ProgramVariant::Pictova << rooms << name << QString() << QStringLiteral(".") << QStringLiteral(".")
-        << QString() << QString() << QStringLiteral(".");
+                                      << QString() << 0.0;
+    QTest::newRow("Pictova: a grouped price cannot be read")
+        << ProgramVariant::Pictova << rooms << name << QString() << QStringLiteral("1.499,50") << QString() << limit
+        << QStringLiteral("FIGURE_NOT_READABLE Pris (1 stk) 1.499,50") + fix << QString() << 0.0;
     QTest::newRow("Pictova: no name") << ProgramVariant::Pictova << rooms << QString() << QStringLiteral("0")
                                       << QString() << QString() << fejl << QStringLiteral("PictovaNameMissing")
-                                      << QString();
+                                      << QString() << 0.0;
 }
 
 void TestItemDialog::validation()
@@ -310,6 +322,7 @@ void TestItemDialog::validation()
     QFETCH(QString, title);
     QFETCH(QString, message);
     QFETCH(QString, storedPriceToday);
+    QFETCH(double, storedValue);
     useProduct(variant);
     m_settings->setValue("EnableNumberOfItemsLineEdit", true);
     m_collection->locations().setEntries(locations);
@@ -330,8 +343,7 @@ void TestItemDialog::validation()
         QVERIFY(!dialog->isVisible());
         QCOMPARE(dialog->result(), int(QDialog::Accepted));
         QCOMPARE(text(d, "priceTodayLineEdit"), storedPriceToday);
-        // Text that is no number is stored as 0.
-        QCOMPARE(m_collection->at(1)->priceToday(), storedPriceToday.toDouble());
+        QCOMPARE(m_collection->at(1)->priceToday(), storedValue);
     } else {
         QCOMPARE(m_boxes.size(), 1);
         QCOMPARE(m_boxes[0].icon, QMessageBox::Critical);
@@ -340,7 +352,10 @@ void TestItemDialog::validation()
         QCOMPARE(m_collection->count(), 1);
         QVERIFY(dialog->isVisible());
         QVERIFY(dialog->ownsCurrentItem());
+        // What the user typed stays, to be put right.
+        QCOMPARE(text(d, "priceLineEdit"), price);
         QCOMPARE(text(d, "priceTodayLineEdit"), priceToday);
+        QCOMPARE(text(d, "numberOfItemsLineEdit"), count);
     }
 }
 
@@ -411,6 +426,10 @@ void TestItemDialog::valuesTheFormCannotShowAreKept()
     Item* chest = add(7, QStringLiteral("Chest"));
     chest->setLocation(9);
     chest->setDate(QStringLiteral("15.06.1650"));
+    // So do a price with more decimals than the form shows, and line breaks and control
+    // characters a text brought from the file.
+    chest->setPrice(12.3456);
+    chest->setDescription(QStringLiteral("two\nlines\x01\tend"));
     Item* stool = add(0, QStringLiteral("Stool"));
     stool->setDate(QString());
     fill();
@@ -423,13 +442,15 @@ void TestItemDialog::valuesTheFormCannotShowAreKept()
         QCOMPARE(item->type(), before.type());
         QCOMPARE(item->location(), before.location());
         QCOMPARE(item->date(), before.date());
+        QCOMPARE(item->price(), before.price());
+        QCOMPARE(item->description(), before.description());
     }
     // Prices of a million and more are shown, and so kept, to the cent.
     Item* car = add(0, QStringLiteral("Car"));
     car->setPrice(1234567.89);
     car->setPriceToday(2500000.25);
     m_list->addItemRow(car, true);
-    const auto carDialog = open(car);
+    auto carDialog = open(car);
     QCOMPARE(text(*carDialog, "priceTotalLineEdit"), QStringLiteral("1234567.89"));
     QVERIFY(click(*carDialog, "savePushButton"));
     QCOMPARE(car->price(), 1234567.89);
@@ -439,10 +460,25 @@ void TestItemDialog::valuesTheFormCannotShowAreKept()
     QCOMPARE(car->price(), 7654321.25);
 
     // A date the user sets is stored, however old.
-    const auto dialog = open(chest);
+    auto dialog = open(chest);
     widget<QDateEdit>(*dialog, "buyQDateEdit")->setDate(QDate(1490, 3, 2));
     QVERIFY(click(*dialog, "savePushButton"));
     QCOMPARE(chest->date(), QStringLiteral("02.03.1490"));
+
+    // A stock count the user cannot change is kept, even one that could not be typed.
+    dialog.reset();
+    useProduct(ProgramVariant::Stockvane);
+    m_boxes.clear();
+    Item* crate = add(0, QStringLiteral("Crate"));
+    crate->setNumber_of_items(0);
+    fill();
+    dialog = open(crate);
+    QVERIFY(!edit(*dialog, "numberOfItemsLineEdit")->isEnabled());
+    type(*dialog, "nameLineEdit", QStringLiteral("Big crate"));
+    QVERIFY(click(*dialog, "savePushButton"));
+    QVERIFY(m_boxes.isEmpty());
+    QCOMPARE(crate->name(), QStringLiteral("Big crate"));
+    QCOMPARE(crate->number_of_items(), 0);
 }
 
 void TestItemDialog::copyIsSavedAsNewItem()
@@ -452,12 +488,22 @@ void TestItemDialog::copyIsSavedAsNewItem()
     kettle->setPriceToday(15);
     fill();
     const Item before = *kettle;
+    // A copy left unsaved (Reset, New, Cancel) leaves the database and its changed flag as they
+    // were, without a question.
+    for (const char* leave : { "resetPushButton", "newPushButton", "buttonCancel" }) {
+        const auto unsaved = open(kettle);
+        QVERIFY(click(*unsaved, "CopyPushButton"));
+        QVERIFY(click(*unsaved, leave));
+        QVERIFY(m_boxes.isEmpty());
+        QCOMPARE(m_collection->count(), 1);
+        QVERIFY(!DBItemCollection::isModified());
+    }
+
     auto dialog = open(kettle);
     const ItemDialog& d = *dialog;
     QVERIFY(click(d, "CopyPushButton"));
     QVERIFY(dialog->ownsCurrentItem());
     QVERIFY(dialog->currentItem() != kettle);
-    QVERIFY(DBItemCollection::isModified());
     for (const char* name : { "CopyPushButton", "seachPushButton", "PrevPushButton", "NextPushButton" })
         QVERIFY2(!button(d, name)->isEnabled(), name);
     // The form keeps what it showed; only a save stores the copy.
@@ -590,17 +636,21 @@ void TestItemDialog::textFieldLimits()
     fill();
     const auto dialog = open(nullptr);
     const ItemDialog& d = *dialog;
+    const QLabel* notice = widget<QLabel>(d, "textNoticeLabel");
+    QVERIFY(notice->isHidden());
 
-    // The field separator of the database file is refused in every text field.
+    // The field separator of the database file is refused in every text field, and said so.
     for (const char* name : { "nameLineEdit", "productLineEdit", "productBrandLineEdit", "addressLineEdit",
                               "wwwLineEdit", "serialnoLineEdit", "infoLineEdit", "photolinkLineEdit", "receiptLineEdit",
-                              "documentLineEdit", "extra1LineEdit", "extra4LineEdit" }) {
+                              "documentLineEdit" }) {
         type(d, name, QStringLiteral("a;b"));
         QCOMPARE(text(d, name), QStringLiteral("ab"));
     }
     QLineEdit* supplier = combo(d, "supplierComboBox")->lineEdit();
     type(supplier, QStringLiteral("x;y"));
     QCOMPARE(supplier->text(), QStringLiteral("xy"));
+    QVERIFY(!notice->isHidden());
+    QCOMPARE(notice->text(), QStringLiteral("SEPARATOR_REFUSED"));
 
     // 199 characters fit; the 200th is refused although the field could hold it.
     QLineEdit* name = edit(d, "nameLineEdit");
@@ -609,14 +659,78 @@ void TestItemDialog::textFieldLimits()
     QCOMPARE(name->text().size(), 199);
     QTest::keyClick(name, Qt::Key_N);
     QCOMPARE(name->text().size(), 199);
+    QCOMPARE(notice->text(), QStringLiteral("TEXT_TOO_LONG 199"));
 
-    // Numbers: no letters, no comma, no sign; at most two decimals.
+    // What the Latin-1 file cannot hold is replaced or removed as it is typed or pasted, and
+    // said so; so are pasted control characters and line breaks.
+    QLineEdit* info = edit(d, "infoLineEdit");
+    type(info, QStringLiteral("5 \u20ac \u2013 \u201cok\u201d\u2026"));
+    QCOMPARE(info->text(), QStringLiteral("5 EUR - \"ok\"..."));
+    QCOMPARE(notice->text(), QStringLiteral("CHARACTER_REPLACED \u2026 ..."));
+    info->insert(QStringLiteral("\x01\U0001F600\r\nx"));
+    QCOMPARE(info->text(), QStringLiteral("5 EUR - \"ok\"... x"));
+    QCOMPARE(notice->text(),
+             QStringLiteral("CONTROL_CHARACTER_REMOVED CHARACTER_REMOVED \U0001F600 LINE_BREAK_AS_SPACE"));
+
+    // Figures take every keystroke; they are read when saved.
     type(d, "numberOfItemsLineEdit", QStringLiteral("1x2"));
-    QCOMPARE(text(d, "numberOfItemsLineEdit"), QStringLiteral("12"));
-    type(d, "priceLineEdit", QStringLiteral("-12,345"));
-    QCOMPARE(text(d, "priceLineEdit"), QStringLiteral("12345"));
-    type(d, "priceTodayLineEdit", QStringLiteral("7.125"));
-    QCOMPARE(text(d, "priceTodayLineEdit"), QStringLiteral("7.12"));
+    QCOMPARE(text(d, "numberOfItemsLineEdit"), QStringLiteral("1x2"));
+    type(d, "priceLineEdit", QStringLiteral("1499,50"));
+    QCOMPARE(text(d, "priceLineEdit"), QStringLiteral("1499,50"));
+}
+
+void TestItemDialog::unsavedEditsAreStoredOrAsked()
+{
+    Item* first = add(0, QStringLiteral("First"));
+    Item* second = add(0, QStringLiteral("Second"));
+    fill();
+    int answer = 0;
+    MessageBoxes::setAnswerer([this, &answer](const MessageBoxes::Request& request) {
+        m_boxes.append(request);
+        return answer;
+    });
+    const auto dialog = open(first);
+    const ItemDialog& d = *dialog;
+
+    // Nothing changed, nothing asked.
+    QVERIFY(click(d, "NextPushButton"));
+    QVERIFY(click(d, "PrevPushButton"));
+    QVERIFY(m_boxes.isEmpty());
+
+    // Cancel keeps the edits in the form, wherever the user was going.
+    answer = 2;
+    type(d, "nameLineEdit", QStringLiteral("Edited"));
+    for (const char* name : { "NextPushButton", "newPushButton", "resetPushButton", "seachPushButton" })
+        QVERIFY(click(d, name));
+    dialog->close();
+    QTest::keyClick(dialog.get(), Qt::Key_Escape);
+    QCOMPARE(m_boxes.size(), 6);
+    QVERIFY(dialog->isVisible());
+    QCOMPARE(dialog->currentItem(), first);
+    QCOMPARE(text(d, "nameLineEdit"), QStringLiteral("Edited"));
+    QCOMPARE(m_boxes[0].icon, QMessageBox::Question);
+    QCOMPARE(m_boxes[0].text, QStringLiteral("SAVE_ITEM_CHANGES_QUESTION"));
+    QCOMPARE(m_boxes[0].buttons,
+             (QStringList{ QStringLiteral("&Gem"), QStringLiteral("Gem &ikke"), QStringLiteral("&Fortryd") }));
+    QCOMPARE(m_boxes[0].escapeButton, 2);
+    QCOMPARE(first->name(), QStringLiteral("First"));
+
+    // Save stores them on the way.
+    answer = 0;
+    QVERIFY(click(d, "NextPushButton"));
+    QCOMPARE(first->name(), QStringLiteral("Edited"));
+    QCOMPARE(dialog->currentItem(), second);
+    QVERIFY(DBItemCollection::isModified());
+
+    // Discard lets them go, only when the user says so.
+    DBItemCollection::setModified(false);
+    answer = 1;
+    type(d, "nameLineEdit", QStringLiteral("Dropped"));
+    dialog->close();
+    QCOMPARE(m_boxes.size(), 8);
+    QVERIFY(!dialog->isVisible());
+    QCOMPARE(second->name(), QStringLiteral("Second"));
+    QVERIFY(!DBItemCollection::isModified());
 }
 
 QTEST_MAIN(TestItemDialog)

@@ -49,6 +49,7 @@ void TestItemDialogView::searchByExample()
     Item* desk = add(0, QStringLiteral("Desk Lamp"));
     add(1, QStringLiteral("Chair"));
     Item* floor = add(2, QStringLiteral("Floor lamp"));
+    floor->setPrice(12.5);
     fill();
     const auto dialog = open(nullptr, QStringLiteral("DATA"), true);
     const ItemDialog& d = *dialog;
@@ -101,6 +102,18 @@ void TestItemDialogView::searchByExample()
     type(d, "priceLineEdit", QStringLiteral("5"));
     QVERIFY(click(d, "savePushButton"));
     QCOMPARE(m_collection->count(), 4);
+
+    // A price is sought with a decimal comma or point; one that cannot be read is refused by
+    // the field's name and stays in the form.
+    QVERIFY(click(d, "resetPushButton"));
+    type(d, "priceLineEdit", QStringLiteral("1.499,50"));
+    QVERIFY(click(d, "seachPushButton"));
+    QCOMPARE(m_boxes.size(), 3);
+    QCOMPARE(m_boxes[2].text, QStringLiteral("FIGURE_NOT_READABLE Pris (1 stk) 1.499,50\n\nRet det !"));
+    QCOMPARE(text(d, "priceLineEdit"), QStringLiteral("1.499,50"));
+    type(d, "priceLineEdit", QStringLiteral("12,50"));
+    QVERIFY(click(d, "seachPushButton"));
+    QCOMPARE(dialog->currentItem(), floor);
 }
 
 void TestItemDialogView::previousAndNextStopAtTheEnds()
@@ -117,14 +130,15 @@ void TestItemDialogView::previousAndNextStopAtTheEnds()
     QVERIFY(!button(d, "PrevPushButton")->isEnabled());
     QVERIFY(button(d, "NextPushButton")->isEnabled());
 
-    // Unsaved edits are dropped on the way.
+    // Edits are not left behind: the question's first answer saves them on the way.
     type(d, "nameLineEdit", QStringLiteral("Edited"));
     QVERIFY(click(d, "NextPushButton"));
+    QCOMPARE(m_boxes.size(), 1);
     QCOMPARE(dialog->currentItem(), second);
     QCOMPARE(text(d, "nameLineEdit"), QStringLiteral("Second"));
     QCOMPARE(funiQListViewItem::itemOf(m_list->isItemSelected()), second);
     QVERIFY(button(d, "PrevPushButton")->isEnabled());
-    QCOMPARE(first->name(), QStringLiteral("First"));
+    QCOMPARE(first->name(), QStringLiteral("Edited"));
 
     QVERIFY(click(d, "NextPushButton"));
     QCOMPARE(dialog->currentItem(), third);
@@ -250,6 +264,10 @@ void TestItemDialogView::productLook()
     for (const char* name : { "TotalPriceTextLabel", "priceTotalLineEdit", "StkTextLabel", "KrTextLabel" })
         QCOMPARE(widget<QWidget>(d, name)->isVisible(), totalShown);
     QCOMPARE(edit(d, "numberOfItemsLineEdit")->toolTip(), countToolTip);
+    // Only stock and picture databases keep the extra fields; the others take no typing there.
+    const bool extrasKept = variant == ProgramVariant::Stockvane || variant == ProgramVariant::Pictova;
+    type(d, "extra2LineEdit", QStringLiteral("x"));
+    QCOMPARE(text(d, "extra2LineEdit"), extrasKept ? QStringLiteral("x") : QString());
     QCOMPARE(combo(d, "locationComboBox")->toolTip(), locationToolTip);
     QCOMPARE(combo(d, "locationComboBox")->whatsThis().isEmpty(), locationToolTip.isEmpty());
     // The write-off page is never offered.

@@ -12,6 +12,7 @@
 
 #include <QDate>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -259,10 +260,16 @@ void TestAutomakeItems::emptyNameAndNoSize()
     make();
     QCOMPARE(m_collection->count(), 2);
     QVERIFY(m_collection->at(0)->name().isEmpty());
-    // A name never holds the field separator of a database line.
+    // A name never holds the field separator of a database line, nor what the Latin-1 file
+    // cannot hold; the notice line says what happened.
     auto* name = m_dialog->findChild<QLineEdit*>(QStringLiteral("nameLineEdit"));
-    QTest::keyClicks(name, QStringLiteral("Box;1"));
-    QCOMPARE(name->text(), QStringLiteral("Box1"));
+    auto* notice = m_dialog->findChild<QLabel*>(QStringLiteral("noticeLabel"));
+    QVERIFY(notice->isHidden());
+    QTest::keyClicks(name, QStringLiteral("Box;1 "));
+    QTest::sendKeyEvent(QTest::Click, name, Qt::Key_unknown, QStringLiteral("\u20ac"), Qt::NoModifier);
+    QCOMPARE(name->text(), QStringLiteral("Box1 EUR"));
+    QVERIFY(!notice->isHidden());
+    QCOMPARE(notice->text(), QStringLiteral("CHARACTER_REPLACED \u20ac EUR"));
 }
 
 void TestAutomakeItems::closeButton()
