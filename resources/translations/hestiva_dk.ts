@@ -970,9 +970,12 @@ Klik på ikonet for billede, kvittering eller dokument, eller på en webadresse,
             <translation>Ukendt gruppe</translation>
         </message>
         <message>
-            <source>MAX_LIMIT_ERROR</source>
-            <translation>En post har gruppenummer %1, men gruppelisten har ingen gruppe med det nummer (der kan højst være %2 grupper).
-Posten vises ikke i listen. Tilføj den manglende gruppe under Opsætning, og åbn databasen igen.</translation>
+            <source>ITEMS_IN_UNKNOWN_GROUP %1 %2</source>
+            <translation>%1 poster har et gruppenummer, som gruppelisten ikke har. De vises under "%2" nederst i listen. Åbn hver af dem, og vælg en gruppe, eller tilføj de manglende grupper under Opsætning.</translation>
+        </message>
+        <message>
+            <source>UNKNOWN_GROUP</source>
+            <translation>(ukendt gruppe)</translation>
         </message>
     </context>
     <context>

@@ -970,9 +970,12 @@ Click the picture, receipt or document icon, or a web address, to open it. Right
             <translation>Unknown group</translation>
         </message>
         <message>
-            <source>MAX_LIMIT_ERROR</source>
-            <translation>An entry has group number %1, but the group list has no group with that number (there can be at most %2 groups).
-The entry is not shown in the list. Add the missing group under Setup, then open the database again.</translation>
+            <source>ITEMS_IN_UNKNOWN_GROUP %1 %2</source>
+            <translation>%1 entries have a group number that the group list does not have. They are shown under "%2" at the end of the list. Open each of them and choose a group, or add the missing groups under Setup.</translation>
+        </message>
+        <message>
+            <source>UNKNOWN_GROUP</source>
+            <translation>(unknown group)</translation>
         </message>
     </context>
     <context>

@@ -970,9 +970,12 @@ Klikk på ikonet for bilde, kvittering eller dokument, eller på en nettadresse,
             <translation>Ukjent gruppe</translation>
         </message>
         <message>
-            <source>MAX_LIMIT_ERROR</source>
-            <translation>En post har gruppenummer %1, men grupplisten har ingen gruppe med det nummeret (det kan høyst være %2 grupper).
-Posten vises ikke i listen. Legg til den manglende gruppen under Oppsett, og åpne databasen på nytt.</translation>
+            <source>ITEMS_IN_UNKNOWN_GROUP %1 %2</source>
+            <translation>%1 poster har et gruppenummer som grupplisten ikke har. De vises under «%2» nederst i listen. Åpne hver av dem og velg en gruppe, eller legg til de manglende gruppene under Oppsett.</translation>
+        </message>
+        <message>
+            <source>UNKNOWN_GROUP</source>
+            <translation>(ukjent gruppe)</translation>
         </message>
     </context>
     <context>

@@ -191,8 +191,11 @@ void TestMainWindow::saveQuestion()
     m_settings->setValue(Setting::LastSavedDBFile, mine);
     MainWindow window;
     const int count = window.collection()->count();
-    window.collection()->removeItem(window.collection()->at(0)).reset();
-    DBItemCollection::setModified(true);
+    // Deleting an item is a change to save.
+    window.listView()->ItemSelected(window.listView()->FindListViewItem(window.collection()->at(0)));
+    window.findChild<QAction*>(QStringLiteral("EditDelete"))->trigger();
+    QCOMPARE(window.collection()->count(), count - 1);
+    QVERIFY(DBItemCollection::isModified());
 
     m_answers = {answer};
     window.FileNew();
