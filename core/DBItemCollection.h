@@ -60,6 +60,12 @@ public:
     // The database file. Loading appends to the items already held and reads every format
     // version; saving writes the running product's current format.
     bool LoadFromAsciiFile(const QString& path);
+    // Whether the last load stopped at a damaged line; the items read before it were kept.
+    bool loadStoppedEarly() const;
+    // The number of data lines of a file whose load stopped at a damaged line, when path names
+    // that file; -1 otherwise. Saving to that file again makes it hold only what was read, so
+    // it asks first; a save to it, or emptying the collection, forgets the damage.
+    int partialFileLines(const QString& path) const;
     // Loads from text already in memory, without the lock file; what LoadFromAsciiFile does
     // once it has read the file.
     bool loadFromData(QByteArray data);
@@ -125,6 +131,7 @@ private:
     template<typename Key>
     void sortBy(Key key);
     bool parseDatabase(QByteArray data, const QString& path);
+    void forgetPartialLoad();
     QString lockFilePath() const;
     // Whether the folder of a database holds a lock file that this collection did not take.
     bool lockedByAnother(const QString& databasePath) const;
@@ -143,6 +150,10 @@ private:
     QString m_lockInfo;
     // The lock file this collection created, if it holds one.
     QString m_heldLockPath;
+    bool m_loadStoppedEarly = false;
+    // The file whose load stopped at a damaged line, and how many data lines it has.
+    QString m_partialFile;
+    int m_partialFileLines = 0;
 };
 
 // The format version number of the last database file loaded in this process: 100 without a

@@ -187,6 +187,10 @@ Låst af: </translation>
             <source>Fil fejl</source>
             <translation>Filfejl</translation>
         </message>
+        <message>
+            <source>DB_LOAD_STOPPED_AT_LINE %1 %2</source>
+            <translation>Indlæsningen stoppede ved linje %2 i filen. De %1 poster før den vises; resten af filen er ikke ændret. Gemmer du over filen, bliver du spurgt først.</translation>
+        </message>
     </context>
     <context>
         <name>ExportCommands</name>
@@ -206,6 +210,21 @@ Låst af: </translation>
             <source>EXPORT_ERROR_TEXT %1</source>
             <translation>Filen %1 kunne ikke skrives. En tidligere fil med samme navn er ikke ændret.
 Kontrollér, at mappen findes, at du må skrive i den, og at der er plads på disken.</translation>
+        </message>
+    </context>
+    <context>
+        <name>FileWriteOutcome</name>
+        <message>
+            <source>SAFE_WRITE_NO_COPY %1</source>
+            <translation>Mappen tillader ikke nye filer, og der kunne ikke lægges en kopi af filen i %1, før den skulle skrives direkte. Derfor er den ikke skrevet.</translation>
+        </message>
+        <message>
+            <source>SAFE_WRITE_RESTORED %1</source>
+            <translation>Mappen tillader ikke nye filer, så filen blev skrevet direkte, og det mislykkedes. Dens tidligere indhold er lagt tilbage; en kopi ligger i %1.</translation>
+        </message>
+        <message>
+            <source>SAFE_WRITE_NOT_RESTORED %1</source>
+            <translation>Mappen tillader ikke nye filer, så filen blev skrevet direkte, og det mislykkedes. Dens tidligere indhold kunne ikke lægges tilbage, så filen kan være beskadiget. Det tidligere indhold ligger i %1: kopiér den fil tilbage på plads.</translation>
         </message>
     </context>
     <context>
@@ -1237,7 +1256,7 @@ Klik på ikonet for billede, kvittering eller dokument, eller på en webadresse,
         </message>
         <message>
             <source>ERROR_DB_FILE_CAN_NOT_BE_OPENED</source>
-            <translation>Databasefilen kunne ikke åbnes eller læses. Næste gang programmet startes, åbner det demodatabasen.</translation>
+            <translation>Databasefilen kunne ikke åbnes eller læses. Den er ikke ændret.</translation>
         </message>
         <message>
             <source>Ok</source>
@@ -1474,6 +1493,14 @@ Quorvane</translation>
         <message>
             <source>SetupDefaultDirectories</source>
             <translation>&amp;Standardmapper...</translation>
+        </message>
+        <message>
+            <source>PARTIAL_DB_SAVE_QUESTION %1 %2 %3</source>
+            <translation>Filen %1 har %2 datalinjer, men den kunne kun læses til den beskadigede linje, og databasen har nu %3 poster. Gemmer du, erstattes hele filen af disse poster, og resten af filen går tabt. Vil du gemme alligevel?</translation>
+        </message>
+        <message>
+            <source>SAVE_ANYWAY</source>
+            <translation>Gem &amp;alligevel</translation>
         </message>
     </context>
     <context>

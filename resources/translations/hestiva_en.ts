@@ -187,6 +187,10 @@ Locked by: </translation>
             <source>Fil fejl</source>
             <translation>File error</translation>
         </message>
+        <message>
+            <source>DB_LOAD_STOPPED_AT_LINE %1 %2</source>
+            <translation>Reading stopped at line %2 of the file. The %1 entries before it are shown; the rest of the file has not been changed. Saving over the file asks first.</translation>
+        </message>
     </context>
     <context>
         <name>ExportCommands</name>
@@ -206,6 +210,21 @@ Locked by: </translation>
             <source>EXPORT_ERROR_TEXT %1</source>
             <translation>The file %1 could not be written. An earlier file of the same name has not been changed.
 Check that the folder exists, that you may write to it and that the disk has room.</translation>
+        </message>
+    </context>
+    <context>
+        <name>FileWriteOutcome</name>
+        <message>
+            <source>SAFE_WRITE_NO_COPY %1</source>
+            <translation>The folder allows no new files, and no copy of the file could be put in %1 before writing it in place. So it has not been written.</translation>
+        </message>
+        <message>
+            <source>SAFE_WRITE_RESTORED %1</source>
+            <translation>The folder allows no new files, so the file was written in place, and that failed. Its former contents have been put back; a copy is kept in %1.</translation>
+        </message>
+        <message>
+            <source>SAFE_WRITE_NOT_RESTORED %1</source>
+            <translation>The folder allows no new files, so the file was written in place, and that failed. Its former contents could not be put back, so the file may be damaged. The former contents are kept in %1: copy that file back into its place.</translation>
         </message>
     </context>
     <context>
@@ -1237,7 +1256,7 @@ Click the picture, receipt or document icon, or a web address, to open it. Right
         </message>
         <message>
             <source>ERROR_DB_FILE_CAN_NOT_BE_OPENED</source>
-            <translation>The database file could not be opened or read. The next time the program starts, it opens the demo database.</translation>
+            <translation>The database file could not be opened or read. It has not been changed.</translation>
         </message>
         <message>
             <source>Ok</source>
@@ -1474,6 +1493,14 @@ Quorvane</translation>
         <message>
             <source>SetupDefaultDirectories</source>
             <translation>&amp;Default folders...</translation>
+        </message>
+        <message>
+            <source>PARTIAL_DB_SAVE_QUESTION %1 %2 %3</source>
+            <translation>The file %1 holds %2 data lines, but it could only be read up to the damaged line, and the database now has %3 entries. Saving replaces the whole file with these entries, and the rest of the file is lost. Save anyway?</translation>
+        </message>
+        <message>
+            <source>SAVE_ANYWAY</source>
+            <translation>Save &amp;anyway</translation>
         </message>
     </context>
     <context>

@@ -187,6 +187,10 @@ Låst av: </translation>
             <source>Fil fejl</source>
             <translation>Filfeil</translation>
         </message>
+        <message>
+            <source>DB_LOAD_STOPPED_AT_LINE %1 %2</source>
+            <translation>Innlesingen stoppet ved linje %2 i filen. De %1 postene før den vises; resten av filen er ikke endret. Lagrer du over filen, blir du spurt først.</translation>
+        </message>
     </context>
     <context>
         <name>ExportCommands</name>
@@ -206,6 +210,21 @@ Låst av: </translation>
             <source>EXPORT_ERROR_TEXT %1</source>
             <translation>Filen %1 kunne ikke skrives. En tidligere fil med samme navn er ikke endret.
 Kontroller at mappen finnes, at du har skrivetilgang til den, og at det er plass på disken.</translation>
+        </message>
+    </context>
+    <context>
+        <name>FileWriteOutcome</name>
+        <message>
+            <source>SAFE_WRITE_NO_COPY %1</source>
+            <translation>Mappen tillater ikke nye filer, og det kunne ikke legges en kopi av filen i %1 før den skulle skrives direkte. Derfor er den ikke skrevet.</translation>
+        </message>
+        <message>
+            <source>SAFE_WRITE_RESTORED %1</source>
+            <translation>Mappen tillater ikke nye filer, så filen ble skrevet direkte, og det mislyktes. Det tidligere innholdet er lagt tilbake; en kopi ligger i %1.</translation>
+        </message>
+        <message>
+            <source>SAFE_WRITE_NOT_RESTORED %1</source>
+            <translation>Mappen tillater ikke nye filer, så filen ble skrevet direkte, og det mislyktes. Det tidligere innholdet kunne ikke legges tilbake, så filen kan være skadet. Det tidligere innholdet ligger i %1: kopier den filen tilbake på plass.</translation>
         </message>
     </context>
     <context>
@@ -1237,7 +1256,7 @@ Klikk på ikonet for bilde, kvittering eller dokument, eller på en nettadresse,
         </message>
         <message>
             <source>ERROR_DB_FILE_CAN_NOT_BE_OPENED</source>
-            <translation>Databasefilen kunne ikke åpnes eller leses. Neste gang programmet startes, åpner det demodatabasen.</translation>
+            <translation>Databasefilen kunne ikke åpnes eller leses. Den er ikke endret.</translation>
         </message>
         <message>
             <source>Ok</source>
@@ -1474,6 +1493,14 @@ Quorvane</translation>
         <message>
             <source>SetupDefaultDirectories</source>
             <translation>&amp;Standardmapper...</translation>
+        </message>
+        <message>
+            <source>PARTIAL_DB_SAVE_QUESTION %1 %2 %3</source>
+            <translation>Filen %1 har %2 datalinjer, men den kunne bare leses fram til den skadde linjen, og databasen har nå %3 poster. Lagrer du, erstattes hele filen av disse postene, og resten av filen går tapt. Vil du lagre likevel?</translation>
+        </message>
+        <message>
+            <source>SAVE_ANYWAY</source>
+            <translation>Lagre &amp;likevel</translation>
         </message>
     </context>
     <context>
