@@ -14,11 +14,27 @@
 namespace {
 
 constexpr int StatusTime = 10000;
+// The most problems one box lists; the rest are counted.
+constexpr int ProblemsShown = 25;
 
 // Every box of the update has the same caption, in every product.
 void warn(const QString& text)
 {
     MessageBoxes::warning(nullptr, QStringLiteral("Stockvane"), text);
+}
+
+// The problems of all records in one box: a scanner file of many unknown items must not
+// bring one box per line.
+void warnOnce(const QStringList& problems)
+{
+    if (problems.isEmpty())
+        return;
+    QString text = problems.mid(0, ProblemsShown).join(u'\n');
+    if (problems.size() > ProblemsShown)
+        text += u'\n'
+            + QCoreApplication::translate("UpdateLocations", "LOCATION_UPDATE_MORE_PROBLEMS %1")
+                  .arg(problems.size() - ProblemsShown);
+    warn(text);
 }
 
 } // namespace
@@ -50,8 +66,12 @@ LocationUpdateOutcome runLocationUpdate(QWidget* parent, DBItemCollection& colle
     LocationUpdateFile file;
     if (ParseLocationFile(path, file, warn)) {
         {
-            LocationUpdater updater(collection, warn, [&list](Item* item) { list.addItemRow(item, true); });
+            QStringList problems;
+            LocationUpdater updater(
+                collection, [&problems](const QString& text) { problems.append(text); },
+                [&list](Item* item) { list.addItemRow(item, true); });
             updater.applyAll(file.records);
+            warnOnce(problems);
             DBItemCollection::setModified(true);
             list.rebuildList();
             outcome.applied = true;

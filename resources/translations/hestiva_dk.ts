@@ -1619,6 +1619,10 @@ Filen mangler, eller der er intet program til at vise tekstfiler.</translation>
             <source>LOCATION_UPDATE_SUMMARY</source>
             <translation>Lokationer opdateret fra %1: %2 linjer udført, %3 mislykkedes, %4 ikke forstået.</translation>
         </message>
+        <message>
+            <source>LOCATION_UPDATE_MORE_PROBLEMS %1</source>
+            <translation>… og %1 problemer mere.</translation>
+        </message>
     </context>
     <context>
         <name>UpdateLocations/DeleteLocationFile</name>

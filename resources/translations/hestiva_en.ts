@@ -1619,6 +1619,10 @@ The file is missing, or there is no program for showing text files.</translation
             <source>LOCATION_UPDATE_SUMMARY</source>
             <translation>Locations updated from %1: %2 lines applied, %3 failed, %4 not understood.</translation>
         </message>
+        <message>
+            <source>LOCATION_UPDATE_MORE_PROBLEMS %1</source>
+            <translation>… and %1 more problems.</translation>
+        </message>
     </context>
     <context>
         <name>UpdateLocations/DeleteLocationFile</name>

@@ -1619,6 +1619,10 @@ Filen mangler, eller det finnes ikke noe program for å vise tekstfiler.</transl
             <source>LOCATION_UPDATE_SUMMARY</source>
             <translation>Lokasjoner oppdatert fra %1: %2 linjer utført, %3 mislyktes, %4 ikke forstått.</translation>
         </message>
+        <message>
+            <source>LOCATION_UPDATE_MORE_PROBLEMS %1</source>
+            <translation>… og %1 problemer til.</translation>
+        </message>
     </context>
     <context>
         <name>UpdateLocations/DeleteLocationFile</name>

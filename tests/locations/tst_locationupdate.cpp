@@ -60,6 +60,7 @@ private Q_SLOTS:
     void init();
     void cleanup();
     void wholeRun();
+    void manyFailuresOneBox();
     void nothingApplied();
     void readOnlyDatabaseIsLeftAlone();
     void startPathByProduct();
@@ -229,11 +230,10 @@ void TestLocationUpdate::wholeRun()
     QCOMPARE(m_dialogs[0].filter, QStringLiteral("location file (*.txt *.loc)"));
     QCOMPARE(m_dialogs[0].directory, m_dir->path() + QStringLiteral("/Location.update.txt"));
 
+    // The problems of all records in one box.
     QCOMPARE(boxTexts(),
-             (QStringList{
-                 QStringLiteral("Update (I) failed, to few items: 5 in record: 12 - can not subtract (-9)"),
-                 QStringLiteral("Update failed for location: 2, inventory_id: 12, items: -9"),
-             }));
+             QStringList{ QStringLiteral("Update (I) failed, to few items: 5 in record: 12 - can not subtract (-9)\n"
+                                         "Update failed for location: 2, inventory_id: 12, items: -9") });
 
     // The database, and the list showing it as it is now, without the drill that was moved.
     QCOMPARE(state(), QStringLiteral("2:12:5* 2:30:1 3:4711:5* 0:4712:2*"));
@@ -251,6 +251,24 @@ void TestLocationUpdate::wholeRun()
     QCOMPARE(readFile(m_dir->filePath(copies[0])), update);
 
     QCOMPARE(m_messages, (QList<QPair<QString, int>>{ { QStringLiteral("Location.update.txt 4 1 1"), 10000 } }));
+}
+
+void TestLocationUpdate::manyFailuresOneBox()
+{
+    // A scanner file of thirty unknown items: one box, listing the first problems and
+    // counting the rest.
+    add(1, QStringLiteral("4711"), 5, QStringLiteral("Drill"));
+    fillList();
+    QByteArray update;
+    for (int i = 0; i < 30; ++i)
+        update += "I;1;" + QByteArray::number(9000 + i) + ";1\r\n";
+    QVERIFY(writeFile(m_file, update));
+    QCOMPARE(run().failed, 30);
+    QCOMPARE(m_boxes.size(), 1);
+    const QStringList lines = m_boxes[0].text.split(u'\n');
+    QCOMPARE(lines.size(), 26);
+    QCOMPARE(lines[0], QStringLiteral("Update failed for location: 1, inventory_id: 9000, items: 1"));
+    QCOMPARE(lines[25], QStringLiteral("LOCATION_UPDATE_MORE_PROBLEMS 5"));
 }
 
 void TestLocationUpdate::nothingApplied()
