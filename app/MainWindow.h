@@ -27,7 +27,8 @@ public:
     ItemListView* listView() const;
     LogXML* log() const;
     QString currentFileName() const;
-    // False when the database to open at start could not be read: the program then ends.
+    // False when the database to open at start could not be read in full; the window then
+    // shows what could be read, or nothing.
     bool startDatabaseLoaded() const;
 
     // Seconds as the status messages show them: two decimals, right-aligned in ten places.
@@ -110,6 +111,9 @@ private:
     // Makes the folder of a database file the open database's folder, where its lists are
     // kept (read again when asked) and where the log goes.
     void followDatabaseFolder(const QString& databaseFile, bool readLists);
+    // Whether the current file may be written: a file that was read only up to a damaged line
+    // is replaced only when the user says so.
+    bool mayReplacePartialFile();
     // Shows a status message through the window's message signal.
     void showMessage(const QString& text, int milliseconds);
     void openSetupDialog(int kind, const char* objectName);

@@ -15,6 +15,7 @@
 
 #include <QAction>
 #include <QDebug>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
 
@@ -115,21 +116,27 @@ bool MainWindow::LoadItemFile()
     timer.start();
     m_log->LogEntry(mCurrentFileName.toLatin1(), LogFileName, "LoadItemFile()");
 
-    if (!m_collection->LoadFromAsciiFile(mCurrentFileName)) {
-        MessageBoxes::ask(nullptr, {QMessageBox::Critical, tr("FileError"), tr("ERROR_DB_FILE_CAN_NOT_BE_OPENED"),
+    const bool loaded = m_collection->LoadFromAsciiFile(mCurrentFileName);
+    if (!loaded && !m_collection->loadStoppedEarly()) {
+        // The file could not be read at all (missing, unreadable, another product's). It stays
+        // the database opened at start, so that it opens again once it is back (an unmounted
+        // share, say); the settings do not turn to the demo database.
+        MessageBoxes::ask(nullptr, {QMessageBox::Critical, tr("FileError"),
+                                    tr("ERROR_DB_FILE_CAN_NOT_BE_OPENED") + QStringLiteral("\n\n")
+                                        + QDir::toNativeSeparators(mCurrentFileName),
                                     {tr("Ok")}, 0, 0});
-        const QByteArray language = GetLanguage();
-        m_settings->setValue(Setting::LastSavedDBFile, demoDatabaseFile(GetProgramVariant(), language));
-        m_settings->setValue(Setting::LastDBDir, demoDatabaseDir(GetProgramVariant()));
         m_collection->clear();
         m_collection->setDatabaseDir(QString());
         m_listView->clearRows();
+        m_listView->createGroupRows(m_collection.get());
         // The file that failed is no longer the current one, so that a save cannot write the
         // emptied database over it.
         mCurrentFileName.clear();
         setWindowTitle(GetCaption(QString()));
         return false;
     }
+    // A load that stopped at a damaged line (the collection has said where) shows what it read
+    // under the file's name; saving over the file then asks first.
 
     m_printAction->setEnabled(true);
     followDatabaseFolder(mCurrentFileName, true);
@@ -142,7 +149,7 @@ bool MainWindow::LoadItemFile()
                        .arg(mCurrentFileName, QString::number(m_collection->count()), elapsedText(timer.elapsed())),
                    StatusTime);
     m_settings->setValue(Setting::LastSavedDBFile, mCurrentFileName);
-    return true;
+    return loaded;
 }
 
 void MainWindow::UpdateAfterLoad()
@@ -175,6 +182,8 @@ void MainWindow::LoadStartDatabase()
 {
     m_startDatabase = demoDatabaseFile(GetProgramVariant(), GetLanguage());
     mCurrentFileName = m_settings->value(Setting::LastSavedDBFile, m_startDatabase).toString();
+    // A start database that cannot be read leaves the window open and empty; the file stays
+    // the one opened at start.
     if (!mCurrentFileName.isEmpty() && !LoadItemFile())
         m_startDatabaseLoaded = false;
 }
@@ -188,6 +197,8 @@ bool MainWindow::Save(bool SetmCurrentFileName)
 {
     if (mCurrentFileName.isEmpty())
         return saveAs();
+    if (!mayReplacePartialFile())
+        return false;
     BusyScope busy(m_reporter.get());
     QElapsedTimer timer;
     timer.start();
@@ -206,6 +217,24 @@ bool MainWindow::Save(bool SetmCurrentFileName)
                        .arg(mCurrentFileName, QString::number(m_collection->count()), elapsedText(timer.elapsed())),
                    StatusTime);
     return true;
+}
+
+bool MainWindow::mayReplacePartialFile()
+{
+    const int lines = m_collection->partialFileLines(mCurrentFileName);
+    if (lines < 0)
+        return true;
+    MessageBoxes::Request question;
+    question.icon = QMessageBox::Warning;
+    question.title = GetVariantName(true);
+    question.text = tr("PARTIAL_DB_SAVE_QUESTION %1 %2 %3")
+                        .arg(QDir::toNativeSeparators(mCurrentFileName))
+                        .arg(lines)
+                        .arg(m_collection->count());
+    question.buttons = {tr("SAVE_ANYWAY"), tr("&Fortryd")};
+    question.defaultButton = 1;
+    question.escapeButton = 1;
+    return MessageBoxes::ask(this, question) == 0;
 }
 
 void MainWindow::SaveAs()

@@ -35,11 +35,8 @@ int hestivaMain(int argc, char** argv)
     if (appTranslator.load(QStringLiteral("hestiva_") + QString::fromLatin1(language), QStringLiteral(".")))
         QCoreApplication::installTranslator(&appTranslator);
 
+    // A start database that cannot be read has been reported; the window opens all the same.
     MainWindow window;
-    // The database to open at start could not be read: the error has been shown and the
-    // settings now point at the demo database, which the next start opens.
-    if (!window.startDatabaseLoaded())
-        return 0;
 
     QTranslator qtTranslator;
     if (language != "en") {

@@ -1,13 +1,17 @@
 // Measures how long the item list takes to show a large database: the group rows, one row per
 // item and opening every group, as opening a database does.
 //
-//   bench_listview [items] [runs]      (100,000 items and 7 runs by default)
+//   bench_listview [items] [runs] [nolists]      (100,000 items and 7 runs by default)
+//
+// With "nolists" the groups list is empty, as for a register opened without its lists: every
+// item goes under the unknown group, and the message boxes shown are counted.
 //
 // Runs without a desktop (the offscreen platform) unless QT_QPA_PLATFORM says otherwise.
 
 #include "BenchRegister.h"
 #include "DBItemCollection.h"
 #include "ItemListView.h"
+#include "MessageBoxes.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -36,6 +40,14 @@ int main(int argc, char** argv)
 
     DBItemCollection collection;
     fillRegister(collection, count, false);
+    const bool noLists = argc > 3 && qstrcmp(argv[3], "nolists") == 0;
+    if (noLists)
+        collection.groups().clear();
+    int boxes = 0;
+    MessageBoxes::setAnswerer([&boxes](const MessageBoxes::Request&) {
+        ++boxes;
+        return 0;
+    });
 
     ItemListView list(nullptr);
     list.show();
@@ -59,7 +71,8 @@ int main(int argc, char** argv)
     std::printf("list fill of %d items (%d groups), %d runs:", count, collection.groups().size(), runs);
     for (const double time : times)
         std::printf(" %.1f", time);
-    std::printf(" ms\nmedian %.1f ms, best %.1f ms\n", sorted[sorted.size() / 2], sorted.front());
+    std::printf(" ms\nmedian %.1f ms, best %.1f ms, %d message boxes\n", sorted[sorted.size() / 2], sorted.front(),
+                boxes);
 
     // What the user waits for after that: a click on the name and on the date header, and
     // emptying the list before another database is opened.

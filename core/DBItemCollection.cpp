@@ -79,6 +79,8 @@ void DBItemCollection::clear()
     // again (a new database); saving into a folder another user has locked stays refused.
     m_readOnly = false;
     m_lockInfo.clear();
+    m_loadStoppedEarly = false;
+    forgetPartialLoad();
 }
 
 Item* DBItemCollection::addItem(std::unique_ptr<Item> item)

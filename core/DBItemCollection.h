@@ -60,6 +60,12 @@ public:
     // The database file. Loading appends to the items already held and reads every format
     // version; saving writes the running product's current format.
     bool LoadFromAsciiFile(const QString& path);
+    // Whether the last load stopped at a damaged line; the items read before it were kept.
+    bool loadStoppedEarly() const;
+    // The number of data lines of a file whose load stopped at a damaged line, when path names
+    // that file; -1 otherwise. Saving to that file again makes it hold only what was read, so
+    // it asks first; a save to it, or emptying the collection, forgets the damage.
+    int partialFileLines(const QString& path) const;
     // Loads from text already in memory, without the lock file; what LoadFromAsciiFile does
     // once it has read the file.
     bool loadFromData(QByteArray data);
@@ -148,6 +154,7 @@ private:
     bool refuseLockedFolder(const QString& folder) const;
     LookupList& list(ListKind kind);
     bool saveListFile(ListKind kind, const LookupList& list, const QString& path) const;
+    void forgetPartialLoad();
     void log(const QString& entry, const char* function) const;
     void reportSaveFailure(const QString& path, const QString& reason) const;
 
@@ -164,6 +171,10 @@ private:
     QString m_lockInfo;
     // The lock file this collection created, if it holds one.
     QString m_heldLockPath;
+    bool m_loadStoppedEarly = false;
+    // The file whose load stopped at a damaged line, and how many data lines it has.
+    QString m_partialFile;
+    int m_partialFileLines = 0;
 };
 
 // The format version number of the last database file loaded in this process: 100 without a

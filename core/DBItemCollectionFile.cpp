@@ -5,13 +5,13 @@
 
 #include "EField.h"
 #include "LogXML.h"
+#include "SafeFileWrite.h"
 #include "Settings.h"
 #include "UiReporter.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QSysInfo>
 
 #include <algorithm>
@@ -62,6 +62,31 @@ void storableText(QStringView text, std::string& out, bool keepLineBreaks)
             b = ' ';
         out[size_t(i)] = b;
     }
+}
+
+// The number of data lines in a file: lines that hold something and are no header.
+int dataLines(QByteArrayView data)
+{
+    int lines = 0;
+    for (qsizetype start = 0; start < data.size();) {
+        qsizetype end = data.indexOf('\n', start);
+        if (end < 0)
+            end = data.size();
+        const QByteArrayView line = data.sliced(start, end - start).trimmed();
+        if (!line.isEmpty() && line.front() != '#')
+            ++lines;
+        start = end + 1;
+    }
+    return lines;
+}
+
+// The number, counted from 1, of the line where the first character after a position stands
+// that is no white space.
+int lineNumberAt(QByteArrayView data, qsizetype position)
+{
+    while (position < data.size() && QChar::isSpace(uchar(data[position])))
+        ++position;
+    return int(QByteArrayView(data.constData(), std::min(position, data.size())).count('\n')) + 1;
 }
 
 QString userName()
@@ -118,6 +143,7 @@ QByteArray DBItemCollection::headerLine(ProgramVariant variant)
 
 bool DBItemCollection::LoadFromAsciiFile(const QString& path)
 {
+    m_loadStoppedEarly = false;
     log(path, "LoadFromAsciiFile()");
     if (isStockvane() && !LockDB(path))
         m_reporter->critical(tr("FILE_ALLREADY_OPEN_WARNING"), tr("DB_OPEN_BY_ANOTHER_USER") + m_lockInfo);
@@ -141,6 +167,7 @@ bool DBItemCollection::loadFromData(QByteArray data)
 
 bool DBItemCollection::parseDatabase(QByteArray data, const QString& path)
 {
+    m_loadStoppedEarly = false;
     normaliseLineEnds(data);
     EInputStream in(data);
 
@@ -170,6 +197,9 @@ bool DBItemCollection::parseDatabase(QByteArray data, const QString& path)
     int version = 100;
     g_fileVersion = version;
     const QByteArray logPath = path.toLatin1();
+    const int itemsBefore = count();
+    // Where the data line being read starts.
+    qsizetype lineStart = 0;
     const bool logItems = m_log && m_log->isEnabled();
     std::string header;
 
@@ -238,6 +268,7 @@ bool DBItemCollection::parseDatabase(QByteArray data, const QString& path)
                 continue;
             }
 
+            lineStart = in.position();
             line.read(in);
             // The rest of the physical line holds fields of a later format, if anything.
             in.ignore(std::numeric_limits<qsizetype>::max(), '\n');
@@ -282,11 +313,42 @@ bool DBItemCollection::parseDatabase(QByteArray data, const QString& path)
             m_items.push_back(std::move(item));
         }
     } catch (const ELineException& e) {
-        if (e.isEndOfFile())
+        // The end of the file inside a line is its normal end only when nothing but white space
+        // is left; a last line cut short is damage like any other.
+        if (e.isEndOfFile() && QByteArrayView(data).sliced(lineStart).trimmed().isEmpty())
             return finish();
-        m_reporter->critical(QStringLiteral("Database error"), QString::fromLatin1(e.message()));
+        // The items read so far stay; the file itself is remembered as held only in part, so
+        // that saving over it can ask first.
+        m_loadStoppedEarly = true;
+        if (!path.isEmpty()) {
+            m_partialFile = QFileInfo(path).absoluteFilePath();
+            m_partialFileLines = dataLines(data);
+        }
+        m_reporter->critical(QStringLiteral("Database error"),
+                             QString::fromLatin1(e.message()) + QStringLiteral("\n\n")
+                                 + tr("DB_LOAD_STOPPED_AT_LINE %1 %2")
+                                       .arg(count() - itemsBefore)
+                                       .arg(lineNumberAt(data, lineStart)));
         return false;
     }
+}
+
+bool DBItemCollection::loadStoppedEarly() const
+{
+    return m_loadStoppedEarly;
+}
+
+int DBItemCollection::partialFileLines(const QString& path) const
+{
+    if (m_partialFile.isEmpty() || QFileInfo(path).absoluteFilePath() != m_partialFile)
+        return -1;
+    return m_partialFileLines;
+}
+
+void DBItemCollection::forgetPartialLoad()
+{
+    m_partialFile.clear();
+    m_partialFileLines = 0;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -301,27 +363,27 @@ bool DBItemCollection::SaveToFileAsAscii(const QString& path)
     if (refuseLockedFolder(QFileInfo(path).absolutePath()))
         return false;
 
-    // The new contents go to a temporary file beside the database, which replaces the database
-    // only when everything was written and flushed: a save that fails half-way (a full disk,
-    // an unwritable folder) leaves the file on disk as it was.
-    QSaveFile file(path);
+    // A save that fails half-way (a full disk, an unwritable folder) leaves the file on disk as
+    // it was.
     log(path, "SaveToFileAsAscii()");
     if (m_log)
         m_log->BeginLogItem();
-    bool saved = file.open(QIODevice::WriteOnly);
-    if (saved) {
+    FileWriteOutcome outcome;
+    {
         BusyScope busy(m_reporter);
-        saved = writeDatabase(file);
-        if (saved)
-            saved = file.commit();
-        else
-            file.cancelWriting();
+        outcome = writeFileSafely(path, [this](QIODevice& device) { return writeDatabase(device); });
     }
     if (m_log)
         m_log->EndLogItem();
-    if (!saved)
-        reportSaveFailure(path, file.errorString());
-    return saved;
+    if (!outcome) {
+        const QString note = outcome.note();
+        reportSaveFailure(path, note.isEmpty() ? outcome.error : outcome.error + QStringLiteral("\n\n") + note);
+        return false;
+    }
+    // The file now holds what the collection holds.
+    if (partialFileLines(path) >= 0)
+        forgetPartialLoad();
+    return true;
 }
 
 bool DBItemCollection::writeDatabase(QIODevice& device)
@@ -612,9 +674,12 @@ bool DBItemCollection::MakeDynamicLists()
 bool DBItemCollection::saveListFile(ListKind kind, const LookupList& entries, const QString& path) const
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
-    if (entries.SaveToFile(path))
+    FileWriteOutcome outcome;
+    if (entries.SaveToFile(path, &outcome))
         return true;
-    m_reporter->critical(tr("Fil fejl"), tr(listFile(kind).messageKey) + QDir::toNativeSeparators(path));
+    const QString note = outcome.note();
+    m_reporter->critical(tr("Fil fejl"), tr(listFile(kind).messageKey) + QDir::toNativeSeparators(path)
+                                             + (note.isEmpty() ? QString() : QStringLiteral("\n\n") + note));
     return false;
 }
 

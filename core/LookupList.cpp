@@ -1,7 +1,8 @@
 #include "LookupList.h"
 
+#include "SafeFileWrite.h"
+
 #include <QFile>
-#include <QSaveFile>
 
 LookupList::LookupList(int maxEntries)
     : m_maxEntries(maxEntries)
@@ -92,16 +93,13 @@ bool LookupList::load(QIODevice& device)
     return true;
 }
 
-bool LookupList::SaveToFile(const QString& path) const
+bool LookupList::SaveToFile(const QString& path, FileWriteOutcome* outcome) const
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (!save(file)) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    FileWriteOutcome result = writeFileSafely(path, [this](QIODevice& device) { return save(device); });
+    const bool written = result.written;
+    if (outcome)
+        *outcome = std::move(result);
+    return written;
 }
 
 bool LookupList::save(QIODevice& device) const

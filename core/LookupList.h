@@ -4,6 +4,7 @@
 #include <QStringList>
 
 class QIODevice;
+struct FileWriteOutcome;
 
 // An ordered list of texts kept in a file of its own, one entry per line: the groups, the
 // locations, the suppliers or the field labels of a database. Items refer to groups and
@@ -33,8 +34,9 @@ public:
     bool LoadFromFile(const QString& path);
     bool load(QIODevice& device);
     // Writes the entries, each followed by CR LF. The file is replaced only when everything
-    // was written, so a failed save leaves the old file as it was.
-    bool SaveToFile(const QString& path) const;
+    // was written, so a failed save leaves the old file as it was (writeFileSafely(), which
+    // also tells how it went when outcome is given).
+    bool SaveToFile(const QString& path, FileWriteOutcome* outcome = nullptr) const;
     bool save(QIODevice& device) const;
 
 private:

@@ -4,6 +4,7 @@
 #include "HtmlExport.h"
 #include "MessageBoxes.h"
 #include "ProgramVariant.h"
+#include "SafeFileWrite.h"
 #include "ShellHelpers.h"
 #include "XmlExport.h"
 
@@ -46,8 +47,9 @@ ExportCommands::Result ExportCommands::SaveAsXML(DBItemCollection& collection, c
     }
     QElapsedTimer timer;
     timer.start();
-    if (!saveAsXml(collection, path)) {
-        reportFailure(path);
+    FileWriteOutcome outcome;
+    if (!saveAsXml(collection, path, &outcome)) {
+        reportFailure(path, outcome);
         return Result::Failed;
     }
     if (message)
@@ -68,8 +70,9 @@ ExportCommands::Result ExportCommands::SaveAsHTML(DBItemCollection& collection, 
     }
     QElapsedTimer timer;
     timer.start();
-    if (!saveAsHtml(collection, path, !saveAsHtmlTable, nullptr, showSpecialCase, saveAsHtmlTable)) {
-        reportFailure(path);
+    FileWriteOutcome outcome;
+    if (!saveAsHtml(collection, path, !saveAsHtmlTable, nullptr, showSpecialCase, saveAsHtmlTable, &outcome)) {
+        reportFailure(path, outcome);
         return Result::Failed;
     }
     if (message)
@@ -110,18 +113,22 @@ void ExportCommands::ShowAllSpecialCasesAsHTML(DBItemCollection& collection, con
 bool ExportCommands::ViewCurrentAsHTML(DBItemCollection& collection, const Item& item)
 {
     const QString path = viewOutputPath(QStringLiteral("CurrentItem"), QStringLiteral(".htm"));
-    if (!saveAsHtml(collection, path, false, &item, false, false)) {
-        reportFailure(path);
+    FileWriteOutcome outcome;
+    if (!saveAsHtml(collection, path, false, &item, false, false, &outcome)) {
+        reportFailure(path, outcome);
         return false;
     }
     openView(path);
     return true;
 }
 
-void ExportCommands::reportFailure(const QString& path)
+void ExportCommands::reportFailure(const QString& path, const FileWriteOutcome& outcome)
 {
     // Said plainly rather than left to the desktop, which would only report a missing file.
-    MessageBoxes::critical(nullptr, tr("EXPORT_ERROR_TITLE"), tr("EXPORT_ERROR_TEXT %1").arg(path));
+    const QString note = outcome.note();
+    MessageBoxes::critical(nullptr, tr("EXPORT_ERROR_TITLE"),
+                           tr("EXPORT_ERROR_TEXT %1").arg(path)
+                               + (note.isEmpty() ? QString() : QStringLiteral("\n\n") + note));
 }
 
 void ExportCommands::openView(const QString& path)

@@ -7,6 +7,7 @@
 
 class DBItemCollection;
 class Item;
+struct FileWriteOutcome;
 
 // The whole work of the export commands of the main window and of the current-item view:
 // where the file goes, writing it, the status message and opening the written view. The main
@@ -52,6 +53,6 @@ public:
     static bool ViewCurrentAsHTML(DBItemCollection& collection, const Item& item);
 
 private:
-    static void reportFailure(const QString& path);
+    static void reportFailure(const QString& path, const FileWriteOutcome& outcome);
     static void openView(const QString& path);
 };

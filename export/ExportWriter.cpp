@@ -6,7 +6,6 @@
 
 #include <QFileInfo>
 #include <QIODevice>
-#include <QSaveFile>
 
 #include <charconv>
 #include <cstring>
@@ -259,14 +258,3 @@ QString lookupText(const LookupList& list, int index)
     return QString::number(index);
 }
 
-bool writeFileSafely(const QString& path, const std::function<bool(QIODevice&)>& write)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (!write(file)) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
-}

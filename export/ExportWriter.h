@@ -1,5 +1,7 @@
 #pragma once
 
+#include "SafeFileWrite.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
@@ -14,8 +16,9 @@ class Item;
 class LookupList;
 class QIODevice;
 
-// What the XML and HTML exports write with: the buffered writer, the block of one item, the
-// names of groups and locations, and the safe replacement of the output file.
+// What the XML and HTML exports write with: the buffered writer, the block of one item and the
+// names of groups and locations. The output file is replaced safely by the core's
+// writeFileSafely().
 
 // Collects the bytes of an export and hands them to the device in large pieces. Text goes out
 // as Latin-1 and every line ends in CR LF, so a file is the same byte for byte wherever it was
@@ -86,8 +89,4 @@ private:
 
 // The name of a group or location; the number itself when the list has no such entry.
 QString lookupText(const LookupList& list, int index);
-
-// Writes a file through a temporary one that takes its place only when write() succeeded and
-// everything reached the disk; a failed export never leaves half a file over an old one.
-bool writeFileSafely(const QString& path, const std::function<bool(QIODevice&)>& write);
 

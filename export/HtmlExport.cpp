@@ -216,9 +216,14 @@ bool writeHtml(DBItemCollection& collection, QIODevice& device, const HtmlPage& 
 }
 
 bool saveAsHtml(DBItemCollection& collection, const QString& path, bool showHeading, const Item* singleItem,
-                bool showSpecialCase, bool asTable)
+                bool showSpecialCase, bool asTable, FileWriteOutcome* outcome)
 {
     WaitCursor wait;
     const HtmlPage page{ path, showHeading, singleItem, showSpecialCase, asTable };
-    return writeFileSafely(path, [&](QIODevice& device) { return writeHtml(collection, device, page); });
+    FileWriteOutcome result
+        = writeFileSafely(path, [&](QIODevice& device) { return writeHtml(collection, device, page); });
+    const bool written = result.written;
+    if (outcome)
+        *outcome = std::move(result);
+    return written;
 }

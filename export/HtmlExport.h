@@ -5,6 +5,7 @@
 class DBItemCollection;
 class Item;
 class QIODevice;
+struct FileWriteOutcome;
 
 // What an HTML page shows: a numbered list of the items, the items whose present value is 0
 // (the special list), a table whose columns and filters come from the print settings, or one
@@ -24,6 +25,7 @@ struct HtmlPage
 // Writes the page. Sorts the collection by group (and, for the table, then by the sort of the
 // print settings); the collection keeps that order. False when a write failed.
 bool writeHtml(DBItemCollection& collection, QIODevice& device, const HtmlPage& page);
-// The same into a file, which is replaced only when the whole page was written.
+// The same into a file, which is replaced only when the whole page was written; outcome, when
+// given, tells how the writing went.
 bool saveAsHtml(DBItemCollection& collection, const QString& path, bool showHeading, const Item* singleItem,
-                bool showSpecialCase, bool asTable);
+                bool showSpecialCase, bool asTable, FileWriteOutcome* outcome = nullptr);

@@ -17,8 +17,13 @@ bool writeXml(DBItemCollection& collection, QIODevice& device)
     return out.finish();
 }
 
-bool saveAsXml(DBItemCollection& collection, const QString& path)
+bool saveAsXml(DBItemCollection& collection, const QString& path, FileWriteOutcome* outcome)
 {
     WaitCursor wait;
-    return writeFileSafely(path, [&collection](QIODevice& device) { return writeXml(collection, device); });
+    FileWriteOutcome result
+        = writeFileSafely(path, [&collection](QIODevice& device) { return writeXml(collection, device); });
+    const bool written = result.written;
+    if (outcome)
+        *outcome = std::move(result);
+    return written;
 }

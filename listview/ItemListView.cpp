@@ -223,6 +223,7 @@ void ItemListView::createGroupRows(DBItemCollection* collection)
 {
     m_collection = collection;
     m_groupRows.clear();
+    m_unknownGroupRow = nullptr;
     if (!collection)
         return;
     const LookupList& groups = collection->groups();
@@ -261,43 +262,48 @@ void ItemListView::fillItemRows(DBItemCollection* collection)
     // The rows are built detached from the list and handed to their group rows in one piece per
     // group, with sorting off: one by one, each row would be sorted into place and announced to
     // the view on its own.
-    std::vector<QList<QTreeWidgetItem*>> children(m_groupRows.size());
+    // The last list holds the Items whose group the groups list does not have.
+    std::vector<QList<QTreeWidgetItem*>> children(m_groupRows.size() + 1);
     funiQListViewItem* last = nullptr;
     for (const auto& owned : collection->items()) {
         Item* item = owned.get();
-        if (!groupRow(item->type())) {
-            reportGroupOutOfRange(*item);
-            continue;
-        }
         auto* row = new funiQListViewItem();
         fillCells(row, *item);
         row->item = item;
-        children[item->type()].append(row);
+        children[groupRow(item->type()) ? std::size_t(item->type()) : m_groupRows.size()].append(row);
         last = row;
     }
 
     const bool sorting = isSortingEnabled();
     setSortingEnabled(false);
-    for (std::size_t group = 0; group < children.size(); ++group) {
+    for (std::size_t group = 0; group < m_groupRows.size(); ++group) {
         if (children[group].isEmpty())
             continue;
         m_groupRows[group]->addChildren(children[group]);
         m_groupRows[group]->setHidden(false);
     }
+    const QList<QTreeWidgetItem*>& unknown = children.back();
+    if (!unknown.isEmpty())
+        unknownGroupRow()->addChildren(unknown);
     setSortingEnabled(sorting);
     if (last)
         m_currentRow = last;
+    // Said once for them all, not once for each.
+    if (!unknown.isEmpty())
+        MessageBoxes::warning(this, tr("Fejl - type"),
+                              tr("ITEMS_IN_UNKNOWN_GROUP %1 %2")
+                                  .arg(unknown.size())
+                                  .arg(unknownGroupRow()->text(GroupColumn)));
 }
 
 void ItemListView::addItemRow(Item* item, bool select)
 {
     if (!item)
         return;
+    // An Item of a group the groups list does not have is shown under the unknown group.
     funiQListViewItem* group = groupRow(item->type());
-    if (!group) {
-        reportGroupOutOfRange(*item);
-        return;
-    }
+    if (!group)
+        group = unknownGroupRow();
     auto* row = new funiQListViewItem();
     fillCells(row, *item);
     row->item = item;
@@ -318,14 +324,19 @@ void ItemListView::updateItemRow(QTreeWidgetItem* row, Item* item)
     const int type = item->type();
     const funiQListViewItem* group = groupRow(type);
     const LookupList* groups = m_collection ? &m_collection->groups() : nullptr;
-    const bool moved = !group || row->parent() != group || !groups || type >= groups->size()
-        || group->text(GroupColumn) != groups->at(type);
+    bool moved = false;
+    if (!group)
+        moved = !m_unknownGroupRow || row->parent() != m_unknownGroupRow;
+    else
+        moved = row->parent() != group || !groups || type >= groups->size()
+            || group->text(GroupColumn) != groups->at(type);
     if (moved) {
         if (funiQListViewItem::isGroupRow(row) || row->type() != funiQListViewItem::RowType)
             return;
         if (m_currentRow == row)
             m_currentRow = nullptr;
         delete row;
+        dropUnknownGroupRowWhenEmpty();
         addItemRow(item, true);
         return;
     }
@@ -335,6 +346,7 @@ void ItemListView::updateItemRow(QTreeWidgetItem* row, Item* item)
 void ItemListView::clearRows()
 {
     m_groupRows.clear();
+    m_unknownGroupRow = nullptr;
     m_currentRow = nullptr;
     clear();
     m_currentRow = nullptr;
@@ -422,7 +434,11 @@ void ItemListView::DeleteItem()
     // off (a new current row, for one) can meet a row that points at a destroyed Item.
     std::unique_ptr<Item> owned = m_collection ? m_collection->removeItem(item) : nullptr;
     delete row;
+    dropUnknownGroupRowWhenEmpty();
     m_currentRow = nullptr;
+    // Deleting is a change like any other: the database has to be saved to keep it.
+    if (owned)
+        DBItemCollection::setModified(true);
 }
 
 void ItemListView::SeachItem()
@@ -516,7 +532,8 @@ void ItemListView::doubleClickOnItemSlot(QTreeWidgetItem* row)
         return;
     row->setSelected(true);
     if (funiQListViewItem::isGroupRow(row)) {
-        openItemDialog(nullptr, QStringLiteral("DATA"), false, this, row->text(GroupColumn));
+        openItemDialog(nullptr, QStringLiteral("DATA"), false, this,
+                       row == m_unknownGroupRow ? QString() : row->text(GroupColumn));
         return;
     }
     Item* item = funiQListViewItem::itemOf(row);
@@ -607,10 +624,26 @@ Item* ItemListView::currentRowItem() const
     return funiQListViewItem::itemOf(m_currentRow);
 }
 
-void ItemListView::reportGroupOutOfRange(const Item& item)
+void ItemListView::dropUnknownGroupRowWhenEmpty()
 {
-    const int maxEntries = m_collection ? m_collection->groups().maxEntries() : DBItemCollection::MaxListEntries;
-    MessageBoxes::critical(this, tr("Fejl - type"), tr("MAX_LIMIT_ERROR").arg(item.type()).arg(maxEntries));
+    if (m_unknownGroupRow && m_unknownGroupRow->childCount() == 0) {
+        if (m_currentRow == m_unknownGroupRow)
+            m_currentRow = nullptr;
+        delete m_unknownGroupRow;
+        m_unknownGroupRow = nullptr;
+    }
+}
+
+funiQListViewItem* ItemListView::unknownGroupRow()
+{
+    if (!m_unknownGroupRow) {
+        m_unknownGroupRow = new funiQListViewItem();
+        m_unknownGroupRow->setText(GroupColumn, tr("UNKNOWN_GROUP"));
+        m_unknownGroupRow->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
+        m_unknownGroupRow->sortsLast = true;
+        addTopLevelItem(m_unknownGroupRow);
+    }
+    return m_unknownGroupRow;
 }
 
 void ItemListView::fillCells(funiQListViewItem* row, const Item& item)

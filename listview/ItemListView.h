@@ -114,7 +114,10 @@ private:
     bool hasLink(const QTreeWidgetItem* row, Item::TextField link) const;
     // The Item of the current row, when the current row is an item row.
     Item* currentRowItem() const;
-    void reportGroupOutOfRange(const Item& item);
+    // The row at the end of the list that holds the Items whose group number the groups list
+    // does not have (beyond its end, or negative); made when first needed.
+    funiQListViewItem* unknownGroupRow();
+    void dropUnknownGroupRowWhenEmpty();
     void fillCells(funiQListViewItem* row, const Item& item);
     void renameHeaders();
     // Opens an item dialog and returns at once; the dialog is application-modal and is deleted
@@ -124,6 +127,7 @@ private:
 
     DBItemCollection* m_collection = nullptr;
     std::vector<funiQListViewItem*> m_groupRows;
+    funiQListViewItem* m_unknownGroupRow = nullptr;
     QTreeWidgetItem* m_currentRow = nullptr;
     QMenu* m_contextMenu;
     QIcon m_pictureIcon;

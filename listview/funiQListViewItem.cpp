@@ -2,6 +2,7 @@
 
 #include "ProgramVariant.h"
 
+#include <QHeaderView>
 #include <QTreeWidget>
 
 #include <limits>
@@ -148,6 +149,12 @@ QString funiQListViewItem::cellText(int column) const
 bool funiQListViewItem::operator<(const QTreeWidgetItem& other) const
 {
     const QTreeWidget* list = treeWidget();
+    const bool otherSortsLast = other.type() == RowType && static_cast<const funiQListViewItem&>(other).sortsLast;
+    if (sortsLast != otherSortsLast) {
+        // Descending order puts the larger rows first, so the last row then counts as smallest.
+        const bool ascending = !list || list->header()->sortIndicatorOrder() == Qt::AscendingOrder;
+        return sortsLast != ascending;
+    }
     const int column = list ? list->sortColumn() : 0;
     const funiQListViewItem* mine = cellsOf(*this);
     const funiQListViewItem* theirs = cellsOf(other);

@@ -43,6 +43,8 @@ public:
     static Qt::Alignment columnAlignment(int column);
 
     Item* item = nullptr;
+    // A row that stays at the end of its level whichever way the list is sorted.
+    bool sortsLast = false;
 
 private:
     QString cellText(int column) const;

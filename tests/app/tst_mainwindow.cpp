@@ -105,6 +105,8 @@ private Q_SLOTS:
     void cleanup();
     void startOpensDemoDatabase();
     void missingStartDatabase();
+    void failedOpenChangesNoSettings();
+    void damagedDatabaseIsNotMadeWorse();
     void saveQuestion_data();
     void saveQuestion();
     void failedSaveKeepsChanges();
@@ -202,18 +204,79 @@ void TestMainWindow::startOpensDemoDatabase()
 
 void TestMainWindow::missingStartDatabase()
 {
-    m_settings->setValue(Setting::LastSavedDBFile, m_work->filePath(QStringLiteral("deleted.db")));
+    // The start database is out of reach (an unmounted share): one box names it, the window
+    // opens empty, and the file stays the one to open at the next start.
+    const QString gone = m_work->filePath(QStringLiteral("share/home.db"));
+    m_settings->setValue(Setting::LastSavedDBFile, gone);
     m_settings->setValue(Setting::LastDBDir, m_work->path());
     MainWindow window;
     QVERIFY(!window.startDatabaseLoaded());
     QCOMPARE(m_boxes.size(), 1);
     QCOMPARE(m_boxes[0].title, QStringLiteral("FileError"));
-    QCOMPARE(m_boxes[0].text, QStringLiteral("ERROR_DB_FILE_CAN_NOT_BE_OPENED"));
-    // The next start opens the demo database.
-    QCOMPARE(openSettings()->value(Setting::LastSavedDBFile).toString(),
-             QStringLiteral("db/DemoDBStd/DomvaraStdDemoDatabase.dk.db"));
-    QCOMPARE(openSettings()->value(Setting::LastDBDir).toString(), QStringLiteral("db/DemoDBStd/"));
+    QCOMPARE(m_boxes[0].text, QStringLiteral("ERROR_DB_FILE_CAN_NOT_BE_OPENED\n\n") + QDir::toNativeSeparators(gone));
+    QCOMPARE(openSettings()->value(Setting::LastSavedDBFile).toString(), gone);
+    QCOMPARE(openSettings()->value(Setting::LastDBDir).toString(), m_work->path());
     QCOMPARE(window.collection()->count(), 0);
+    QCOMPARE(window.listView()->topLevelItemCount(), window.collection()->groups().size());
+}
+
+void TestMainWindow::failedOpenChangesNoSettings()
+{
+    // A chosen file that cannot be read (here a stock database) leaves the settings alone, and
+    // Save never writes the emptied database over it.
+    const QString mine = demoCopy(QStringLiteral("mine.db"));
+    m_settings->setValue(Setting::LastSavedDBFile, mine);
+    MainWindow window;
+    const QString stock = QFileInfo(mine).path() + QStringLiteral("/stock.db");
+    QVERIFY(QFile::copy(QStringLiteral("db/DemoStockvane/DemoStockvane.dk.db"), stock));
+    const QByteArray before = readFile(stock);
+    m_chosen = {{stock, QFileInfo(stock).path()}};
+    window.Load();
+    QCOMPARE(m_boxes.size(), 1);
+    QVERIFY(m_boxes[0].text.endsWith(QDir::toNativeSeparators(stock)));
+    QCOMPARE(openSettings()->value(Setting::LastSavedDBFile).toString(), mine);
+    QVERIFY(window.currentFileName().isEmpty());
+    QVERIFY(!window.Save());
+    QCOMPARE(m_dialogs.size(), 2); // Open, then Save As, cancelled
+    QCOMPARE(readFile(stock), before);
+}
+
+void TestMainWindow::damagedDatabaseIsNotMadeWorse()
+{
+    // Three items, a damaged line, and one more item after it.
+    const QString mine = demoCopy(QStringLiteral("mine.db"));
+    const QList<QByteArray> lines = readFile(mine).split('\n');
+    const QByteArray damaged = lines[0] + '\n' + lines[1] + '\n' + lines[2] + '\n' + lines[3] + "\nSofa;x;\r\n" + lines[4] + '\n';
+    QFile file(mine);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(damaged);
+    file.close();
+    m_settings->setValue(Setting::LastSavedDBFile, mine);
+
+    MainWindow window;
+    QVERIFY(!window.startDatabaseLoaded());
+    // One box says what was read; what was read is shown under the file's name.
+    QCOMPARE(m_boxes.size(), 1);
+    QCOMPARE(m_boxes[0].title, QStringLiteral("Database error"));
+    QVERIFY(m_boxes[0].text.endsWith(QStringLiteral("DB_LOAD_STOPPED_AT_LINE 3 5")));
+    QCOMPARE(window.collection()->count(), 3);
+    QVERIFY(window.listView()->FindListViewItem(window.collection()->at(2)));
+    QCOMPARE(window.currentFileName(), mine);
+
+    // Saving over it asks first, and Cancel is the default.
+    QVERIFY(!window.Save());
+    QCOMPARE(m_boxes.size(), 2);
+    QCOMPARE(m_boxes[1].text, QStringLiteral("PARTIAL_DB_SAVE_QUESTION %1 5 3").arg(QDir::toNativeSeparators(mine)));
+    QCOMPARE(m_boxes[1].defaultButton, 1);
+    QCOMPARE(readFile(mine), damaged);
+    m_answers = {0};
+    QVERIFY(window.Save());
+    DBItemCollection reread;
+    QVERIFY(reread.LoadFromAsciiFile(mine));
+    QCOMPARE(reread.count(), 3);
+    // The file now holds what the database holds: no more questions.
+    QVERIFY(window.Save());
+    QCOMPARE(m_boxes.size(), 3);
 }
 
 void TestMainWindow::saveQuestion_data()
@@ -235,8 +298,11 @@ void TestMainWindow::saveQuestion()
     m_settings->setValue(Setting::LastSavedDBFile, mine);
     MainWindow window;
     const int count = window.collection()->count();
-    window.collection()->removeItem(window.collection()->at(0)).reset();
-    DBItemCollection::setModified(true);
+    // Deleting an item is a change to save.
+    window.listView()->ItemSelected(window.listView()->FindListViewItem(window.collection()->at(0)));
+    window.findChild<QAction*>(QStringLiteral("EditDelete"))->trigger();
+    QCOMPARE(window.collection()->count(), count - 1);
+    QVERIFY(DBItemCollection::isModified());
 
     m_answers = {answer};
     window.FileNew();

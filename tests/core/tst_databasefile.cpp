@@ -254,14 +254,19 @@ void TestDatabaseFile::parseErrors_data()
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<QString>("message");
     QTest::addColumn<int>("itemsKept");
+    QTest::addColumn<int>("fileLine");
     QTest::newRow("letters in the group")
         << QByteArray(DomvaraHeader + "\r\n" + baseLine(1, "A", "0;;;;;;;;;;\r\n") + baseLine(2, "B", "0;;;;;;;;;;\r\n")
-                      + "Sofa;x;\r\n")
-        << "An error occured while reading line 2, parameter (Type)!" << 2;
+                      + "\r\nSofa;x;\r\n")
+        << "An error occured while reading line 2, parameter (Type)!" << 2 << 5;
     QTest::newRow("first data line") << QByteArray("abc;\r\n")
-                                     << "An error occured while reading line 0, parameter (Type)!" << 0;
+                                     << "An error occured while reading line 0, parameter (Type)!" << 0 << 1;
     QTest::newRow("letters in the price") << QByteArray("1;Name;Make;cheap;1;\r\n")
-                                          << "An error occured while reading line 0, parameter (Price)!" << 0;
+                                          << "An error occured while reading line 0, parameter (Price)!" << 0 << 1;
+    // A line that ends inside its fields is damage too: its item would be lost unseen.
+    QTest::newRow("last line cut short")
+        << QByteArray(DomvaraHeader + "\r\n" + baseLine(1, "Whole", "0;;;;;;;;;\r\n") + "2;Cut;Ma")
+        << "An error occured while reading line 1, parameter (Model)!" << 1 << 3;
 }
 
 void TestDatabaseFile::parseErrors()
@@ -269,12 +274,16 @@ void TestDatabaseFile::parseErrors()
     QFETCH(QByteArray, file);
     QFETCH(QString, message);
     QFETCH(int, itemsKept);
+    QFETCH(int, fileLine);
     DBItemCollection collection(nullptr, &m_reporter);
     QVERIFY(!collection.loadFromData(file));
+    QVERIFY(collection.loadStoppedEarly());
+    // One message: what failed, how many items were read and at which line of the file.
     QCOMPARE(m_reporter.messages.size(), 1);
     QCOMPARE(m_reporter.messages[0].kind, QStringLiteral("critical"));
     QCOMPARE(m_reporter.messages[0].title, QStringLiteral("Database error"));
-    QCOMPARE(m_reporter.messages[0].text, message);
+    QCOMPARE(m_reporter.messages[0].text,
+             message + QStringLiteral("\n\nDB_LOAD_STOPPED_AT_LINE %1 %2").arg(itemsKept).arg(fileLine));
     QCOMPARE(collection.count(), itemsKept);
     QCOMPARE(m_reporter.busyDepth, 0);
 }
@@ -285,7 +294,7 @@ void TestDatabaseFile::longHeaderIsAnError()
     const QByteArray header = "#2.5.5 (INB)" + QByteArray(400, 'x');
     QVERIFY(!collection.loadFromData(header + "\r\n" + baseLine(1, "A", "0;;;;;\r\n")));
     QCOMPARE(m_reporter.messages.size(), 1);
-    QCOMPARE(m_reporter.messages[0].text, QStringLiteral("An error occured while reading line 0, parameter (Type)!"));
+    QVERIFY(m_reporter.messages[0].text.startsWith(QStringLiteral("An error occured while reading line 0, parameter (Type)!")));
 }
 
 void TestDatabaseFile::unreadableNumbersOfItemsAndLocations()
@@ -321,10 +330,11 @@ void TestDatabaseFile::lastLineWithoutLineEnd()
 
 void TestDatabaseFile::lastLineCutShort()
 {
-    // A line that ends inside its fields is the end of the file; it makes no item.
+    // White space after the last line is the normal end of the file, not a line cut short.
     DBItemCollection collection(nullptr, &m_reporter);
-    QVERIFY(collection.loadFromData(DomvaraHeader + "\r\n" + baseLine(1, "Whole", "0;;;;;;;;;\r\n") + "2;Cut;Ma"));
+    QVERIFY(collection.loadFromData(DomvaraHeader + "\r\n" + baseLine(1, "Whole", "0;;;;;;;;;\r\n") + " \r\n\t"));
     QCOMPARE(collection.count(), 1);
+    QVERIFY(!collection.loadStoppedEarly());
     QVERIFY(m_reporter.messages.isEmpty());
 }
 

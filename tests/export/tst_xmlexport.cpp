@@ -4,6 +4,7 @@
 #include "ExportTestSupport.h"
 #include "ExportWriter.h"
 #include "FailDevice.h"
+#include "LockedFolder.h"
 #include "XmlExport.h"
 
 #include <QBuffer>
@@ -70,6 +71,7 @@ private Q_SLOTS:
     void textsReadBackByAnXmlReader();
     void failingDevice();
     void failedWriteKeepsOldFile();
+    void lockedFolderIsWrittenInPlace();
     void viewOutputPath();
     void saveAsXmlCommand();
     void showAllAsXml();
@@ -173,6 +175,30 @@ void TestXmlExport::failedWriteKeepsOldFile()
 
     DBItemCollection collection;
     QVERIFY(!saveAsXml(collection, m_rec->dir.filePath(QStringLiteral("missing/out.xml"))));
+}
+
+void TestXmlExport::lockedFolderIsWrittenInPlace()
+{
+    // An export over a file in a folder where no new file can be made.
+    const QString folder = m_rec->dir.filePath(QStringLiteral("share"));
+    QVERIFY(QDir().mkpath(folder));
+    const QString path = folder + QStringLiteral("/register.xml");
+    QFile old(path);
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.write("old contents");
+    old.close();
+    qputenv("XDG_DATA_HOME", m_rec->dir.filePath(QStringLiteral("data")).toLocal8Bit());
+    DBItemCollection collection;
+    fill(collection);
+    ExportCommands::Result result;
+    {
+        const LockedFolder locked(folder);
+        result = ExportCommands::SaveAsXML(collection, QString(), path, m_rec->message);
+    }
+    qunsetenv("XDG_DATA_HOME");
+    QCOMPARE(result, ExportCommands::Result::Written);
+    QCOMPARE(readFile(path), xml(collection));
+    QVERIFY(m_rec->boxes.isEmpty());
 }
 
 void TestXmlExport::viewOutputPath()

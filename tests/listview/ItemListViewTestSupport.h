@@ -32,8 +32,10 @@ public:
     {
         Q_UNUSED(disambiguation)
         Q_UNUSED(n)
-        if (qstrcmp(context, "ItemListView") == 0 && qstrcmp(source, "MAX_LIMIT_ERROR") == 0)
-            return QStringLiteral("group %1 of at most %2");
+        if (qstrcmp(context, "ItemListView") == 0 && qstrcmp(source, "ITEMS_IN_UNKNOWN_GROUP %1 %2") == 0)
+            return QStringLiteral("%1 items under %2");
+        if (qstrcmp(context, "ItemListView") == 0 && qstrcmp(source, "UNKNOWN_GROUP") == 0)
+            return QStringLiteral("(unknown group)");
         return {};
     }
 };

@@ -65,27 +65,52 @@ void TestItemListView::rowsPerGroup()
 void TestItemListView::groupBeyondTheList()
 {
     add(0, QStringLiteral("Kept"));
-    add(3, QStringLiteral("Beyond"));
-    add(-1, QStringLiteral("Negative"));
+    Item* beyond = add(3, QStringLiteral("Beyond"));
+    Item* negative = add(-1, QStringLiteral("Negative"));
+    add(7, QStringLiteral("Far"));
     fill();
 
-    QCOMPARE(m_boxes.size(), 2);
-    QCOMPARE(m_boxes[0].icon, QMessageBox::Critical);
-    QCOMPARE(m_boxes[0].title, QStringLiteral("Fejl - type"));
-    QCOMPARE(m_boxes[0].text, QStringLiteral("group 3 of at most 9999"));
-    QCOMPARE(m_boxes[1].text, QStringLiteral("group -1 of at most 9999"));
-    int rows = 0;
-    for (int group = 0; group < m_list->topLevelItemCount(); ++group)
-        rows += m_list->topLevelItem(group)->childCount();
-    QCOMPARE(rows, 1);
+    // Shown under a group row of their own at the end, and said once for them all.
+    QCOMPARE(m_boxes.size(), 1);
+    QCOMPARE(m_boxes[0].text, QStringLiteral("3 items under (unknown group)"));
+    QCOMPARE(m_list->GetNumberOfGroups(), 3);
+    QTreeWidgetItem* unknown = m_list->topLevelItem(3);
+    QCOMPARE(unknown->text(0), QStringLiteral("(unknown group)"));
+    QVERIFY(funiQListViewItem::isGroupRow(unknown));
+    QCOMPARE(unknown->childCount(), 3);
+    m_list->sortByColumn(0, Qt::DescendingOrder);
+    QCOMPARE(m_list->topLevelItem(3), unknown);
+    QCOMPARE(m_list->topLevelItem(0)->text(0), QStringLiteral("Kitchen"));
 
-    // One more such item added later gets the same box and no row.
+    // Opened like any other, and a double click on the row itself starts a new Item.
+    m_list->doubleClickOnItemSlot(m_list->FindListViewItem(beyond));
+    QCOMPARE(itemDialogs().value(0)->currentItem(), beyond);
+    QVERIFY(shownModalAndDeletedOnClose(itemDialogs().value(0)));
+    m_list->doubleClickOnItemSlot(unknown);
+    QVERIFY(itemDialogs().value(0)->ownsCurrentItem());
+    QVERIFY(shownModalAndDeletedOnClose(itemDialogs().value(0)));
+
+    // Deleted like any other; moved to a real group, the Item leaves the unknown group, which
+    // goes once it is empty.
+    m_list->ItemSelected(m_list->FindListViewItem(negative));
+    m_list->DeleteItem();
+    QCOMPARE(m_collection->count(), 3);
+    beyond->setType(1);
+    m_list->updateItemRow(m_list->FindListViewItem(beyond), beyond);
+    QCOMPARE(m_list->FindListViewItem(beyond)->parent()->text(0), QStringLiteral("Hall"));
+    QCOMPARE(unknown->childCount(), 1);
+    m_list->ItemSelected(unknown->child(0));
+    m_list->DeleteItem();
+    QCOMPARE(m_list->topLevelItemCount(), 3);
+
+    // One more such Item added later joins a new unknown group without a box.
     auto item = std::make_unique<Item>();
     item->setType(17);
     m_list->addItemRow(item.get(), true);
-    QCOMPARE(m_boxes.size(), 3);
-    QCOMPARE(m_boxes[2].text, QStringLiteral("group 17 of at most 9999"));
-    QCOMPARE(funiQListViewItem::itemOf(m_list->isItemSelected())->name(), QStringLiteral("Kept"));
+    QCOMPARE(m_boxes.size(), 1);
+    QCOMPARE(m_list->topLevelItemCount(), 4);
+    QCOMPARE(funiQListViewItem::itemOf(m_list->isItemSelected()), item.get());
+    m_list->clearRows();
 }
 
 void TestItemListView::emptyGroupsList()
@@ -96,8 +121,9 @@ void TestItemListView::emptyGroupsList()
     QTest::ignoreMessage(QtDebugMsg, "group.size = 0");
     fill();
     QCOMPARE(m_list->GetNumberOfGroups(), 0);
-    QCOMPARE(m_list->topLevelItemCount(), 0);
-    QCOMPARE(m_boxes.size(), 2);
+    QCOMPARE(m_list->topLevelItemCount(), 1);
+    QCOMPARE(m_list->topLevelItem(0)->childCount(), 2);
+    QCOMPARE(m_boxes.size(), 1);
 }
 
 void TestItemListView::emptyEntryShowsNoGroupRow()
