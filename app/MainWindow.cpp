@@ -5,6 +5,7 @@
 #include "MainWindow.h"
 
 #include "DBItemCollection.h"
+#include "DemoDatabase.h"
 #include "HelpPages.h"
 #include "ItemListView.h"
 #include "LogXML.h"
@@ -27,7 +28,13 @@ MainWindow::MainWindow(QWidget* parent)
     , m_reporter(std::make_unique<WidgetReporter>())
 {
     setObjectName(QStringLiteral("main window"));
-    setWindowIcon(icon(GetVariantName().toLower().toLatin1().constData()));
+    setWindowIcon(productIcon());
+
+    // At first start the demo database is copied into the user's data folder and opened there:
+    // the installed one is only read. This comes first, since the log goes beside it.
+    QString copyError;
+    if (!prepareStartDatabase(&copyError))
+        MessageBoxes::critical(nullptr, tr("FileError"), tr("DEMO_DATABASE_NOT_COPIED %1").arg(copyError));
 
     // The log goes into the folder of the last database, before any database is loaded.
     m_log = std::make_unique<LogXML>(GetLastDBDir() + QStringLiteral("/log.xml"), GetVariantName(true));

@@ -3,6 +3,7 @@
 #include "MainWindow.h"
 
 #include "DBItemCollection.h"
+#include "DemoDatabase.h"
 #include "FileDialogs.h"
 #include "ItemListView.h"
 #include "LogXML.h"
@@ -117,8 +118,8 @@ bool MainWindow::LoadItemFile()
         MessageBoxes::ask(nullptr, {QMessageBox::Critical, tr("FileError"), tr("ERROR_DB_FILE_CAN_NOT_BE_OPENED"),
                                     {tr("Ok")}, 0, 0});
         const QByteArray language = GetLanguage();
-        m_settings->setValue(Setting::LastSavedDBFile, demoDatabaseFile(GetProgramVariant(), language));
-        m_settings->setValue(Setting::LastDBDir, demoDatabaseDir(GetProgramVariant()));
+        m_settings->setValue(Setting::LastSavedDBFile, userDemoDatabaseFile(GetProgramVariant(), language));
+        m_settings->setValue(Setting::LastDBDir, userDemoDatabaseDir(GetProgramVariant()));
         m_collection->clear();
         m_listView->clearRows();
         // The file that failed is no longer the current one, so that a save cannot write the
@@ -169,7 +170,7 @@ void MainWindow::UpdateAfterLoad()
 
 void MainWindow::LoadStartDatabase()
 {
-    m_startDatabase = demoDatabaseFile(GetProgramVariant(), GetLanguage());
+    m_startDatabase = userDemoDatabaseFile(GetProgramVariant(), GetLanguage());
     mCurrentFileName = m_settings->value(Setting::LastSavedDBFile, m_startDatabase).toString();
     if (!mCurrentFileName.isEmpty() && !LoadItemFile())
         m_startDatabaseLoaded = false;

@@ -3,6 +3,7 @@
 
 #include "DBItemCollection.h"
 
+#include "DataPaths.h"
 #include "EField.h"
 #include "LogXML.h"
 #include "Settings.h"
@@ -516,13 +517,13 @@ bool DBItemCollection::MakeDynamicLists()
                                   dbDir + QStringLiteral("/location/location.da.txt"));
     if (!groupsAndLocations) {
         // Groups and locations that belong together: both from the program's own folder.
-        m_groups.LoadFromFile(QStringLiteral("group/group.") + language + QStringLiteral(".txt"));
-        m_locations.LoadFromFile(QStringLiteral("location/location.") + language + QStringLiteral(".txt"));
+        m_groups.LoadFromFile(dataPath(QStringLiteral("group/group.") + language + QStringLiteral(".txt")));
+        m_locations.LoadFromFile(dataPath(QStringLiteral("location/location.") + language + QStringLiteral(".txt")));
     }
     load(m_suppliers, dbDir + QStringLiteral("/supplier/supplier.") + language + QStringLiteral(".txt"),
-         QStringLiteral("db/DemoDBStd//supplier/supplier.") + language + QStringLiteral(".txt"));
+         dataPath(QStringLiteral("db/DemoDBStd//supplier/supplier.") + language + QStringLiteral(".txt")));
     load(m_fieldLabels, dbDir + QStringLiteral("/fields/fields.") + language + QStringLiteral(".txt"),
-         QStringLiteral("db/DemoDBStd//fields/fields.") + language + QStringLiteral(".txt"));
+         dataPath(QStringLiteral("db/DemoDBStd//fields/fields.") + language + QStringLiteral(".txt")));
     return true;
 }
 

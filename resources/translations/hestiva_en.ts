@@ -1524,6 +1524,10 @@ Quorvane</translation>
             <source>SetupDefaultDirectories</source>
             <translation>&amp;Default folders...</translation>
         </message>
+        <message>
+            <source>DEMO_DATABASE_NOT_COPIED %1</source>
+            <translation>The demo database could not be copied into your data folder, so it cannot be opened: %1</translation>
+        </message>
     </context>
     <context>
         <name>MessageListDialogBase</name>

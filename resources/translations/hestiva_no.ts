@@ -1524,6 +1524,10 @@ Quorvane</translation>
             <source>SetupDefaultDirectories</source>
             <translation>&amp;Standardmapper...</translation>
         </message>
+        <message>
+            <source>DEMO_DATABASE_NOT_COPIED %1</source>
+            <translation>Demodatabasen kunne ikke kopieres til datamappen din, så den kan ikke åpnes: %1</translation>
+        </message>
     </context>
     <context>
         <name>MessageListDialogBase</name>

@@ -2,6 +2,8 @@
 // boxes and file dialogs answered by the test.
 
 #include "DBItemCollection.h"
+#include "DataPaths.h"
+#include "DemoDatabase.h"
 #include "FileDialogs.h"
 #include "ItemListView.h"
 #include "MainWindow.h"
@@ -94,11 +96,14 @@ private:
 
 void TestMainWindow::init()
 {
-    // The program runs in a copy of the runtime data, so nothing it writes lands in the tree.
+    // The program's data folder is a copy of the runtime data, so nothing it could write lands
+    // in the tree; the databases of the tests lie beside it.
     m_work = std::make_unique<QTemporaryDir>();
-    QVERIFY(copyTree(sourceFile(QStringLiteral("data")), m_work->path()));
+    const QString data = m_work->filePath(QStringLiteral("data"));
+    QVERIFY(copyTree(sourceFile(QStringLiteral("data")), data));
     m_oldCurrent = QDir::currentPath();
-    QDir::setCurrent(m_work->path());
+    QDir::setCurrent(data);
+    setDataDir(data);
     useProduct(ProgramVariant::Domvara);
     DBItemCollection::setModified(false);
 
@@ -121,6 +126,7 @@ void TestMainWindow::cleanup()
     MessageBoxes::setAnswerer({});
     FileDialogs::setAnswerer({});
     QDir::setCurrent(m_oldCurrent);
+    setDataDir(QString());
     m_settings.reset();
     m_work.reset();
 }
@@ -142,11 +148,26 @@ QString TestMainWindow::demoCopy(const QString& name) const
 
 void TestMainWindow::startOpensDemoDatabase()
 {
+    // At first start the demo is copied into the user's data folder and opened from there, its
+    // pictures beside it; the user can save it at once, and nothing goes into the data folder.
+    QDir::setCurrent(QDir::tempPath());
     MainWindow window;
     QVERIFY(window.startDatabaseLoaded());
-    const QString demo = QStringLiteral("db/DemoDBStd/DomvaraStdDemoDatabase.dk.db");
+    const QString demo = userDemoDatabaseFile(ProgramVariant::Domvara, "dk");
+    QCOMPARE(demo, m_settings->path() + QStringLiteral("/data/Quorvane/Domvara/DemoDBStd/DomvaraStdDemoDatabase.dk.db"));
     QCOMPARE(window.currentFileName(), demo);
+    QCOMPARE(openSettings()->value(Setting::LastDBDir).toString(), userDemoDatabaseDir(ProgramVariant::Domvara));
     QVERIFY(window.collection()->count() >= 30);
+    int pictures = 0;
+    for (const auto& item : window.collection()->items()) {
+        if (item->photolink().isEmpty())
+            continue;
+        ++pictures;
+        QVERIFY2(item->photolink().startsWith(QStringLiteral("pictures/")), qPrintable(item->photolink()));
+        QVERIFY(QFile::exists(resolveLink(item->photolink(), GetLastDBDir())));
+    }
+    QVERIFY(pictures > 0);
+    QVERIFY(QFile::exists(userDemoDatabaseDir(ProgramVariant::Domvara) + QStringLiteral("/log.xml")));
     QCOMPARE(window.windowTitle(), GetCaption(demo));
     QCOMPARE(openSettings()->value(Setting::LastSavedDBFile).toString(), demo);
     QCOMPARE(window.listView()->topLevelItemCount(), window.collection()->groups().size());
@@ -154,6 +175,10 @@ void TestMainWindow::startOpensDemoDatabase()
     QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("NUMBERS_OF_ITEMS_READ_FORM_DB"));
     QVERIFY(m_boxes.isEmpty());
     QVERIFY(!DBItemCollection::isModified());
+    QVERIFY(window.Save());
+    QCOMPARE(QDir(dataDir() + QStringLiteral("/db/DemoDBStd")).entryList(QDir::Files),
+             (QStringList{QStringLiteral("DomvaraStdDemoDatabase.dk.db"), QStringLiteral("DomvaraStdDemoDatabase.en.db"),
+                          QStringLiteral("DomvaraStdDemoDatabase.no.db")}));
 }
 
 void TestMainWindow::missingStartDatabase()
@@ -165,10 +190,10 @@ void TestMainWindow::missingStartDatabase()
     QCOMPARE(m_boxes.size(), 1);
     QCOMPARE(m_boxes[0].title, QStringLiteral("FileError"));
     QCOMPARE(m_boxes[0].text, QStringLiteral("ERROR_DB_FILE_CAN_NOT_BE_OPENED"));
-    // The next start opens the demo database.
+    // The next start opens the user's copy of the demo database.
     QCOMPARE(openSettings()->value(Setting::LastSavedDBFile).toString(),
-             QStringLiteral("db/DemoDBStd/DomvaraStdDemoDatabase.dk.db"));
-    QCOMPARE(openSettings()->value(Setting::LastDBDir).toString(), QStringLiteral("db/DemoDBStd/"));
+             userDemoDatabaseFile(ProgramVariant::Domvara, "dk"));
+    QCOMPARE(openSettings()->value(Setting::LastDBDir).toString(), userDemoDatabaseDir(ProgramVariant::Domvara));
     QCOMPARE(window.collection()->count(), 0);
 }
 
@@ -364,10 +389,12 @@ void TestMainWindow::selectedRowEnablesShowCommands()
 void TestMainWindow::lockedStockDatabaseIsReadOnly()
 {
     useProduct(ProgramVariant::Stockvane);
+    const QString lockFile = userDemoDatabaseDir(ProgramVariant::Stockvane) + QStringLiteral("/LockFile.txt");
     {
-        QFile lock(QStringLiteral("db/DemoStockvane/LockFile.txt"));
+        QVERIFY(QDir().mkpath(userDemoDatabaseDir(ProgramVariant::Stockvane)));
+        QFile lock(lockFile);
         QVERIFY(lock.open(QIODevice::WriteOnly));
-        lock.write("db/DemoStockvane/DemoStockvane.dk.db Locked by PC: other, User: colleague");
+        lock.write("DemoStockvane.dk.db Locked by PC: other, User: colleague");
     }
     MainWindow window;
     QVERIFY(window.startDatabaseLoaded());
@@ -378,7 +405,7 @@ void TestMainWindow::lockedStockDatabaseIsReadOnly()
     QVERIFY(window.styleSheet().contains(QStringLiteral("red")));
     window.close();
     // The other user's lock stays.
-    QVERIFY(QFile::exists(QStringLiteral("db/DemoStockvane/LockFile.txt")));
+    QVERIFY(QFile::exists(lockFile));
 }
 
 void TestMainWindow::cancelledQuitKeepsWindow()
