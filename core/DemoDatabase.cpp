@@ -141,6 +141,21 @@ bool copyDemoDatabase(ProgramVariant variant, const QByteArray& language, QStrin
     return true;
 }
 
+QString userDatabaseFor(const QString& chosen, QString* error)
+{
+    if (!isInDataDir(chosen))
+        return chosen;
+    const ProgramVariant variant = GetProgramVariant();
+    const QFileInfo file(chosen);
+    if (file.absoluteDir() != QDir(dataPath(demoDatabaseDir(variant))))
+        return chosen;
+    for (const QByteArray& language : Languages) {
+        if (file.fileName() == demoFileName(variant, language))
+            return copyDemoDatabase(variant, language, error) ? userDemoDatabaseFile(variant, language) : QString();
+    }
+    return chosen;
+}
+
 bool prepareStartDatabase(QString* error)
 {
     const auto settings = openSettings();

@@ -27,6 +27,11 @@ QByteArray relinkDemoDatabase(const QByteArray& database, const QString& demoDir
 // it may hold the user's own changes. False, with the reason, when the copy could not be made.
 bool copyDemoDatabase(ProgramVariant variant, const QByteArray& language, QString* error = nullptr);
 
+// The database to open for a file the user chose: one of the running product's demo databases
+// in the data folder is opened as the user's copy (made where the copy lacks it), any other file
+// as it is. Empty, with the reason, when the copy could not be made.
+QString userDatabaseFor(const QString& chosen, QString* error = nullptr);
+
 // Decides the database the running product opens at start. When the settings name none yet
 // ("LastSavedDBFile" missing), or one in the data folder (or relative, as the demo was named
 // once), or the user's copy of the demo, the demo of the language is copied where the copy

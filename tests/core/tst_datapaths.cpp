@@ -149,6 +149,11 @@ void TestDataPaths::firstStartCopiesDemo()
     settings.setValue(Setting::LastSavedDBFile, QStringLiteral("/home/someone/things.db"));
     QVERIFY(prepareStartDatabase());
     QCOMPARE(openSettings()->value(Setting::LastSavedDBFile).toString(), QStringLiteral("/home/someone/things.db"));
+    // An installed demo chosen in the open dialog is opened as the user's copy too.
+    QCOMPARE(userDatabaseFor(data + QStringLiteral("/db/DemoDBStd/DomvaraStdDemoDatabase.en.db")),
+             userDemoDatabaseFile(ProgramVariant::Domvara, "en"));
+    QVERIFY(!readFile(userDemoDatabaseFile(ProgramVariant::Domvara, "en")).contains("db/DemoDBStd/"));
+    QCOMPARE(userDatabaseFor(QStringLiteral("/home/someone/things.db")), QStringLiteral("/home/someone/things.db"));
 
     // Without the installed demo nothing can be copied, and the reason is told.
     setDataDir(settings.path() + QStringLiteral("/nowhere"));
