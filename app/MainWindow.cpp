@@ -5,6 +5,7 @@
 #include "MainWindow.h"
 
 #include "DBItemCollection.h"
+#include "DemoDatabase.h"
 #include "HelpPages.h"
 #include "ItemListView.h"
 #include "LogXML.h"
@@ -28,7 +29,13 @@ MainWindow::MainWindow(QWidget* parent)
     , m_reporter(std::make_unique<WidgetReporter>())
 {
     setObjectName(QStringLiteral("main window"));
-    setWindowIcon(icon(GetVariantName().toLower().toLatin1().constData()));
+    setWindowIcon(productIcon());
+
+    // At first start the demo database is copied into the user's data folder and opened there:
+    // the installed one is only read. This comes first, since the log goes beside it.
+    QString copyError;
+    if (!prepareStartDatabase(&copyError))
+        MessageBoxes::critical(nullptr, tr("FileError"), tr("DEMO_DATABASE_NOT_COPIED %1").arg(copyError));
 
     // The log goes into the folder of the database opened at start, before it is loaded, and
     // moves with the database to the folder of one opened or saved under a new name later.

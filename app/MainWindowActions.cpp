@@ -27,6 +27,15 @@ QIcon icon(const char* name)
     return icon(QLatin1StringView(name));
 }
 
+QIcon productIcon()
+{
+    const QString name = GetVariantName().toLower();
+    QIcon result = icon(QLatin1StringView(name.toLatin1()));
+    for (const int size : {32, 48, 64, 128, 256})
+        result.addFile(QStringLiteral(":/icons/%1-%2.png").arg(name).arg(size));
+    return result;
+}
+
 } // namespace MainWindowDetail
 
 using namespace MainWindowDetail;

@@ -3,6 +3,7 @@
 #include "MainWindow.h"
 
 #include "DBItemCollection.h"
+#include "DemoDatabase.h"
 #include "FileDialogs.h"
 #include "ItemListView.h"
 #include "LogXML.h"
@@ -92,9 +93,14 @@ void MainWindow::Load(bool ShowOpenDialog)
         const FileDialogs::Answer answer = FileDialogs::ask(
             this, {FileDialogs::Mode::Open, tr("Åben domvara register fil"), GetLastDBDir(),
                    QStringLiteral("DB (*.inb *.txt *.db)")});
-        if (!answer.fileName.isEmpty()) {
-            mCurrentFileName = answer.fileName;
-            const QString directory = QFileInfo(answer.fileName).absolutePath();
+        // An installed demo database is only read: the user's copy of it is opened instead.
+        QString copyError;
+        const QString chosen = answer.fileName.isEmpty() ? QString() : userDatabaseFor(answer.fileName, &copyError);
+        if (!copyError.isEmpty())
+            MessageBoxes::critical(nullptr, tr("FileError"), tr("DEMO_DATABASE_NOT_COPIED %1").arg(copyError));
+        if (!chosen.isEmpty()) {
+            mCurrentFileName = chosen;
+            const QString directory = QFileInfo(chosen).absolutePath();
             qDebug().noquote() << QStringLiteral("DB directory ") + directory;
             if (!directory.isEmpty())
                 m_settings->setValue(Setting::LastDBDir, directory);
@@ -180,7 +186,7 @@ void MainWindow::UpdateAfterLoad()
 
 void MainWindow::LoadStartDatabase()
 {
-    m_startDatabase = demoDatabaseFile(GetProgramVariant(), GetLanguage());
+    m_startDatabase = userDemoDatabaseFile(GetProgramVariant(), GetLanguage());
     mCurrentFileName = m_settings->value(Setting::LastSavedDBFile, m_startDatabase).toString();
     // A start database that cannot be read leaves the window open and empty; the file stays
     // the one opened at start.

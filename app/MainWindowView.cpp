@@ -6,6 +6,7 @@
 #include "AutomakeItems.h"
 #include "CommonSetup.h"
 #include "DBItemCollection.h"
+#include "DemoDatabase.h"
 #include "ExportCommands.h"
 #include "FileDialogs.h"
 #include "ItemDialog.h"
@@ -100,7 +101,7 @@ void MainWindow::SaveSettings()
 
 void MainWindow::changeLanguage(const char* language)
 {
-    const QString oldDemo = demoDatabaseFile(GetProgramVariant(), GetLanguage());
+    const QString oldDemo = userDemoDatabaseFile(GetProgramVariant(), GetLanguage());
     m_settings->setValue(Setting::Language, QString::fromLatin1(language));
     // The next start opens the database that is open now (a new one not yet saved: the one
     // saved last), with its own lists; the demo database in the new language, if it was the
@@ -108,7 +109,9 @@ void MainWindow::changeLanguage(const char* language)
     const QString database = mCurrentFileName.isEmpty()
         ? m_settings->value(Setting::LastSavedDBFile, oldDemo).toString()
         : mCurrentFileName;
-    if (QFileInfo(database).absoluteFilePath() == QFileInfo(oldDemo).absoluteFilePath())
+    const QString installedDemo = demoDatabaseFile(GetProgramVariant(), GetLanguage());
+    const QString opened = QFileInfo(database).absoluteFilePath();
+    if (opened == QFileInfo(oldDemo).absoluteFilePath() || opened == QFileInfo(installedDemo).absoluteFilePath())
         m_settings->remove(Setting::LastSavedDBFile);
     else if (!database.isEmpty())
         m_settings->setValue(Setting::LastSavedDBFile, database);

@@ -1,13 +1,36 @@
 #include "Startup.h"
 
+#include "DBItemCollection.h"
+#include "DataPaths.h"
 #include "MainWindow.h"
+#include "MainWindowPrivate.h"
 #include "MessageBoxes.h"
 #include "ProgramVariant.h"
 #include "Settings.h"
 
 #include <QApplication>
 #include <QDebug>
+#include <QTimer>
 #include <QTranslator>
+
+#include <cstdio>
+
+namespace {
+
+// For checking an installation: with HESTIVA_QUIT_AFTER_START=1 the program ends as soon as it
+// has started, after writing the product, the database it opened, its number of items and the
+// window caption to standard output, separated by tabs.
+void quitAfterStart(MainWindow& window)
+{
+    const QString line = GetVariantName() + u'\t' + window.currentFileName() + u'\t'
+        + QString::number(window.collection() ? window.collection()->count() : 0) + u'\t' + window.windowTitle()
+        + u'\n';
+    std::fputs(line.toLocal8Bit().constData(), stdout);
+    std::fflush(stdout);
+    window.close();
+}
+
+} // namespace
 
 int hestivaMain(int argc, char** argv)
 {
@@ -25,14 +48,17 @@ int hestivaMain(int argc, char** argv)
     QCoreApplication::setOrganizationDomain(QStringLiteral("quorvane.dk"));
     QCoreApplication::setApplicationName(GetVariantName());
     QCoreApplication::setApplicationVersion(QStringLiteral(HESTIVA_VERSION));
+    // The desktop matches the product's windows to its launcher and icon by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("dk.quorvane.") + GetVariantName().toLower());
+    QApplication::setWindowIcon(MainWindowDetail::productIcon());
 
     const auto settings = openSettings();
     const QByteArray language = GetLanguage();
     qDebug().noquote() << QStringLiteral("Language is: qt_") + QString::fromLatin1(language);
 
-    // Translations are looked for in the working directory; without them the keys show.
+    // Translations are looked for in the data folder; without them the keys show.
     QTranslator appTranslator;
-    if (appTranslator.load(QStringLiteral("hestiva_") + QString::fromLatin1(language), QStringLiteral(".")))
+    if (appTranslator.load(QStringLiteral("hestiva_") + QString::fromLatin1(language), dataDir()))
         QCoreApplication::installTranslator(&appTranslator);
 
     // A start database that cannot be read has been reported; the window opens all the same.
@@ -41,7 +67,7 @@ int hestivaMain(int argc, char** argv)
     QTranslator qtTranslator;
     if (language != "en") {
         const QString name = QStringLiteral("qt_") + QString::fromLatin1(language);
-        if (!qtTranslator.load(name, QStringLiteral(".")))
+        if (!qtTranslator.load(name, dataDir()))
             MessageBoxes::critical(&window, QStringLiteral("Error loding"), name);
         QCoreApplication::installTranslator(&qtTranslator);
     }
@@ -51,6 +77,8 @@ int hestivaMain(int argc, char** argv)
     window.move(settings->value(Setting::MainWinPosX, Setting::MainWinPosDefault).toInt(),
                 settings->value(Setting::MainWinPosY, Setting::MainWinPosDefault).toInt());
     window.show();
+    if (qEnvironmentVariable("HESTIVA_QUIT_AFTER_START") == u"1")
+        QTimer::singleShot(0, &window, [&window] { quitAfterStart(window); });
 
     QApplication::exec();
     return 0;

@@ -3,6 +3,7 @@
 
 #include "DBItemCollection.h"
 
+#include "DataPaths.h"
 #include "EField.h"
 #include "LogXML.h"
 #include "SafeFileWrite.h"
@@ -663,11 +664,11 @@ bool DBItemCollection::MakeDynamicLists()
     const bool groupsAndLocations = load(ListKind::Groups, {}) && load(ListKind::Locations, {});
     if (!groupsAndLocations) {
         // Groups and locations that belong together: both from the program's own folder.
-        m_groups.LoadFromFile(QStringLiteral("group/group.") + language + QStringLiteral(".txt"));
-        m_locations.LoadFromFile(QStringLiteral("location/location.") + language + QStringLiteral(".txt"));
+        m_groups.LoadFromFile(dataPath(QStringLiteral("group/group.") + language + QStringLiteral(".txt")));
+        m_locations.LoadFromFile(dataPath(QStringLiteral("location/location.") + language + QStringLiteral(".txt")));
     }
-    load(ListKind::Suppliers, QStringLiteral("db/DemoDBStd//supplier/supplier.") + language + QStringLiteral(".txt"));
-    load(ListKind::FieldLabels, QStringLiteral("db/DemoDBStd//fields/fields.") + language + QStringLiteral(".txt"));
+    load(ListKind::Suppliers, dataPath(QStringLiteral("db/DemoDBStd//supplier/supplier.") + language + QStringLiteral(".txt")));
+    load(ListKind::FieldLabels, dataPath(QStringLiteral("db/DemoDBStd//fields/fields.") + language + QStringLiteral(".txt")));
     return true;
 }
 

@@ -1,5 +1,6 @@
 #include "ProgramVariant.h"
 
+#include "DemoDatabase.h"
 #include "Settings.h"
 
 #include <QCoreApplication>
@@ -129,7 +130,7 @@ QString demoDatabaseFile(ProgramVariant variant, const QByteArray& language)
 QString GetLastDBDir()
 {
     const auto settings = openSettings();
-    return settings->value(Setting::LastDBDir, demoDatabaseDir(g_variant)).toString();
+    return settings->value(Setting::LastDBDir, userDemoDatabaseDir(g_variant)).toString();
 }
 
 QString GetCaption(const QString& fileName)

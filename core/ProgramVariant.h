@@ -27,11 +27,12 @@ QByteArray variantTag(ProgramVariant variant);
 
 // "dk", "no" or "en" from the setting "Language"; anything else counts as "dk".
 QByteArray GetLanguage();
-// The setting "LastDBDir", defaulting to the variant's demo database directory.
+// The setting "LastDBDir", defaulting to the folder of the user's copy of the demo database.
 QString GetLastDBDir();
 // The main window caption for a database file name.
 QString GetCaption(const QString& fileName);
 
-// Demo database directory ("db/DemoDBStd/") and file, relative to the working directory.
+// Demo database directory ("db/DemoDBStd/") and file, relative to the data folder (DataPaths.h).
+// The user works on a copy of them (DemoDatabase.h).
 QString demoDatabaseDir(ProgramVariant variant);
 QString demoDatabaseFile(ProgramVariant variant, const QByteArray& language);

@@ -1,6 +1,7 @@
 #include "ExportWriter.h"
 
 #include "DBItemCollection.h"
+#include "DataPaths.h"
 #include "Item.h"
 #include "ItemListView.h"
 
@@ -184,6 +185,7 @@ ItemElementWriter::ItemElementWriter(ExportWriter& out, const DBItemCollection& 
     : m_out(out)
     , m_collection(collection)
     , m_priceDecimals(priceDecimals)
+    , m_databaseDir(GetLastDBDir())
 {
     for (int column = 0; column < int(m_captions.size()); ++column)
         m_captions[column] = QString::fromLatin1(ItemListView::columnHeaderText(column));
@@ -242,13 +244,16 @@ void ItemElementWriter::writeItem(const Item& item, const ElementSwitches& switc
 
 void ItemElementWriter::writeImage(QStringView path, const char* alt)
 {
-    // The browser opens the page from the data folder, so a path relative to the program's
-    // working directory would point nowhere.
     m_out.putBytes("<img src=\"");
-    m_out.putEscaped(QFileInfo(path.toString()).absoluteFilePath());
+    m_out.putEscaped(linkedFilePath(path, m_databaseDir));
     m_out.putBytes("\" ALT=\"");
     m_out.putBytes(alt);
     m_out.putBytes("\"><BR>");
+}
+
+QString linkedFilePath(QStringView link, const QString& databaseDir)
+{
+    return QFileInfo(resolveLink(link.toString(), databaseDir)).absoluteFilePath();
 }
 
 QString lookupText(const LookupList& list, int index)

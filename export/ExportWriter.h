@@ -83,9 +83,15 @@ private:
     ExportWriter& m_out;
     const DBItemCollection& m_collection;
     int m_priceDecimals;
+    // The folder relative links are found in as a last resort (resolveLink), read once.
+    QString m_databaseDir;
     // The list view's column captions, read once per export rather than once per field.
     std::array<QString, 21> m_captions;
 };
+
+// The absolute path a picture link of an item is written as: a browser opens the page from
+// another folder, so a relative link is found as everywhere else (resolveLink).
+QString linkedFilePath(QStringView link, const QString& databaseDir);
 
 // The name of a group or location; the number itself when the list has no such entry.
 QString lookupText(const LookupList& list, int index);

@@ -50,6 +50,7 @@ public:
         : m_out(out)
         , m_collection(collection)
         , m_settings(settings)
+        , m_databaseDir(GetLastDBDir())
     {
         for (int column = 0; column < TableColumnCount; ++column)
             m_captions[column] = caption(column);
@@ -131,7 +132,7 @@ private:
         if (path.isEmpty())
             return;
         m_out.putBytes("<img width=\"64\" height=\"64\" src=\"");
-        m_out.putEscaped(QFileInfo(path.toString()).absoluteFilePath());
+        m_out.putEscaped(linkedFilePath(path, m_databaseDir));
         m_out.putBytes("\" ALT=\"");
         m_out.putEscaped(m_captions[column]);
         m_out.putBytes("\">");
@@ -140,6 +141,7 @@ private:
     ExportWriter& m_out;
     const DBItemCollection& m_collection;
     const PrintSettings& m_settings;
+    QString m_databaseDir;
     std::array<QString, TableColumnCount> m_captions;
 };
 

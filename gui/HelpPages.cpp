@@ -1,5 +1,6 @@
 #include "HelpPages.h"
 
+#include "DataPaths.h"
 #include "Desktop.h"
 #include "MessageBoxes.h"
 #include "ShellHelpers.h"
@@ -108,7 +109,7 @@ ReleaseNotes releaseNotes(ProgramVariant variant, const QByteArray& language)
     if (variant == ProgramVariant::Domvara && isDanishOrNorwegian(language))
         return {true, withLanguage(QStringLiteral("releasenotes.Domvara.%1.htm"), language)};
     const QString product = variant == ProgramVariant::Domvara ? QString() : variantName(variant) + u'.';
-    return {false, QDir::currentPath() + QStringLiteral("/help/releasenotes.") + product
+    return {false, dataPath(QStringLiteral("help/releasenotes.")) + product
                        + withLanguage(QStringLiteral("%1.txt"), language)};
 }
 

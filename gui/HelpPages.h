@@ -17,7 +17,7 @@ bool helpCommandAvailable(HelpCommand command, ProgramVariant variant, const QBy
 int openHelpPage(HelpCommand command, ProgramVariant variant, const QByteArray& language);
 
 // Where the release notes of a product and language are: a help page name for ShellOpenFile
-// (helpPage true), or the absolute path of a text file below "help" in the working directory.
+// (helpPage true), or the absolute path of a text file below "help" in the data folder.
 struct ReleaseNotes
 {
     bool helpPage = false;

@@ -1,29 +1,22 @@
 #include "ShellHelpers.h"
 
+#include "DataPaths.h"
 #include "Desktop.h"
 #include "MessageBoxes.h"
+#include "ProgramVariant.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QUrl>
 
 namespace {
-
-// Whether a link names a web address or another URL ("https://...", "mailto:...") rather than
-// a file. A scheme needs two letters at least, so that a drive letter ("C:/...") stays a file.
-bool isUrl(const QString& path)
-{
-    static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]+:"));
-    return scheme.match(path).hasMatch();
-}
 
 // The address the desktop is given for a link: a URL as it is, a file by its absolute path
 // (a relative one counts from the working directory).
 QUrl urlFor(const QString& path)
 {
-    if (isUrl(path))
+    if (isUrlLink(path))
         return QUrl(path);
     return QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());
 }
@@ -32,7 +25,7 @@ QUrl urlFor(const QString& path)
 // reported before the desktop is asked, because the desktop would only fail later and unseen.
 int openTarget(const QString& target)
 {
-    if (!isUrl(target)) {
+    if (!isUrlLink(target)) {
         const QFileInfo file(target);
         if (!file.exists())
             return file.absoluteDir().exists() ? ShellResult::FileNotFound : ShellResult::PathNotFound;
@@ -68,7 +61,7 @@ QString ShellErrorText(int resultCode)
 int ShellOpenFile(const QString& name, const QString& suffix, bool fullPath)
 {
     // The target is passed whole however long it is: a deep working directory must not cut it.
-    const QString target = fullPath ? name + suffix : QDir::currentPath() + QStringLiteral("/help/") + name + suffix;
+    const QString target = fullPath ? name + suffix : dataPath(QStringLiteral("help/")) + name + suffix;
     const int code = openTarget(target);
     if (code > 32)
         return code;
@@ -77,10 +70,11 @@ int ShellOpenFile(const QString& name, const QString& suffix, bool fullPath)
     return code;
 }
 
-void OpenWithAssociatedProgram(const QString& path)
+void OpenWithAssociatedProgram(const QString& link)
 {
-    if (path.isEmpty())
+    if (link.isEmpty())
         return;
+    const QString path = resolveLink(link, GetLastDBDir());
     if (openTarget(path) > 32)
         return;
     // The toolkit's own word for its Yes button, from its catalogue; kept out of the program's
@@ -128,7 +122,8 @@ void OpenWithProgram(const QString& program, const QString& link)
     }
     // A link is data, never an option of the program: one that starts with "-" (a browser takes
     // "--some-switch=..." as an order) goes as the path it names in the working directory.
-    const QString argument = link.startsWith(u'-') ? QStringLiteral("./") + link : link;
+    const QString path = resolveLink(link, GetLastDBDir());
+    const QString argument = path.startsWith(u'-') ? QStringLiteral("./") + path : path;
     if (StartProgram(program, {argument}))
         return;
     ShowProgramNotFound(program, link);

@@ -12,7 +12,7 @@ inline constexpr int NoAssociation = 31;
 inline constexpr int Success = 33;
 } // namespace ShellResult
 
-// Opens a help page (below "help" in the working directory, fullPath false) or a file given by
+// Opens a help page (below "help" in the data folder, fullPath false) or a file given by
 // its whole path (fullPath true) with the desktop's program for it. Shows the "HTML fejl" box
 // on failure and returns the result code.
 int ShellOpenFile(const QString& name, const QString& suffix, bool fullPath);
@@ -21,8 +21,9 @@ int ShellOpenFile(const QString& name, const QString& suffix, bool fullPath);
 QString ShellErrorText(int resultCode);
 
 // Opens a linked file or web address of an item with the desktop's program for it; an empty
-// path does nothing. A failure is shown in a box naming the path.
-void OpenWithAssociatedProgram(const QString& path);
+// link does nothing. A relative link is found by resolveLink (the working directory, then the
+// database's folder). A failure is shown in a box naming the file.
+void OpenWithAssociatedProgram(const QString& link);
 
 // Tells the user that the chosen viewer program could not be started and that the file is
 // opened by its association instead; an empty program shows nothing.
@@ -32,7 +33,8 @@ void ShowProgramNotFound(const QString& program, const QString& file);
 // whether it started.
 bool StartProgram(const QString& program, const QStringList& arguments);
 
-// Opens a link of an item with the outside program the user chose for it. Without a program, or
+// Opens a link of an item (found as OpenWithAssociatedProgram finds it) with the outside program
+// the user chose for it. Without a program, or
 // when it does not start (said in a box when one was named), the desktop opens the link by its
 // association instead.
 void OpenWithProgram(const QString& program, const QString& link);

@@ -5,6 +5,7 @@
 
 #include "ui_ItemDialogBase.h"
 
+#include "DataPaths.h"
 #include "FileDialogs.h"
 #include "ItemDialogPrivate.h"
 #include "ItemListView.h"
@@ -52,6 +53,12 @@ void showScaled(QLabel* label, const QPixmap& picture)
     label->setPixmap(scaledToLabel(picture, label->size()));
 }
 
+// The picture a link names, found by the one rule for relative links.
+QPixmap linkedPicture(const QString& link)
+{
+    return QPixmap(resolveLink(link, GetLastDBDir()));
+}
+
 } // namespace
 
 void ItemDialog::browsePhoto_slot()
@@ -62,7 +69,7 @@ void ItemDialog::browsePhoto_slot()
     const QString link = m_ui->photolinkLineEdit->text();
     if (isPictureFile(link))
         setTabEnabled(m_ui->picturePage, true);
-    m_picture = QPixmap(link);
+    m_picture = linkedPicture(link);
     m_ui->pixmapPictureLabel->setPixmap(m_picture);
 }
 
@@ -158,7 +165,7 @@ void ItemDialog::CreatePictureOnReceiptPage()
 void ItemDialog::showLinkedPicture(const QString& link, QPixmap& picture, QLabel* label)
 {
     // A link that names no picture shows none, rather than the picture of the Item shown before.
-    picture = isPictureFile(link) ? QPixmap(link) : QPixmap();
+    picture = isPictureFile(link) ? linkedPicture(link) : QPixmap();
     showScaled(label, picture);
 }
 
@@ -206,5 +213,5 @@ void ItemDialog::updateThumbnail()
         label->setText(QStringLiteral(" "));
         return;
     }
-    label->setPixmap(scaledToLabel(QPixmap(link), label->size()));
+    label->setPixmap(scaledToLabel(linkedPicture(link), label->size()));
 }

@@ -1,6 +1,7 @@
 #include "handlebarcodes.h"
 
 #include "DBItemCollection.h"
+#include "DataPaths.h"
 #include "ItemListView.h"
 #include "LogXML.h"
 #include "MessageBoxes.h"
@@ -81,7 +82,7 @@ bool appendLabel(const QString& labelFile, const char* templateFile, const QStri
                  const char* enableKey, bool enableDefault, const char* lengthKey, int lengthDefault, LogXML* log,
                  QString* error)
 {
-    const QString templatePath = QLatin1StringView(templateFile);
+    const QString templatePath = setupFilePath(QLatin1StringView(templateFile));
     const auto settings = openSettings();
     if (!settings->value(QLatin1StringView(enableKey), enableDefault).toBool())
         return ExportToBarcodeFile(templatePath, labelFile, number, &number, nullptr, log, error);
@@ -230,7 +231,7 @@ bool AppendLocationLabel(const QString& labelFile, int position, const QString& 
 
 QString defaultLabelPrinter()
 {
-    QString device = readLatin1(QLatin1StringView(BarcodeFile::PrinterDevice)).value_or(QString());
+    QString device = readLatin1(setupFilePath(QLatin1StringView(BarcodeFile::PrinterDevice))).value_or(QString());
     // The file holds the name and nothing else; a line end an editor added is no part of it.
     while (device.endsWith(u'\n') || device.endsWith(u'\r'))
         device.chop(1);
@@ -295,9 +296,10 @@ bool LabelPrintJob::start()
 {
     const QString printer = labelPrinter();
     if (printer.isEmpty()) {
-        showProblem(
-            tr("NO_LABEL_PRINTER %1").arg(QFileInfo(QLatin1StringView(BarcodeFile::PrinterDevice)).absoluteFilePath()));
-        logEntry(m_log, QStringLiteral("No printer named in %1").arg(QLatin1StringView(BarcodeFile::PrinterDevice)),
+        // The installed file is not the user's to change: the own set-up folder is named.
+        const QString deviceFile = userSetupDir() + u'/' + QLatin1StringView(BarcodeFile::PrinterDevice);
+        showProblem(tr("NO_LABEL_PRINTER %1").arg(deviceFile));
+        logEntry(m_log, QStringLiteral("No printer named in %1").arg(setupFilePath(QLatin1StringView(BarcodeFile::PrinterDevice))),
                  LogFileName, "PrintBarcode");
         return false;
     }

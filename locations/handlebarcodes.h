@@ -17,13 +17,15 @@ class LogXML;
 // the filled labels of one print job are collected in a label file of that job, and the label
 // file is sent unchanged to the label printer.
 
-// The files below the working directory that say what a label looks like and where it goes.
+// The files of the label set-up that say what a label looks like and where it goes. Each is
+// taken from the user's own set-up folder (~/.config/Quorvane/Setup) when it is there, else
+// from "Setup" in the program's data folder (setupFilePath).
 namespace BarcodeFile {
-inline constexpr char ItemTemplate[] = "Setup/BarcodeFormatFile.txt";
-inline constexpr char LocationTemplate[] = "Setup/BarcodeFormatLocationFile.txt";
+inline constexpr char ItemTemplate[] = "BarcodeFormatFile.txt";
+inline constexpr char LocationTemplate[] = "BarcodeFormatLocationFile.txt";
 // Its whole content names the printer used when none is chosen in the set-up: a print queue,
 // or a device path beginning with "/".
-inline constexpr char PrinterDevice[] = "Setup/PrinterDevice.txt";
+inline constexpr char PrinterDevice[] = "PrinterDevice.txt";
 } // namespace BarcodeFile
 
 // The settings keys of the labels, with their defaults.

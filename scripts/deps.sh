@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs what a fresh Debian 12 machine lacks to build, run and test Hestiva.
 # Quick when everything is already there: it only asks dpkg.
+#   scripts/deps.sh           what building, running and testing need
+#   scripts/deps.sh package   also what making and checking the Debian package needs
 set -euo pipefail
 
 packages=(
@@ -13,7 +15,13 @@ packages=(
     fonts-dejavu-core libxkbcommon-x11-0 libxcb-cursor0 xdg-utils
     # tests read printed PDF files back as text
     poppler-utils
+    # the installation test validates the launchers and the AppStream metadata
+    desktop-file-utils appstream
 )
+if [[ ${1:-} == package ]]; then
+    # cpack's dependency lookup (dpkg-shlibdeps) and the package checker
+    packages+=(dpkg-dev file lintian)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

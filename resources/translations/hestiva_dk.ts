@@ -1594,6 +1594,10 @@ Quorvane</translation>
         <source>SAVE_ANYWAY</source>
         <translation>Gem &amp;alligevel</translation>
     </message>
+    <message>
+        <source>DEMO_DATABASE_NOT_COPIED %1</source>
+        <translation>Demodatabasen kunne ikke kopieres til din datamappe, så den kan ikke åbnes: %1</translation>
+    </message>
 </context>
 <context>
     <name>MessageListDialogBase</name>

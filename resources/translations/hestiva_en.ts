@@ -1594,6 +1594,10 @@ Quorvane</translation>
         <source>SAVE_ANYWAY</source>
         <translation>Save &amp;anyway</translation>
     </message>
+    <message>
+        <source>DEMO_DATABASE_NOT_COPIED %1</source>
+        <translation>The demo database could not be copied into your data folder, so it cannot be opened: %1</translation>
+    </message>
 </context>
 <context>
     <name>MessageListDialogBase</name>

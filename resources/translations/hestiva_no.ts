@@ -1594,6 +1594,10 @@ Quorvane</translation>
         <source>SAVE_ANYWAY</source>
         <translation>Lagre &amp;likevel</translation>
     </message>
+    <message>
+        <source>DEMO_DATABASE_NOT_COPIED %1</source>
+        <translation>Demodatabasen kunne ikke kopieres til datamappen din, så den kan ikke åpnes: %1</translation>
+    </message>
 </context>
 <context>
     <name>MessageListDialogBase</name>

@@ -2,6 +2,8 @@
 // boxes and file dialogs answered by the test.
 
 #include "DBItemCollection.h"
+#include "DataPaths.h"
+#include "DemoDatabase.h"
 #include "FileDialogs.h"
 #include "ItemListView.h"
 #include "MainWindow.h"
@@ -139,11 +141,16 @@ private:
 
 void TestMainWindow::init()
 {
-    // The program runs in a copy of the runtime data, so nothing it writes lands in the tree.
+    // The program's data folder is a copy of the runtime data, so nothing it could write lands
+    // in the tree; the databases of the tests lie beside it.
     m_work = std::make_unique<QTemporaryDir>();
-    QVERIFY(copyTree(sourceFile(QStringLiteral("data")), m_work->path()));
+    const QString data = m_work->filePath(QStringLiteral("data"));
+    QVERIFY(copyTree(sourceFile(QStringLiteral("data")), data));
     m_oldCurrent = QDir::currentPath();
-    QDir::setCurrent(m_work->path());
+    QDir::setCurrent(data);
+    setDataDir(data);
+    // Each test starts without the user's copies of the demo databases that earlier ones made.
+    qputenv("XDG_DATA_HOME", QFile::encodeName(m_work->filePath(QStringLiteral("user-data"))));
     useProduct(ProgramVariant::Domvara);
     DBItemCollection::setModified(false);
 
@@ -167,6 +174,7 @@ void TestMainWindow::cleanup()
     FileDialogs::setAnswerer({});
     qunsetenv("DEBUGQUORVANE");
     QDir::setCurrent(m_oldCurrent);
+    setDataDir(QString());
     m_settings.reset();
     m_work.reset();
 }
@@ -188,11 +196,26 @@ QString TestMainWindow::demoCopy(const QString& name) const
 
 void TestMainWindow::startOpensDemoDatabase()
 {
+    // At first start the demo is copied into the user's data folder and opened from there, its
+    // pictures beside it; the user can save it at once, and nothing goes into the data folder.
+    QDir::setCurrent(QDir::tempPath());
     MainWindow window;
     QVERIFY(window.startDatabaseLoaded());
-    const QString demo = QStringLiteral("db/DemoDBStd/DomvaraStdDemoDatabase.dk.db");
+    const QString demo = userDemoDatabaseFile(ProgramVariant::Domvara, "dk");
+    QCOMPARE(demo, m_settings->path() + QStringLiteral("/data/Quorvane/Domvara/DemoDBStd/DomvaraStdDemoDatabase.dk.db"));
     QCOMPARE(window.currentFileName(), demo);
+    QCOMPARE(openSettings()->value(Setting::LastDBDir).toString(), userDemoDatabaseDir(ProgramVariant::Domvara));
     QVERIFY(window.collection()->count() >= 30);
+    int pictures = 0;
+    for (const auto& item : window.collection()->items()) {
+        if (item->photolink().isEmpty())
+            continue;
+        ++pictures;
+        QVERIFY2(item->photolink().startsWith(QStringLiteral("pictures/")), qPrintable(item->photolink()));
+        QVERIFY(QFile::exists(resolveLink(item->photolink(), GetLastDBDir())));
+    }
+    QVERIFY(pictures > 0);
+    QVERIFY(QFile::exists(userDemoDatabaseDir(ProgramVariant::Domvara) + QStringLiteral("/log.xml")));
     QCOMPARE(window.windowTitle(), GetCaption(demo));
     QCOMPARE(openSettings()->value(Setting::LastSavedDBFile).toString(), demo);
     QCOMPARE(window.listView()->topLevelItemCount(), window.collection()->groups().size());
@@ -200,6 +223,10 @@ void TestMainWindow::startOpensDemoDatabase()
     QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("NUMBERS_OF_ITEMS_READ_FORM_DB"));
     QVERIFY(m_boxes.isEmpty());
     QVERIFY(!DBItemCollection::isModified());
+    QVERIFY(window.Save());
+    QCOMPARE(QDir(dataDir() + QStringLiteral("/db/DemoDBStd")).entryList(QDir::Files),
+             (QStringList{QStringLiteral("DomvaraStdDemoDatabase.dk.db"), QStringLiteral("DomvaraStdDemoDatabase.en.db"),
+                          QStringLiteral("DomvaraStdDemoDatabase.no.db")}));
 }
 
 void TestMainWindow::missingStartDatabase()
@@ -437,7 +464,8 @@ void TestMainWindow::stockSaveAsRespectsAndMovesLocks()
     MainWindow window;
     const QString name = window.currentFileName();
     const QString title = window.windowTitle();
-    QVERIFY(QFile::exists(QStringLiteral("db/DemoStockvane/LockFile.txt")));
+    const QVariant lastDir = openSettings()->value(Setting::LastDBDir);
+    QVERIFY(QFile::exists(QFileInfo(name).path() + QStringLiteral("/LockFile.txt")));
 
     // Another program holds the folder: neither Save As nor Backup writes anything into it,
     // and a failed Save As leaves the name, the caption and the settings alone.
@@ -457,7 +485,7 @@ void TestMainWindow::stockSaveAsRespectsAndMovesLocks()
         QCOMPARE(box.title, QStringLiteral("FOLDER_LOCKED"));
     QCOMPARE(window.currentFileName(), name);
     QCOMPARE(window.windowTitle(), title);
-    QVERIFY(!openSettings()->contains(Setting::LastDBDir));
+    QCOMPARE(openSettings()->value(Setting::LastDBDir), lastDir);
     QCOMPARE(openSettings()->value(Setting::LastSavedDBFile).toString(), name);
 
     // Saved into a free folder, the database takes its lock along.
@@ -467,7 +495,7 @@ void TestMainWindow::stockSaveAsRespectsAndMovesLocks()
     window.SaveAs();
     QVERIFY(QFile::exists(free + QStringLiteral("/LockFile.txt")));
     QVERIFY(QFile::exists(free + QStringLiteral("/groups/groups.dk.txt")));
-    QVERIFY(!QFile::exists(QStringLiteral("db/DemoStockvane/LockFile.txt")));
+    QVERIFY(!QFile::exists(QFileInfo(name).path() + QStringLiteral("/LockFile.txt")));
     QCOMPARE(openSettings()->value(Setting::LastDBDir).toString(), free);
 }
 
@@ -527,11 +555,11 @@ void TestMainWindow::languageChangeKeepsTheDatabase()
     openSettings()->remove(Setting::LastSavedDBFile);
     {
         MainWindow demo;
-        QCOMPARE(demo.currentFileName(), QStringLiteral("db/DemoDBStd/DomvaraStdDemoDatabase.en.db"));
+        QCOMPARE(demo.currentFileName(), userDemoDatabaseFile(ProgramVariant::Domvara, "en"));
         demo.NoLanguage();
     }
     MainWindow norwegian;
-    QCOMPARE(norwegian.currentFileName(), QStringLiteral("db/DemoDBStd/DomvaraStdDemoDatabase.no.db"));
+    QCOMPARE(norwegian.currentFileName(), userDemoDatabaseFile(ProgramVariant::Domvara, "no"));
 }
 
 void TestMainWindow::helpAndLanguageMenusByProduct()
@@ -581,10 +609,12 @@ void TestMainWindow::selectedRowEnablesShowCommands()
 void TestMainWindow::lockedStockDatabaseIsReadOnly()
 {
     useProduct(ProgramVariant::Stockvane);
+    const QString lockFile = userDemoDatabaseDir(ProgramVariant::Stockvane) + QStringLiteral("/LockFile.txt");
     {
-        QFile lock(QStringLiteral("db/DemoStockvane/LockFile.txt"));
+        QVERIFY(QDir().mkpath(userDemoDatabaseDir(ProgramVariant::Stockvane)));
+        QFile lock(lockFile);
         QVERIFY(lock.open(QIODevice::WriteOnly));
-        lock.write("db/DemoStockvane/DemoStockvane.dk.db Locked by PC: other, User: colleague");
+        lock.write("DemoStockvane.dk.db Locked by PC: other, User: colleague");
     }
     MainWindow window;
     QVERIFY(window.startDatabaseLoaded());
@@ -595,7 +625,7 @@ void TestMainWindow::lockedStockDatabaseIsReadOnly()
     QVERIFY(window.styleSheet().contains(QStringLiteral("red")));
     window.close();
     // The other user's lock stays.
-    QVERIFY(QFile::exists(QStringLiteral("db/DemoStockvane/LockFile.txt")));
+    QVERIFY(QFile::exists(lockFile));
 }
 
 void TestMainWindow::cancelledQuitKeepsWindow()

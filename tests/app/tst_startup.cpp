@@ -2,6 +2,7 @@
 // started by, and looks at what it did: exit status, product, settings scope, translations,
 // window geometry and the log.
 
+#include "DataPaths.h"
 #include "MessageBoxes.h"
 #include "Startup.h"
 
@@ -24,6 +25,8 @@
 namespace {
 
 constexpr char ChildVariable[] = "HESTIVA_STARTUP_CHILD";
+// The child is this test's executable, which has no data folder beside it: it is told one.
+constexpr char DataVariable[] = "HESTIVA_STARTUP_DATA";
 
 void report(const QString& line)
 {
@@ -37,6 +40,7 @@ void childStartup()
 {
     if (qEnvironmentVariableIsEmpty(ChildVariable))
         return;
+    setDataDir(qEnvironmentVariable(DataVariable));
     MessageBoxes::setAnswerer([](const MessageBoxes::Request& request) {
         report(QStringLiteral("box\t") + request.title + u'\t' + request.text);
         return 0;
@@ -86,9 +90,13 @@ private:
     Run start(const QString& name, const QProcessEnvironment& extra = {});
     void writeSettings(const QString& product, const QVariantMap& values);
 
+    // The user's copy of the demo database a product opens at first start.
+    QString demoCopy(const QString& product, const QString& relativePath) const;
+
     std::unique_ptr<QTemporaryDir> m_dir;
     QString m_work;
     QString m_config;
+    QString m_data;
 };
 
 void TestStartup::init()
@@ -96,10 +104,12 @@ void TestStartup::init()
     m_dir = std::make_unique<QTemporaryDir>();
     m_work = m_dir->filePath(QStringLiteral("work"));
     m_config = m_dir->filePath(QStringLiteral("config"));
+    m_data = m_dir->filePath(QStringLiteral("data"));
     QDir().mkpath(m_work + QStringLiteral("/db/DemoDBStd"));
     QDir().mkpath(m_config);
     QDir().mkpath(m_dir->filePath(QStringLiteral("bin")));
-    // The working directory holds the translations and the demo databases, as the runtime
+    QDir().mkpath(m_dir->filePath(QStringLiteral("elsewhere")));
+    // The program's data folder holds the translations and the demo databases, as the runtime
     // folder does.
     const QString stage = qEnvironmentVariable("HESTIVA_STAGE_DIR");
     for (const QString& name : QDir(stage).entryList({QStringLiteral("*.qm")}, QDir::Files))
@@ -125,13 +135,16 @@ TestStartup::Run TestStartup::start(const QString& name, const QProcessEnvironme
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QString::fromLatin1(ChildVariable), QStringLiteral("1"));
+    environment.insert(QString::fromLatin1(DataVariable), m_work);
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_config);
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), m_data);
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     environment.remove(QStringLiteral("DEBUGQUORVANE"));
     for (const QString& key : extra.keys())
         environment.insert(key, extra.value(key));
     process.setProcessEnvironment(environment);
-    process.setWorkingDirectory(m_work);
+    // Started from a folder that holds nothing of the program's.
+    process.setWorkingDirectory(m_dir->filePath(QStringLiteral("elsewhere")));
     process.start(link, {});
     Run run;
     if (!process.waitForFinished(30000)) {
@@ -141,6 +154,11 @@ TestStartup::Run TestStartup::start(const QString& name, const QProcessEnvironme
     run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
     run.lines = QString::fromUtf8(process.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
     return run;
+}
+
+QString TestStartup::demoCopy(const QString& product, const QString& relativePath) const
+{
+    return m_data + QStringLiteral("/Quorvane/") + product + u'/' + relativePath;
 }
 
 void TestStartup::writeSettings(const QString& product, const QVariantMap& values)
@@ -163,17 +181,19 @@ void TestStartup::householdWithEmptySettings()
     const Run run = start(QStringLiteral("domvara"));
     QCOMPARE(run.exitCode, 0);
     QVERIFY(run.lines.contains(QStringLiteral("app\tQuorvane\tDomvara")));
-    // 800 x 600 at (0, 0), and the caption from the Danish translation.
-    QVERIFY2(run.lines.contains(QStringLiteral("window\t0\t0\t800\t600\tDomvara indboregistrering - db/DemoDBStd/DomvaraStdDemoDatabase.dk.db")),
+    // 800 x 600 at (0, 0), and the caption from the Danish translation, with the user's copy of
+    // the demo database.
+    const QString demo = demoCopy(QStringLiteral("Domvara"), QStringLiteral("DemoDBStd/DomvaraStdDemoDatabase.dk.db"));
+    QVERIFY2(run.lines.contains(QStringLiteral("window\t0\t0\t800\t600\tDomvara indboregistrering - ") + demo),
              qPrintable(run.lines.join(u'\n')));
     QVERIFY(!run.lines.join(u'\n').contains(QStringLiteral("box\t")));
     // The demo database is open and the status bar says how much was read.
     const QString status = run.lines.filter(QStringLiteral("status\t")).value(0);
-    static const QRegularExpression loaded(
-        QStringLiteral("^status\tdb/DemoDBStd/DomvaraStdDemoDatabase.dk.db indlæst: \\d+ genstande på +\\d+\\.\\d\\d sek.$"));
+    const QRegularExpression loaded(QStringLiteral("^status\t") + QRegularExpression::escape(demo)
+                                    + QStringLiteral(" indlæst: \\d+ genstande på +\\d+\\.\\d\\d sek.$"));
     QVERIFY2(loaded.match(status).hasMatch(), qPrintable(status));
-    // The log file is created, empty while logging is off.
-    QFile log(m_work + QStringLiteral("/db/DemoDBStd/log.xml"));
+    // The log file is created beside it, empty while logging is off.
+    QFile log(demoCopy(QStringLiteral("Domvara"), QStringLiteral("DemoDBStd/log.xml")));
     QVERIFY(log.exists());
     QCOMPARE(log.size(), 0);
 }
@@ -190,7 +210,8 @@ void TestStartup::storedLanguageAndGeometry()
     const Run run = start(QStringLiteral("stockvane"));
     QCOMPARE(run.exitCode, 0);
     QVERIFY(run.lines.contains(QStringLiteral("app\tQuorvane\tStockvane")));
-    QVERIFY2(run.lines.contains(QStringLiteral("window\t40\t30\t1000\t700\tStockvane stock control - db/DemoStockvane/DemoStockvane.en.db")),
+    QVERIFY2(run.lines.contains(QStringLiteral("window\t40\t30\t1000\t700\tStockvane stock control - ")
+                                + demoCopy(QStringLiteral("Stockvane"), QStringLiteral("DemoStockvane/DemoStockvane.en.db"))),
              qPrintable(run.lines.join(u'\n')));
     QVERIFY(!run.lines.join(u'\n').contains(QStringLiteral("box\t")));
 }
@@ -202,7 +223,8 @@ void TestStartup::missingToolkitTranslation()
     const Run run = start(QStringLiteral("mintora"));
     QCOMPARE(run.exitCode, 0);
     QVERIFY2(run.lines.contains(QStringLiteral("box\tError loding\tqt_no")), qPrintable(run.lines.join(u'\n')));
-    QVERIFY(run.lines.contains(QStringLiteral("window\t0\t0\t800\t600\tMintora myntsamling - db/DemoDBMintora/DemoDBMintora.no.txt")));
+    QVERIFY(run.lines.contains(QStringLiteral("window\t0\t0\t800\t600\tMintora myntsamling - ")
+                               + demoCopy(QStringLiteral("Mintora"), QStringLiteral("DemoDBMintora/DemoDBMintora.no.txt"))));
 }
 
 void TestStartup::logWhenSwitchedOn()
@@ -215,7 +237,7 @@ void TestStartup::logWhenSwitchedOn()
     const Run run = start(QStringLiteral("pictova"), extra);
     QCOMPARE(run.exitCode, 0);
     QVERIFY(!QFile::exists(m_work + QStringLiteral("/db/DemoDBStd/log.xml")));
-    QFile log(m_work + QStringLiteral("/db/DemoDBReelix/log.xml"));
+    QFile log(demoCopy(QStringLiteral("Pictova"), QStringLiteral("DemoDBReelix/log.xml")));
     QVERIFY(log.open(QIODevice::ReadOnly));
     const QByteArray text = log.readAll();
     QVERIFY(text.contains("<AppName>/Pictova/</AppName>"));
@@ -229,7 +251,7 @@ void TestStartup::unreadableStartDatabase()
     // An unreadable start database (a share not mounted yet) does not end the program: one
     // error box names the file, the window opens empty, and the file stays the one to open at
     // the next start.
-    const QString gone = m_work + QStringLiteral("/share/gone.db");
+    const QString gone = m_dir->filePath(QStringLiteral("share/gone.db"));
     writeSettings(QStringLiteral("Domvara"), {{QStringLiteral("LastSavedDBFile"), gone}});
     const Run run = start(QStringLiteral("domvara"));
     QCOMPARE(run.exitCode, 0);

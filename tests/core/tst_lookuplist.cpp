@@ -1,4 +1,5 @@
 #include "DBItemCollection.h"
+#include "DataPaths.h"
 #include "LogXML.h"
 #include "RecordingReporter.h"
 #include "Settings.h"
@@ -41,7 +42,7 @@ private Q_SLOTS:
     void saveReplacesOnlyWhenWritten();
     void firstChoices();
     void danishFallback();
-    void workingDirectoryFallback();
+    void dataFolderFallback();
     void emptyDatabaseDirectory();
     void saveListsCreatesFolders();
     void saveListFailureIsReported();
@@ -61,11 +62,13 @@ void TestLookupList::init()
     m_settings->setValue(Setting::LastDBDir, m_db->path());
     m_oldCurrent = QDir::currentPath();
     QDir::setCurrent(m_work->path());
+    setDataDir(m_work->path());
 }
 
 void TestLookupList::cleanup()
 {
     QDir::setCurrent(m_oldCurrent);
+    setDataDir(QString());
 }
 
 void TestLookupList::fileFormat()
@@ -184,10 +187,10 @@ void TestLookupList::danishFallback()
     QVERIFY2(text.contains(expected), text.constData());
 }
 
-void TestLookupList::workingDirectoryFallback()
+void TestLookupList::dataFolderFallback()
 {
     // Without groups in the database folder, groups and locations both come from the
-    // program's folder, even where the database folder has locations; suppliers and field
+    // program's data folder, even where the database folder has locations; suppliers and field
     // labels fall back to the household demo folder.
     writeFile(m_db->filePath(QStringLiteral("location/location.dk.txt")), "Not used\r\n");
     writeFile(m_work->filePath(QStringLiteral("group/group.dk.txt")), "G1\r\nG2\r\n");
@@ -200,14 +203,14 @@ void TestLookupList::workingDirectoryFallback()
     QCOMPARE(collection.suppliers().entries(), QStringList{QStringLiteral("S1")});
     QCOMPARE(collection.fieldLabels().entries(), QStringList{QStringLiteral("F1")});
 
-    // Groups present but no locations at all: the pair comes from the program's folder.
+    // Groups present but no locations at all: the pair comes from the program's data folder.
     QFile::remove(m_db->filePath(QStringLiteral("location/location.dk.txt")));
     writeFile(m_db->filePath(QStringLiteral("groups/groups.dk.txt")), "DB group\r\n");
     QVERIFY(collection.MakeDynamicLists());
     QCOMPARE(collection.groups().entries(), (QStringList{QStringLiteral("G1"), QStringLiteral("G2")}));
 
     // Nothing anywhere: the lists stay empty.
-    QDir::setCurrent(m_db->path());
+    setDataDir(m_db->path());
     QFile::remove(m_db->filePath(QStringLiteral("groups/groups.dk.txt")));
     QVERIFY(collection.MakeDynamicLists());
     QVERIFY(collection.groups().isEmpty());

@@ -86,12 +86,13 @@ void TestProgramVariant::lastDatabaseDirectory()
 {
     TestSettings settings(ProgramVariant::Pictova);
     settings.setValue(Setting::Language, QStringLiteral("no"));
-    QCOMPARE(GetLastDBDir(), QStringLiteral("db/DemoDBReelix/"));
+    // By default the folder of the user's copy of the demo database, in the user's data folder.
+    QCOMPARE(GetLastDBDir(), settings.path() + QStringLiteral("/data/Quorvane/Pictova/DemoDBReelix"));
     settings.setValue(Setting::LastDBDir, QStringLiteral("/data/art"));
     QCOMPARE(GetLastDBDir(), QStringLiteral("/data/art"));
     // Each product keeps settings of its own.
     TestSettings other(ProgramVariant::Mintora);
-    QCOMPARE(GetLastDBDir(), QStringLiteral("db/DemoDBMintora/"));
+    QCOMPARE(GetLastDBDir(), other.path() + QStringLiteral("/data/Quorvane/Mintora/DemoDBMintora"));
 }
 
 void TestProgramVariant::demoFiles()

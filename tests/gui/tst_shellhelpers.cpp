@@ -1,9 +1,11 @@
 // Help pages and outside programs: what is handed to the desktop, the result codes and the
 // boxes, with the desktop and the boxes replaced by recorders.
 
+#include "DataPaths.h"
 #include "Desktop.h"
 #include "HelpPages.h"
 #include "MessageBoxes.h"
+#include "Settings.h"
 #include "ShellHelpers.h"
 #include "TestSettings.h"
 
@@ -23,7 +25,7 @@ private Q_SLOTS:
     void cleanup();
     void missingPageAndFolder();
     void noAssociation();
-    void pageBelowWorkingDirectory();
+    void pageBelowDataFolderNotWorkingDirectory();
     void fullPathAndLongTarget();
     void errorTexts();
     void openWithAssociatedProgram();
@@ -38,12 +40,14 @@ private Q_SLOTS:
     void everyPageIsInstalled();
 
 private:
-    QString touch(const QString& relativePath);
+    // Creates an empty file below a folder (the working directory when none is given).
+    QString touch(const QString& relativePath, const QString& folder = QString());
 
     std::unique_ptr<TestSettings> m_settings;
     std::unique_ptr<QTemporaryDir> m_dir;
     QString m_oldCurrent;
     QString m_work;
+    QString m_data;
     QList<QUrl> m_opened;
     QList<QStringList> m_started;
     QList<MessageBoxes::Request> m_boxes;
@@ -55,8 +59,12 @@ void TestShellHelpers::init()
     m_settings = std::make_unique<TestSettings>();
     m_dir = std::make_unique<QTemporaryDir>();
     m_oldCurrent = QDir::currentPath();
-    QVERIFY(QDir::setCurrent(m_dir->path()));
-    m_work = QDir::currentPath();
+    // The working directory and the program's data folder are two folders.
+    m_work = m_dir->filePath(QStringLiteral("work"));
+    m_data = m_dir->filePath(QStringLiteral("data"));
+    QVERIFY(QDir().mkpath(m_work) && QDir().mkpath(m_data));
+    QVERIFY(QDir::setCurrent(m_work));
+    setDataDir(m_data);
     m_opened.clear();
     m_started.clear();
     m_boxes.clear();
@@ -81,11 +89,12 @@ void TestShellHelpers::cleanup()
     Desktop::setHandlers({}, {});
     MessageBoxes::setAnswerer({});
     QDir::setCurrent(m_oldCurrent);
+    setDataDir(QString());
 }
 
-QString TestShellHelpers::touch(const QString& relativePath)
+QString TestShellHelpers::touch(const QString& relativePath, const QString& folder)
 {
-    const QString path = m_work + u'/' + relativePath;
+    const QString path = (folder.isEmpty() ? m_work : folder) + u'/' + relativePath;
     QDir().mkpath(QFileInfo(path).absolutePath());
     QFile file(path);
     return file.open(QIODevice::WriteOnly) ? path : QString();
@@ -94,11 +103,11 @@ QString TestShellHelpers::touch(const QString& relativePath)
 void TestShellHelpers::missingPageAndFolder()
 {
     QCOMPARE(ShellOpenFile(QStringLiteral("ErrorHandling.dk.htm"), QString(), false), 3);
-    QDir().mkdir(QStringLiteral("help"));
+    QDir(m_data).mkdir(QStringLiteral("help"));
     QCOMPARE(ShellOpenFile(QStringLiteral("ErrorHandling"), QStringLiteral(".dk.htm"), false), 2);
     QVERIFY(m_opened.isEmpty());
     QCOMPARE(m_boxes.size(), 2);
-    const QString target = m_work + QStringLiteral("/help/ErrorHandling.dk.htm");
+    const QString target = m_data + QStringLiteral("/help/ErrorHandling.dk.htm");
     QCOMPARE(m_boxes[0].icon, QMessageBox::Critical);
     QCOMPARE(m_boxes[0].title, QStringLiteral("HTML fejl"));
     QCOMPARE(m_boxes[0].text,
@@ -110,7 +119,7 @@ void TestShellHelpers::missingPageAndFolder()
 
 void TestShellHelpers::noAssociation()
 {
-    const QString page = touch(QStringLiteral("help/index.dk.htm"));
+    const QString page = touch(QStringLiteral("help/index.dk.htm"), m_data);
     m_desktopAnswer = false;
     QCOMPARE(ShellOpenFile(QStringLiteral("index.dk.htm"), QString(), false), 31);
     QCOMPARE(m_opened, QList<QUrl>{QUrl::fromLocalFile(page)});
@@ -121,12 +130,14 @@ void TestShellHelpers::noAssociation()
                                   .arg(page));
 }
 
-void TestShellHelpers::pageBelowWorkingDirectory()
+void TestShellHelpers::pageBelowDataFolderNotWorkingDirectory()
 {
-    const QString page = touch(QStringLiteral("help/Help.htm"));
+    // Started from anywhere, the program shows its own pages, not what the folder it was started
+    // in happens to hold.
+    touch(QStringLiteral("help/Help.htm"));
+    const QString page = touch(QStringLiteral("help/Help.htm"), m_data);
     QCOMPARE(openHelpPage(HelpCommand::Help, ProgramVariant::Pictova, "en"), 33);
     QCOMPARE(m_opened, QList<QUrl>{QUrl::fromLocalFile(page)});
-    QVERIFY(!m_opened[0].toLocalFile().startsWith(QCoreApplication::applicationDirPath() + u'/'));
     QVERIFY(m_boxes.isEmpty());
 }
 
@@ -158,17 +169,23 @@ void TestShellHelpers::openWithAssociatedProgram()
     OpenWithAssociatedProgram(QString());
     QVERIFY(m_opened.isEmpty() && m_boxes.isEmpty());
 
+    // A relative link is found in the working directory, else in the database's folder.
     const QString receipt = touch(QStringLiteral("receipts/tv.pdf"));
+    const QString database = m_dir->filePath(QStringLiteral("db"));
+    m_settings->setValue(Setting::LastDBDir, database);
+    const QString manual = touch(QStringLiteral("documents/manual.pdf"), database);
     OpenWithAssociatedProgram(QStringLiteral("receipts/tv.pdf"));
+    OpenWithAssociatedProgram(QStringLiteral("documents/manual.pdf"));
     OpenWithAssociatedProgram(QStringLiteral("https://natmus.dk/samlinger?id=7"));
     OpenWithAssociatedProgram(QStringLiteral("mailto:info@example.dk"));
-    QCOMPARE(m_opened, (QList<QUrl>{QUrl::fromLocalFile(receipt), QUrl(QStringLiteral("https://natmus.dk/samlinger?id=7")),
+    QCOMPARE(m_opened, (QList<QUrl>{QUrl::fromLocalFile(receipt), QUrl::fromLocalFile(manual),
+                                    QUrl(QStringLiteral("https://natmus.dk/samlinger?id=7")),
                                     QUrl(QStringLiteral("mailto:info@example.dk"))}));
     QVERIFY(m_boxes.isEmpty());
 
     // A drive letter is no scheme: the missing file is reported without asking the desktop.
     OpenWithAssociatedProgram(QStringLiteral("C:/Billeder/stol.jpg"));
-    QCOMPARE(m_opened.size(), 3);
+    QCOMPARE(m_opened.size(), 4);
     m_desktopAnswer = false;
     OpenWithAssociatedProgram(QStringLiteral("receipts/tv.pdf"));
     QCOMPARE(m_boxes.size(), 2);
@@ -179,7 +196,7 @@ void TestShellHelpers::openWithAssociatedProgram()
         QCOMPARE(box.defaultButton, 0);
     }
     QCOMPARE(m_boxes[0].text, QStringLiteral("Ingen program associeret med filer af denne type C:/Billeder/stol.jpg"));
-    QCOMPARE(m_boxes[1].text, QStringLiteral("Ingen program associeret med filer af denne type receipts/tv.pdf"));
+    QCOMPARE(m_boxes[1].text, QStringLiteral("Ingen program associeret med filer af denne type ") + receipt);
 }
 
 void TestShellHelpers::programNotFound()
@@ -268,7 +285,7 @@ void TestShellHelpers::releaseNotes()
     const auto check = [this](ProgramVariant variant, const QByteArray& language, const QString& target) {
         const ReleaseNotes notes = ::releaseNotes(variant, language);
         QCOMPARE(notes.helpPage, !target.startsWith(u'/'));
-        QCOMPARE(notes.target, notes.helpPage ? target : m_work + target);
+        QCOMPARE(notes.target, notes.helpPage ? target : m_data + target);
     };
     check(ProgramVariant::Domvara, "dk", QStringLiteral("releasenotes.Domvara.dk.htm"));
     check(ProgramVariant::Domvara, "no", QStringLiteral("releasenotes.Domvara.no.htm"));
@@ -280,9 +297,9 @@ void TestShellHelpers::releaseNotes()
 
 void TestShellHelpers::openReleaseNotes()
 {
-    const QString page = touch(QStringLiteral("help/releasenotes.Domvara.no.htm"));
+    const QString page = touch(QStringLiteral("help/releasenotes.Domvara.no.htm"), m_data);
     QVERIFY(::openReleaseNotes(ProgramVariant::Domvara, "no"));
-    const QString text = touch(QStringLiteral("help/releasenotes.en.txt"));
+    const QString text = touch(QStringLiteral("help/releasenotes.en.txt"), m_data);
     QVERIFY(::openReleaseNotes(ProgramVariant::Domvara, "en"));
     QCOMPARE(m_opened, (QList<QUrl>{QUrl::fromLocalFile(page), QUrl::fromLocalFile(text)}));
     QVERIFY(m_boxes.isEmpty());

@@ -3,6 +3,7 @@
 // that are shipped, and every help page the program can ask for exists and is well-formed.
 
 #include "DBItemCollection.h"
+#include "DataPaths.h"
 #include "RecordingReporter.h"
 #include "Settings.h"
 #include "TestSettings.h"
@@ -19,7 +20,7 @@ namespace {
 
 const QByteArrayList Languages = {"dk", "no", "en"};
 
-QString dataDir()
+QString sourceDataDir()
 {
     return sourceFile(QStringLiteral("data"));
 }
@@ -49,7 +50,7 @@ private Q_SLOTS:
     void cleanupTestCase();
     void demoDatabases_data();
     void demoDatabases();
-    void workingDirectoryFallbacks();
+    void dataFolderFallbacks();
     void helpPagesExist_data();
     void helpPagesExist();
     void helpPagesAreWellFormedAndLinked();
@@ -62,15 +63,18 @@ private:
 
 void TestInstallData::initTestCase()
 {
-    QVERIFY2(QFile::exists(dataDir()), qPrintable(dataDir()));
+    QVERIFY2(QFile::exists(sourceDataDir()), qPrintable(sourceDataDir()));
     m_oldCurrent = QDir::currentPath();
-    // Links and fallbacks are relative to the program's folder, which the data becomes.
-    QDir::setCurrent(dataDir());
+    // The fallback lists come from the program's data folder, and the demo databases' links
+    // are relative to it, as they are before the demo is copied for the user.
+    setDataDir(sourceDataDir());
+    QDir::setCurrent(sourceDataDir());
 }
 
 void TestInstallData::cleanupTestCase()
 {
     QDir::setCurrent(m_oldCurrent);
+    setDataDir(QString());
 }
 
 void TestInstallData::demoDatabases_data()
@@ -91,7 +95,8 @@ void TestInstallData::demoDatabases()
     const auto product = ProgramVariant(variant);
     TestSettings settings(product);
     settings.setValue(Setting::Language, QString::fromLatin1(language));
-    // The settings point nowhere: the demo database and its folder are the defaults.
+    // The demo database as installed, its lists beside it.
+    settings.setValue(Setting::LastDBDir, demoDatabaseDir(product));
     const QString file = demoDatabaseFile(product, language);
     QVERIFY2(QFile::exists(file), qPrintable(file));
 
@@ -161,11 +166,12 @@ void TestInstallData::demoDatabases()
         QVERIFY(hasCrLfLines(readFile(dir + QLatin1StringView(list) + u'.' + QString::fromLatin1(language) + QStringLiteral(".txt"))));
 }
 
-void TestInstallData::workingDirectoryFallbacks()
+void TestInstallData::dataFolderFallbacks()
 {
     // A database folder without lists gets the program's own groups and locations, and the
-    // household suppliers and field labels.
+    // household suppliers and field labels, from the data folder wherever the program started.
     QTemporaryDir empty;
+    QDir::setCurrent(empty.path());
     for (const QByteArray& language : Languages) {
         TestSettings settings;
         settings.setValue(Setting::Language, QString::fromLatin1(language));
@@ -176,6 +182,7 @@ void TestInstallData::workingDirectoryFallbacks()
         QVERIFY(collection.suppliers().size() > 0);
         QCOMPARE(collection.fieldLabels().size(), 21);
     }
+    QDir::setCurrent(sourceDataDir());
 }
 
 void TestInstallData::helpPagesExist_data()

@@ -3,6 +3,7 @@
 // printer (a stand-in "lp" on the path, and "cp" to a file standing in for a device).
 
 #include "DBItemCollection.h"
+#include "DataPaths.h"
 #include "ItemListView.h"
 #include "LocationUpdateFile.h"
 #include "MessageBoxes.h"
@@ -53,7 +54,6 @@ class TestHandleBarcodes : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase();
     void init();
     void cleanup();
     void numbers_data();
@@ -65,6 +65,7 @@ private Q_SLOTS:
     void itemLabelNames();
     void locationLabelNames();
     void shippedTemplates();
+    void ownSetupFirst();
     void labelsNameTheirItems();
     void printCommands();
     void printJobs();
@@ -90,19 +91,16 @@ private:
     QStringList m_boxes;
 };
 
-void TestHandleBarcodes::initTestCase()
-{
-    // The label file goes below a data folder of the test's own, not the user's.
-    QStandardPaths::setTestModeEnabled(true);
-}
-
 void TestHandleBarcodes::init()
 {
+    // The settings, the user's own label set-up and the label files go to folders of the test's
+    // own. The installed label templates and printer are in the data folder, here the working
+    // directory.
     m_settings = std::make_unique<TestSettings>(ProgramVariant::Stockvane);
-    // The label templates and the printer are looked up below the working directory.
     m_work = std::make_unique<QTemporaryDir>();
     m_oldCurrent = QDir::currentPath();
     QDir::setCurrent(m_work->path());
+    setDataDir(m_work->path());
     QVERIFY(writeFile(QStringLiteral("Setup/BarcodeFormatFile.txt"), Template));
     QVERIFY(writeFile(QStringLiteral("Setup/PrinterDevice.txt"), "Zebra_Labels"));
     m_labelFile = m_work->filePath(QStringLiteral("labels.txt"));
@@ -134,6 +132,7 @@ void TestHandleBarcodes::cleanup()
     MessageBoxes::setAnswerer({});
     qputenv("PATH", m_oldPath);
     QDir::setCurrent(m_oldCurrent);
+    setDataDir(QString());
     m_work.reset();
     m_settings.reset();
 }
@@ -306,6 +305,22 @@ void TestHandleBarcodes::shippedTemplates()
     }
 }
 
+void TestHandleBarcodes::ownSetupFirst()
+{
+    // A user adapts the labels and the printer in the own set-up folder; the installed files
+    // stay as they are and serve for whatever the user did not adapt.
+    Item item;
+    item.setSerialno(QStringLiteral("42"));
+    QVERIFY(writeFile(userSetupDir() + QStringLiteral("/BarcodeFormatFile.txt"), "OWN %1\r\n"));
+    QVERIFY(writeFile(userSetupDir() + QStringLiteral("/PrinterDevice.txt"), "Own_Printer"));
+    QVERIFY(AppendItemLabel(m_labelFile, item, nullptr));
+    QVERIFY(writeFile(QStringLiteral("Setup/BarcodeFormatLocationFile.txt"), Template));
+    QVERIFY(AppendLocationLabel(m_labelFile, 3, QString(), nullptr));
+    QCOMPARE(readFile(m_labelFile), "OWN 000042\r\n" + label("000003"));
+    QCOMPARE(labelPrinter(), QStringLiteral("Own_Printer"));
+    QCOMPARE(readFile(QStringLiteral("Setup/PrinterDevice.txt")), QByteArray("Zebra_Labels"));
+}
+
 void TestHandleBarcodes::labelsNameTheirItems()
 {
     // Items with serial numbers of every length, many of them alike but for their zeros. The
@@ -437,9 +452,9 @@ void TestHandleBarcodes::printFailuresAreShown()
     // No printer named anywhere.
     m_settings->setValue(BarcodeSetting::PrinterQueue, QString());
     QVERIFY(QFile::remove(QStringLiteral("Setup/PrinterDevice.txt")));
-    QCOMPARE(printOnce(),
-             QStringLiteral("LABEL_PRINT_TITLE|NO_LABEL_PRINTER ")
-                 + m_work->filePath(QStringLiteral("Setup/PrinterDevice.txt")));
+    // The box names the user's own printer device file: the installed one is not theirs to change.
+    QCOMPARE(printOnce(), QStringLiteral("LABEL_PRINT_TITLE|NO_LABEL_PRINTER ") + userSetupDir()
+                              + QStringLiteral("/PrinterDevice.txt"));
     // No template: no blank labels.
     QVERIFY(QFile::remove(QStringLiteral("Setup/BarcodeFormatFile.txt")));
     QCOMPARE(printOnce(),

@@ -2,6 +2,7 @@
 // of the file, the database changed and saved, and the item list rebuilt.
 
 #include "DBItemCollection.h"
+#include "DemoDatabase.h"
 #include "FileDialogs.h"
 #include "ItemListView.h"
 #include "LocationUpdate.h"
@@ -374,7 +375,7 @@ void TestLocationUpdate::startPathByProduct()
 {
     QCOMPARE(locationUpdateStartPath(), m_dir->path() + QStringLiteral("/Location.update.txt"));
     m_settings->clear();
-    QCOMPARE(locationUpdateStartPath(), QStringLiteral("db/DemoStockvane/Location.update.txt"));
+    QCOMPARE(locationUpdateStartPath(), userDemoDatabaseDir(ProgramVariant::Stockvane) + QStringLiteral("/Location.update.txt"));
     SetProgramVariant(ProgramVariant::Domvara);
     QCOMPARE(locationUpdateStartPath(), QStringLiteral("/Location.update.txt"));
 }

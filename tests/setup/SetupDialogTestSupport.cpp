@@ -1,5 +1,6 @@
 #include "SetupDialogTestSupport.h"
 
+#include "DataPaths.h"
 #include "Desktop.h"
 #include "Settings.h"
 
@@ -62,9 +63,10 @@ void SetupDialogFixture::init()
 {
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
-    // Help pages, label templates and the printer device are looked up below the working
-    // folder; the label file lives in the per-user data folder.
+    // Help pages, label templates and the printer device are looked up below the program's
+    // data folder, here the working folder; the label file lives in the per-user data folder.
     QVERIFY(QDir::setCurrent(m_dir->path()));
+    setDataDir(m_dir->path());
     qputenv("XDG_DATA_HOME", QFile::encodeName(m_dir->filePath(QStringLiteral("data"))));
     useProduct(ProgramVariant::Domvara);
     m_boxes.clear();
@@ -92,6 +94,7 @@ void SetupDialogFixture::cleanup()
     MessageBoxes::setAnswerer({});
     Desktop::setHandlers({}, {});
     QDir::setCurrent(m_oldCurrent);
+    setDataDir(QString());
     m_settings.reset();
     m_dir.reset();
 }

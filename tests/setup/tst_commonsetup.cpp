@@ -4,6 +4,7 @@
 
 #include "CommonSetup.h"
 #include "DBItemCollection.h"
+#include "DataPaths.h"
 #include "Desktop.h"
 #include "FileDialogs.h"
 #include "ItemDialog.h"
@@ -332,6 +333,7 @@ void TestCommonSetup::helpPage()
     QTemporaryDir folder;
     const QString oldCurrent = QDir::currentPath();
     QVERIFY(QDir::setCurrent(folder.path()));
+    setDataDir(folder.path());
     QDir().mkpath(QStringLiteral("help"));
     if (!page.isEmpty()) {
         QFile file(QStringLiteral("help/") + page);
@@ -347,6 +349,7 @@ void TestCommonSetup::helpPage()
         QCOMPARE(m_opened[0].toLocalFile(), QDir::current().absoluteFilePath(QStringLiteral("help/") + page));
     }
     QDir::setCurrent(oldCurrent);
+    setDataDir(QString());
 }
 
 void TestCommonSetup::itemDialogStartsInStoredFolders()

@@ -3,10 +3,15 @@
 #include "Settings.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QSettings>
 
 TestSettings::TestSettings(ProgramVariant variant)
+    : m_oldConfigHome(qgetenv("XDG_CONFIG_HOME"))
+    , m_oldDataHome(qgetenv("XDG_DATA_HOME"))
 {
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_dir.filePath(QStringLiteral("config"))));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(m_dir.filePath(QStringLiteral("data"))));
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_dir.path());
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_dir.path());
     QCoreApplication::setOrganizationName(QStringLiteral("Quorvane"));
@@ -18,6 +23,8 @@ TestSettings::TestSettings(ProgramVariant variant)
 TestSettings::~TestSettings()
 {
     clear();
+    qputenv("XDG_CONFIG_HOME", m_oldConfigHome);
+    qputenv("XDG_DATA_HOME", m_oldDataHome);
 }
 
 QString TestSettings::path() const

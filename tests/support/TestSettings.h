@@ -4,8 +4,10 @@
 
 #include <QTemporaryDir>
 
-// Points the settings store at a temporary folder for the life of the object and names the
-// application as the product would, so tests never touch the user's settings.
+// Points the settings store, and the user's configuration and data folders (XDG_CONFIG_HOME,
+// XDG_DATA_HOME: the label set-up, the copied demo database), at a temporary folder for the life
+// of the object and names the application as the product would, so tests never touch the user's
+// settings or files.
 class TestSettings
 {
 public:
@@ -18,6 +20,8 @@ public:
 
 private:
     QTemporaryDir m_dir;
+    QByteArray m_oldConfigHome;
+    QByteArray m_oldDataHome;
 };
 
 // A file below the source tree (tests/data/...).
