@@ -37,13 +37,21 @@ void normaliseLineEnds(QByteArray& data)
     const qsizetype first = data.indexOf("\r\n");
     if (first < 0)
         return;
+    // The text between two CRs moves as one block.
     char* out = data.data() + first;
     const char* in = out;
     const char* end = data.constData() + data.size();
     while (in != end) {
-        if (*in == '\r' && in + 1 != end && in[1] == '\n')
-            ++in;
-        *out++ = *in++;
+        const char* cr = static_cast<const char*>(std::memchr(in, '\r', size_t(end - in)));
+        const char* stop = cr ? cr : end;
+        std::memmove(out, in, size_t(stop - in));
+        out += stop - in;
+        in = stop;
+        if (in == end)
+            break;
+        if (in + 1 == end || in[1] != '\n')
+            *out++ = '\r'; // a CR alone stays
+        ++in;
     }
     data.truncate(out - data.constData());
 }
@@ -56,12 +64,14 @@ void storableText(QStringView text, std::string& out, bool keepLineBreaks)
 {
     const qsizetype length = std::min(text.size(), EStringField::MaxLength);
     out.resize(size_t(length));
+    const char16_t* in = text.utf16();
+    char* to = out.data();
     for (qsizetype i = 0; i < length; ++i) {
-        const char16_t c = text[i].unicode();
+        const char16_t c = in[i];
         char b = c == u';' ? ',' : c > 0xff ? '?' : char(c);
         if (!keepLineBreaks && (b == '\r' || b == '\n'))
             b = ' ';
-        out[size_t(i)] = b;
+        to[i] = b;
     }
 }
 
@@ -88,6 +98,14 @@ int lineNumberAt(QByteArrayView data, qsizetype position)
     while (position < data.size() && QChar::isSpace(uchar(data[position])))
         ++position;
     return int(QByteArrayView(data.constData(), std::min(position, data.size())).count('\n')) + 1;
+}
+
+// A field name from a string literal, without a copy: the loader makes its fields anew for
+// every file it reads.
+template<qsizetype N>
+QByteArray fieldName(const char (&text)[N])
+{
+    return QByteArray::fromRawData(text, N - 1);
 }
 
 QString userName()
@@ -174,17 +192,21 @@ bool DBItemCollection::parseDatabase(QByteArray data, const QString& path)
 
     // The line layout starts with the fields of the first format; each header line adds the
     // fields its version brought. Every field is followed by one separator position.
-    EIntField type("Type");
-    ECharField separator("Separator");
-    EStringField name("Name", ';'), product("Model", ';'), date("Date", ';'), supplier("Supplier", ';'),
-        serialno("Serialno", ';'), description("Description", ';'), address("Address", ';'),
-        photolink("Photolink", ';'), numberOfItems("Items", ';');
-    EFloatField price("Price", 9, 2), priceToday("PriceToday", 9, 2);
-    EStringField location("Location", ';'), www("www", ';'), receipt("receipt", ';'), document("document", ';'),
-        productModel("productModel", ';'), extra1("extra1", ';'), extra2("extra2", ';'), extra3("extra3", ';'),
-        extra4("extra4", ';');
+    EIntField type(fieldName("Type"));
+    ECharField separator(fieldName("Separator"));
+    EStringField name(fieldName("Name"), ';'), product(fieldName("Model"), ';'), date(fieldName("Date"), ';'),
+        supplier(fieldName("Supplier"), ';'), serialno(fieldName("Serialno"), ';'),
+        description(fieldName("Description"), ';'), address(fieldName("Address"), ';'),
+        photolink(fieldName("Photolink"), ';'), numberOfItems(fieldName("Items"), ';');
+    EFloatField price(fieldName("Price"), 9, 2), priceToday(fieldName("PriceToday"), 9, 2);
+    EStringField location(fieldName("Location"), ';'), www(fieldName("www"), ';'), receipt(fieldName("receipt"), ';'),
+        document(fieldName("document"), ';'), productModel(fieldName("productModel"), ';'),
+        extra1(fieldName("extra1"), ';'), extra2(fieldName("extra2"), ';'), extra3(fieldName("extra3"), ';'),
+        extra4(fieldName("extra4"), ';');
 
     EFieldLine line;
+    // Room for the fields of the newest format, each followed by the separator.
+    line.reserve(64);
     auto add = [&line, &separator](EField* field) {
         if (field)
             line.append(field);
@@ -402,6 +424,7 @@ bool DBItemCollection::writeDatabase(QIODevice& device)
 
     // The 21 fields in the order of the item, each followed by the separator.
     EFieldLine line;
+    line.reserve(2 * (Item::TextFieldCount + 5) + 1);
     auto add = [&line, &separator](EField* field) {
         line.append(field);
         line.append(&separator);
@@ -462,7 +485,8 @@ bool DBItemCollection::writeDatabase(QIODevice& device)
     sorted.reserve(m_items.size());
     for (const size_t index : order)
         sorted.push_back(std::move(m_items[index]));
-    m_items = std::move(sorted);
+    // Moved back rather than swapped in, so that the item list keeps its storage.
+    std::move(sorted.begin(), sorted.end(), m_items.begin());
     return true;
 }
 

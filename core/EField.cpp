@@ -272,7 +272,9 @@ EOutputStream::EOutputStream(QIODevice* device, bool textMode)
     : m_device(device)
     , m_textMode(textMode)
 {
-    m_buffer.reserve(FlushSize + 4096);
+    // The buffer grows with what is written instead of taking a megabyte up front: most
+    // writes (a small database, a label file) need a few kilobytes, and a large save reaches
+    // its full size after a few doublings and keeps it between flushes.
 }
 
 EOutputStream::~EOutputStream() = default;
@@ -590,6 +592,11 @@ EFieldLine::EFieldLine() = default;
 void EFieldLine::append(EField* field)
 {
     m_fields.push_back(field);
+}
+
+void EFieldLine::reserve(qsizetype fields)
+{
+    m_fields.reserve(size_t(std::max<qsizetype>(fields, 0)));
 }
 
 const std::vector<EField*>& EFieldLine::fields() const

@@ -225,6 +225,8 @@ public:
     EFieldLine();
 
     void append(EField* field);
+    // Makes room for this many fields, so that appending them allocates nothing more.
+    void reserve(qsizetype fields);
     const std::vector<EField*>& fields() const;
     // Number of lines completely read or written through this layout.
     int count() const;

@@ -14,8 +14,10 @@ cmake --build build -j "$jobs"
 (cd build && ctest --output-on-failure -j "$jobs")
 
 echo "== Core tests under the sanitizers, and the fuzz targets"
-cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \
-    -DHESTIVA_BUILD_GUI=OFF -DHESTIVA_BUILD_BENCH=OFF -DHESTIVA_FUZZ=ON \
+# A debug build (Qt's own checks stay on) optimised with -O1, as fuzzing is usually built: the
+# fuzz targets run about three times as many inputs a second as at -O0.
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug "-DCMAKE_CXX_FLAGS_DEBUG=-g -O1" \
+    -DCMAKE_CXX_COMPILER=clang++ -DHESTIVA_BUILD_GUI=OFF -DHESTIVA_BUILD_BENCH=OFF -DHESTIVA_FUZZ=ON \
     -DHESTIVA_SANITIZE=address,undefined >/dev/null
 cmake --build build-asan -j "$jobs"
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1

@@ -311,12 +311,13 @@ void TestDatabaseFile::unreadableNumbersOfItemsAndLocations()
 
 void TestDatabaseFile::textsAcrossLineEnds()
 {
-    // Only ";" ends a text, so a description of several lines is read back whole.
-    const QByteArray file = "1;A;M;1;1;d;s;n;first line\r\nsecond line;a;p;1;\r\n2;B;M;1;1;d;s;n;x;a;p;1;\r\n";
+    // Only ";" ends a text, so a description of several lines is read back whole. Each CR LF
+    // is read as a line feed; a CR without a line feed after it stays.
+    const QByteArray file = "1;A;M;1;1;d;s;n;first line\r\nsecond\rline\r\r\n\r;a;p;1;\r\n2;B;M;1;1;d;s;n;x;a;p;1;\r\n";
     DBItemCollection collection(nullptr, &m_reporter);
     QVERIFY(collection.loadFromData(file));
     QCOMPARE(collection.count(), 2);
-    QCOMPARE(collection.at(0)->description(), QStringLiteral("first line\nsecond line"));
+    QCOMPARE(collection.at(0)->description(), QStringLiteral("first line\nsecond\rline\r\n\r"));
     QCOMPARE(collection.at(1)->name(), QStringLiteral("B"));
 }
 
