@@ -80,6 +80,24 @@ void MainWindow::Load()
 
 void MainWindow::Load(bool ShowOpenDialog)
 {
+    // The file is chosen first: a cancelled chooser leaves the open database as it was, unsaved
+    // changes included, rather than reading it in again after they were given up.
+    QString chosen;
+    if (ShowOpenDialog) {
+        const FileDialogs::Answer answer = FileDialogs::ask(
+            this, {FileDialogs::Mode::Open, tr("Åben domvara register fil"), GetLastDBDir(),
+                   QStringLiteral("DB (*.inb *.txt *.db)")});
+        if (answer.fileName.isEmpty())
+            return;
+        // An installed demo database is only read: the user's copy of it is opened instead.
+        QString copyError;
+        chosen = userDatabaseFor(answer.fileName, &copyError);
+        if (!copyError.isEmpty())
+            MessageBoxes::critical(nullptr, tr("FileError"), tr("DEMO_DATABASE_NOT_COPIED %1").arg(copyError));
+        if (chosen.isEmpty())
+            return;
+    }
+
     if (m_collection) {
         if (!AskSaveCurrentDB())
             return;
@@ -89,27 +107,17 @@ void MainWindow::Load(bool ShowOpenDialog)
     }
     m_listView->clearRows();
 
-    if (ShowOpenDialog) {
-        const FileDialogs::Answer answer = FileDialogs::ask(
-            this, {FileDialogs::Mode::Open, tr("Åben domvara register fil"), GetLastDBDir(),
-                   QStringLiteral("DB (*.inb *.txt *.db)")});
-        // An installed demo database is only read: the user's copy of it is opened instead.
-        QString copyError;
-        const QString chosen = answer.fileName.isEmpty() ? QString() : userDatabaseFor(answer.fileName, &copyError);
-        if (!copyError.isEmpty())
-            MessageBoxes::critical(nullptr, tr("FileError"), tr("DEMO_DATABASE_NOT_COPIED %1").arg(copyError));
-        if (!chosen.isEmpty()) {
-            mCurrentFileName = chosen;
-            const QString directory = QFileInfo(chosen).absolutePath();
-            qDebug().noquote() << QStringLiteral("DB directory ") + directory;
-            if (!directory.isEmpty())
-                m_settings->setValue(Setting::LastDBDir, directory);
-        }
+    if (!chosen.isEmpty()) {
+        mCurrentFileName = chosen;
+        const QString directory = QFileInfo(chosen).absolutePath();
+        qDebug().noquote() << QStringLiteral("DB directory ") + directory;
+        if (!directory.isEmpty())
+            m_settings->setValue(Setting::LastDBDir, directory);
     }
 
     m_listView->createGroupRows(m_collection.get());
-    // A cancelled dialog reads the current database in again; the lists come from its folder
-    // once it has been read.
+    // Without the chooser the current database is read in again; the lists come from its
+    // folder once it has been read.
     if (!mCurrentFileName.isEmpty()) {
         BusyScope busy(m_reporter.get());
         LoadItemFile();
@@ -203,7 +211,9 @@ bool MainWindow::Save(bool SetmCurrentFileName)
 {
     if (mCurrentFileName.isEmpty())
         return saveAs();
-    if (!mayReplacePartialFile())
+    // A file of a newer format is refused by the save itself; asking about a damaged file first
+    // would be a second box for a save that cannot happen.
+    if (m_collection->newerFormatVersion(mCurrentFileName).isEmpty() && !mayReplacePartialFile())
         return false;
     BusyScope busy(m_reporter.get());
     QElapsedTimer timer;

@@ -259,6 +259,9 @@ void MainWindow::MakeReport()
 
 void MainWindow::UpdateLocations()
 {
+    // The update ends by saving the database; one that cannot be saved over is not changed.
+    if (m_collection->refuseNewerFormat(mCurrentFileName))
+        return;
     runLocationUpdate(this, *m_collection, *m_listView, [this] { return Save(true); },
                       [this](const QString& text, int ms) { showMessage(text, ms); });
 }

@@ -81,6 +81,8 @@ void DBItemCollection::clear()
     m_lockInfo.clear();
     m_loadStoppedEarly = false;
     forgetPartialLoad();
+    m_newerFormatFile.clear();
+    m_newerFormatVersion.clear();
 }
 
 Item* DBItemCollection::addItem(std::unique_ptr<Item> item)

@@ -66,6 +66,14 @@ public:
     // that file; -1 otherwise. Saving to that file again makes it hold only what was read, so
     // it asks first; a save to it, or emptying the collection, forgets the damage.
     int partialFileLines(const QString& path) const;
+    // The format version ("2.6.0") of a file whose header names a version newer than this
+    // program knows, when path names that file; empty otherwise. Such a file may hold fields
+    // the loader does not read, so it is never saved over (a new name is fine); emptying the
+    // collection forgets it.
+    QString newerFormatVersion(const QString& path) const;
+    // Tells the user that such a file is not saved over and returns true; false (and nothing
+    // shown) for any other file.
+    bool refuseNewerFormat(const QString& path) const;
     // Loads from text already in memory, without the lock file; what LoadFromAsciiFile does
     // once it has read the file.
     bool loadFromData(QByteArray data);
@@ -153,7 +161,9 @@ private:
     // Refuses writing into a folder another program has locked, saying so; false when allowed.
     bool refuseLockedFolder(const QString& folder) const;
     LookupList& list(ListKind kind);
-    bool saveListFile(ListKind kind, const LookupList& list, const QString& path) const;
+    // Writes one list file; what to tell the user when that failed, else empty.
+    QString saveListFile(ListKind kind, const LookupList& list, const QString& path) const;
+    void reportListFailures(const QStringList& failures) const;
     void forgetPartialLoad();
     void log(const QString& entry, const char* function) const;
     void reportSaveFailure(const QString& path, const QString& reason) const;
@@ -175,6 +185,9 @@ private:
     // The file whose load stopped at a damaged line, and how many data lines it has.
     QString m_partialFile;
     int m_partialFileLines = 0;
+    // The file whose header named a newer format than this program knows, and that version.
+    QString m_newerFormatFile;
+    QString m_newerFormatVersion;
 };
 
 // The format version number of the last database file loaded in this process: 100 without a

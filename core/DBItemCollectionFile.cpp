@@ -108,6 +108,34 @@ QByteArray fieldName(const char (&text)[N])
     return QByteArray::fromRawData(text, N - 1);
 }
 
+// The newest format version this program reads in full.
+constexpr int NewestKnownVersion[] = {2, 5, 6};
+
+// The version a header line names ("#2.6.0 ..." gives "2.6.0") when it is newer than the newest
+// format this program reads; empty for every other line. Parts of more than one digit count
+// ("#10.0.0"), although the layout steps look at single characters only.
+QString newerVersion(const std::string& header)
+{
+    size_t pos = 1;
+    int parts[3] = {};
+    for (int part = 0; part < 3; ++part) {
+        if (part > 0) {
+            if (pos >= header.size() || header[pos] != '.')
+                return {};
+            ++pos;
+        }
+        const size_t start = pos;
+        while (pos < header.size() && pos - start < 6 && header[pos] >= '0' && header[pos] <= '9')
+            parts[part] = parts[part] * 10 + (header[pos++] - '0');
+        if (pos == start)
+            return {};
+    }
+    if (!std::lexicographical_compare(std::begin(NewestKnownVersion), std::end(NewestKnownVersion), std::begin(parts),
+                                      std::end(parts)))
+        return {};
+    return QStringLiteral("%1.%2.%3").arg(parts[0]).arg(parts[1]).arg(parts[2]);
+}
+
 QString userName()
 {
     for (const char* variable : {"USER", "USERNAME", "LOGNAME"}) {
@@ -225,12 +253,20 @@ bool DBItemCollection::parseDatabase(QByteArray data, const QString& path)
     qsizetype lineStart = 0;
     const bool logItems = m_log && m_log->isEnabled();
     std::string header;
+    // A newer format than this program knows may hold fields it does not read: the user is
+    // told once per load, and the file is not saved over.
+    QString newer;
+    auto newerNote = [&]() {
+        return tr("DB_NEWER_FORMAT_READ %1 %2").arg(newer, QDir::toNativeSeparators(path));
+    };
 
     auto finish = [&]() {
         if (m_log) {
             m_log->EndLogItem();
             m_log->LogEntry(logPath, LogFileName, "LoadFromAsciiFile() - loaded");
         }
+        if (!newer.isEmpty())
+            m_reporter->warning(tr("DB_NEWER_FORMAT_TITLE"), newerNote());
         return true;
     };
 
@@ -281,6 +317,11 @@ bool DBItemCollection::parseDatabase(QByteArray data, const QString& path)
                         }
                     }
                     g_fileVersion = version;
+                }
+                if (const QString named = newerVersion(header); !named.isEmpty() && newer.isEmpty()) {
+                    newer = named;
+                    m_newerFormatVersion = named;
+                    m_newerFormatFile = path.isEmpty() ? QString() : QFileInfo(path).absoluteFilePath();
                 }
                 // Files of versions 2.5.4 to 2.5.6 name the product that wrote them.
                 const bool tagged = major == '2' && minor == '5' && patch >= '4' && patch <= '6';
@@ -351,7 +392,8 @@ bool DBItemCollection::parseDatabase(QByteArray data, const QString& path)
                              QString::fromLatin1(e.message()) + QStringLiteral("\n\n")
                                  + tr("DB_LOAD_STOPPED_AT_LINE %1 %2")
                                        .arg(count() - itemsBefore)
-                                       .arg(lineNumberAt(data, lineStart)));
+                                       .arg(lineNumberAt(data, lineStart))
+                                 + (newer.isEmpty() ? QString() : QStringLiteral("\n\n") + newerNote()));
         return false;
     }
 }
@@ -366,6 +408,23 @@ int DBItemCollection::partialFileLines(const QString& path) const
     if (m_partialFile.isEmpty() || QFileInfo(path).absoluteFilePath() != m_partialFile)
         return -1;
     return m_partialFileLines;
+}
+
+QString DBItemCollection::newerFormatVersion(const QString& path) const
+{
+    if (m_newerFormatFile.isEmpty() || QFileInfo(path).absoluteFilePath() != m_newerFormatFile)
+        return {};
+    return m_newerFormatVersion;
+}
+
+bool DBItemCollection::refuseNewerFormat(const QString& path) const
+{
+    const QString version = newerFormatVersion(path);
+    if (version.isEmpty())
+        return false;
+    m_reporter->warning(tr("DB_NEWER_FORMAT_TITLE"),
+                        tr("DB_NEWER_FORMAT_NO_SAVE %1 %2").arg(version, QDir::toNativeSeparators(path)));
+    return true;
 }
 
 void DBItemCollection::forgetPartialLoad()
@@ -383,6 +442,8 @@ bool DBItemCollection::SaveToFileAsAscii(const QString& path)
         m_reporter->warning(tr("READ ONLY"), tr("READ ONLY MODE - No Save"));
         return false;
     }
+    if (refuseNewerFormat(path))
+        return false;
     if (refuseLockedFolder(QFileInfo(path).absolutePath()))
         return false;
 
@@ -685,27 +746,32 @@ bool DBItemCollection::MakeDynamicLists()
         return !fallback.isEmpty() && target.LoadFromFile(fallback);
     };
 
-    const bool groupsAndLocations = load(ListKind::Groups, {}) && load(ListKind::Locations, {});
-    if (!groupsAndLocations) {
-        // Groups and locations that belong together: both from the program's own folder.
-        m_groups.LoadFromFile(dataPath(QStringLiteral("group/group.") + language + QStringLiteral(".txt")));
-        m_locations.LoadFromFile(dataPath(QStringLiteral("location/location.") + language + QStringLiteral(".txt")));
-    }
+    // A list the database folder has is always the database's own: items refer to its positions,
+    // and an edit saves it back over the file. Only a list missing there comes from the
+    // program's own folder.
+    load(ListKind::Groups, dataPath(QStringLiteral("group/group.") + language + QStringLiteral(".txt")));
+    load(ListKind::Locations, dataPath(QStringLiteral("location/location.") + language + QStringLiteral(".txt")));
     load(ListKind::Suppliers, dataPath(QStringLiteral("db/DemoDBStd//supplier/supplier.") + language + QStringLiteral(".txt")));
     load(ListKind::FieldLabels, dataPath(QStringLiteral("db/DemoDBStd//fields/fields.") + language + QStringLiteral(".txt")));
     return true;
 }
 
-bool DBItemCollection::saveListFile(ListKind kind, const LookupList& entries, const QString& path) const
+QString DBItemCollection::saveListFile(ListKind kind, const LookupList& entries, const QString& path) const
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
     FileWriteOutcome outcome;
     if (entries.SaveToFile(path, &outcome))
-        return true;
+        return {};
     const QString note = outcome.note();
-    m_reporter->critical(tr("Fil fejl"), tr(listFile(kind).messageKey) + QDir::toNativeSeparators(path)
-                                             + (note.isEmpty() ? QString() : QStringLiteral("\n\n") + note));
-    return false;
+    return tr(listFile(kind).messageKey) + QDir::toNativeSeparators(path)
+        + (note.isEmpty() ? QString() : QStringLiteral("\n") + note);
+}
+
+void DBItemCollection::reportListFailures(const QStringList& failures) const
+{
+    // One box for all list files a command could not write.
+    if (!failures.isEmpty())
+        m_reporter->critical(tr("Fil fejl"), failures.join(QStringLiteral("\n\n")));
 }
 
 bool DBItemCollection::saveLookupLists()
@@ -719,12 +785,13 @@ bool DBItemCollection::saveLookupLists(const QString& folder)
     if (refuseLockedFolder(folder))
         return false;
     const QString language = QString::fromLatin1(GetLanguage());
-    bool allSaved = true;
+    QStringList failures;
     for (const ListKind kind : AllLists) {
-        if (!saveListFile(kind, list(kind), listPath(folder, kind, language)))
-            allSaved = false;
+        if (QString failure = saveListFile(kind, list(kind), listPath(folder, kind, language)); !failure.isEmpty())
+            failures.append(failure);
     }
-    return allSaved;
+    reportListFailures(failures);
+    return failures.isEmpty();
 }
 
 bool DBItemCollection::saveLookupList(ListKind kind, const QStringList& entries)
@@ -738,19 +805,23 @@ bool DBItemCollection::saveLookupList(ListKind kind, const QStringList& entries)
         return true;
 
     const QString language = QString::fromLatin1(GetLanguage());
-    bool saved = saveListFile(kind, target, listPath(m_databaseDir, kind, language));
-    if (kind != ListKind::Groups && kind != ListKind::Locations)
-        return saved;
-    for (const char* code : ListLanguages) {
-        const QString path = listPath(m_databaseDir, kind, QString::fromLatin1(code));
-        LookupList other(target.maxEntries());
-        if (language == QLatin1StringView(code) || !other.LoadFromFile(path))
-            continue;
-        const QStringList followed = followPositions(other.entries(), before, entries);
-        if (followed == other.entries())
-            continue;
-        other.setEntries(followed);
-        saved = saveListFile(kind, other, path) && saved;
+    QStringList failures;
+    if (QString failure = saveListFile(kind, target, listPath(m_databaseDir, kind, language)); !failure.isEmpty())
+        failures.append(failure);
+    if (kind == ListKind::Groups || kind == ListKind::Locations) {
+        for (const char* code : ListLanguages) {
+            const QString path = listPath(m_databaseDir, kind, QString::fromLatin1(code));
+            LookupList other(target.maxEntries());
+            if (language == QLatin1StringView(code) || !other.LoadFromFile(path))
+                continue;
+            const QStringList followed = followPositions(other.entries(), before, entries);
+            if (followed == other.entries())
+                continue;
+            other.setEntries(followed);
+            if (QString failure = saveListFile(kind, other, path); !failure.isEmpty())
+                failures.append(failure);
+        }
     }
-    return saved;
+    reportListFailures(failures);
+    return failures.isEmpty();
 }

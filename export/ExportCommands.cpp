@@ -75,10 +75,19 @@ ExportCommands::Result ExportCommands::SaveAsHTML(DBItemCollection& collection, 
         reportFailure(path, outcome);
         return Result::Failed;
     }
-    if (message)
-        message(tr("%1.%2 gemt, antal: %3, tid: %4 sec ")
-                    .arg(path, QStringLiteral(".htm"), QString::number(collection.count()), seconds(timer)),
-                MessageTime);
+    if (message) {
+        // The message puts the name and its suffix together itself, so the name goes without it.
+        const QString suffix = QStringLiteral(".htm");
+        if (path.endsWith(suffix, Qt::CaseInsensitive))
+            message(tr("%1.%2 gemt, antal: %3, tid: %4 sec ")
+                        .arg(path.chopped(suffix.size()), path.right(suffix.size() - 1),
+                             QString::number(collection.count()), seconds(timer)),
+                    MessageTime);
+        else
+            message(tr("%1 gemt, antal: %3, tid: %4 sec ")
+                        .arg(path, QString::number(collection.count()), seconds(timer)),
+                    MessageTime);
+    }
     return Result::Written;
 }
 

@@ -7,11 +7,13 @@
 
 #include "ui_ItemDialogBase.h"
 
+#include "ExportCommands.h"
 #include "HelpPages.h"
 #include "Item.h"
 #include "ItemDialogPrivate.h"
 #include "ItemListView.h"
 #include "LookupComboBox.h"
+#include "MessageBoxes.h"
 #include "PrintDialogs.h"
 #include "ProgramVariant.h"
 #include "Settings.h"
@@ -195,23 +197,28 @@ void ItemDialog::help_slot()
 
 void ItemDialog::print_Slot()
 {
+    // What the form shows is printed, unsaved edits included: the page is what the user sees.
+    // Without an Item (a search) the page stays empty.
+    const std::optional<Item> item = formItem();
+    if (m_currentItem && !item)
+        return;
     QPrinter printer(QPrinter::ScreenResolution);
     if (!PrintDialogs::ask(this, &printer))
         return;
     QPainter painter;
-    if (!painter.begin(&printer))
-        return;
-    painter.setFont(QFont(QStringLiteral("Courier"), 10, QFont::Normal));
-    paintItem(painter);
-    painter.end();
+    bool printed = painter.begin(&printer);
+    if (printed) {
+        painter.setFont(QFont(QStringLiteral("Courier"), 10, QFont::Normal));
+        if (item)
+            paintItem(painter, *item);
+        printed = painter.end();
+    }
+    if (!printed)
+        MessageBoxes::critical(this, tr("PRINT_FAILED_TITLE"), tr("PRINT_FAILED_TEXT"));
 }
 
-void ItemDialog::paintItem(QPainter& painter) const
+void ItemDialog::paintItem(QPainter& painter, const Item& item) const
 {
-    // The stored Item is printed, not what the form holds unsaved.
-    if (!m_currentItem)
-        return;
-    const Item& item = *m_currentItem;
     const QFontMetrics metrics = painter.fontMetrics();
     const int lineHeight = metrics.ascent() + metrics.descent();
     int baseline = lineHeight + metrics.ascent();
@@ -248,8 +255,10 @@ void ItemDialog::paintItem(QPainter& painter) const
 
 void ItemDialog::ShowAsHTMLSlot()
 {
-    if (m_listView)
-        m_listView->ViewCurrentAsHTML();
+    // The Item as the form shows it, unsaved edits included, like printing; in a search there
+    // is none to show.
+    if (const std::optional<Item> item = formItem())
+        ExportCommands::ViewCurrentAsHTML(*m_collection, *item);
 }
 
 void ItemDialog::closeEvent(QCloseEvent* e)

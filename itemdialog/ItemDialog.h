@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DBItemCollection.h"
+#include "Item.h"
 
 #include <QDialog>
 #include <QPixmap>
@@ -8,8 +9,8 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
 
-class Item;
 class ItemListView;
 class QLabel;
 class QLineEdit;
@@ -129,7 +130,12 @@ private:
     void selectRowOf(Item* item);
     // Asks for a file from the folder kept under the settings key; false when none was chosen.
     bool chooseFile(const char* settingsKey, const QString& filter, QLineEdit* target);
-    void paintItem(QPainter& painter) const;
+    void paintItem(QPainter& painter, const Item& item) const;
+    // Writes the form into an Item, as saving does.
+    void writeFormInto(Item& item) const;
+    // A copy of the Item shown with the form written into it, for printing and viewing what
+    // the form shows; none in a search, or when a figure cannot be read (the user is told).
+    std::optional<Item> formItem();
     void storeDialogGeometry() const;
     void restoreDialogGeometry();
     // Shows the total value from the count and price as typed, without touching the Item.

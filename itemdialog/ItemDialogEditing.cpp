@@ -109,8 +109,29 @@ void ItemDialog::updateCurrentItem()
 {
     if (!m_currentItem)
         return;
+    writeFormInto(*m_currentItem);
+    if (!isPictova())
+        m_ui->priceTotalLineEdit->setText(m_currentItem->valueText());
+}
+
+std::optional<Item> ItemDialog::formItem()
+{
+    if (!m_currentItem)
+        return std::nullopt;
     const Ui::ItemDialogBase& ui = *m_ui;
-    Item& item = *m_currentItem;
+    // A figure that cannot be read is told, not shown as 0.
+    if (!checkFigure(ui.priceLineEdit, ui.PriceTextLabel, false)
+        || !checkFigure(ui.priceTodayLineEdit, ui.PriceTodayTextLabel, false)
+        || !checkFigure(ui.numberOfItemsLineEdit, ui.NumberTextLabel, true))
+        return std::nullopt;
+    Item item(*m_currentItem);
+    writeFormInto(item);
+    return item;
+}
+
+void ItemDialog::writeFormInto(Item& item) const
+{
+    const Ui::ItemDialogBase& ui = *m_ui;
     // An Item whose group or location lies beyond its lookup list shows an empty list; unless
     // the user picks an entry, it keeps its own number rather than gaining -1.
     if (ui.groupComboBox->currentIndex() >= 0)
@@ -149,8 +170,6 @@ void ItemDialog::updateCurrentItem()
     item.setExtra2(ui.extra2LineEdit->text());
     item.setExtra3(ui.extra3LineEdit->text());
     item.setExtra4(ui.extra4LineEdit->text());
-    if (!isPictova())
-        m_ui->priceTotalLineEdit->setText(item.valueText());
 }
 
 void ItemDialog::showItem(Item* item)
@@ -196,6 +215,7 @@ void ItemDialog::showItem(Item* item)
     ui.showDocumentPushButton->setEnabled(!item->document().isEmpty());
     for (QComboBox* list : { ui.groupComboBox, ui.locationComboBox, ui.supplierComboBox })
         list->setEnabled(true);
+    ui.ViewCurrentAsHtmlPushButton->setEnabled(true);
     CreatePictureOnPicturePage();
     CreatePictureOnReceiptPage();
     StorableTextValidator::clearNotice(ui.textNoticeLabel);
@@ -206,6 +226,10 @@ void ItemDialog::delete_slot()
 {
     if (!m_currentItem || m_ownedItem)
         return;
+    if (m_collection->isReadOnly()) {
+        MessageBoxes::warning(this, tr("READ ONLY"), tr("DELETE_READ_ONLY"));
+        return;
+    }
     Item* item = m_currentItem;
     m_currentItem = nullptr;
     // The Item's row goes with it: a row must never point at a destroyed Item. The list's own
@@ -287,6 +311,7 @@ void ItemDialog::newItem_slot()
     // database disables them again in the configuration below.
     ui.savePushButton->setEnabled(true);
     ui.buttonOk->setEnabled(true);
+    ui.ViewCurrentAsHtmlPushButton->setEnabled(true);
 
     int group = ui.groupComboBox->currentIndex();
     configureForVariant();

@@ -9,8 +9,11 @@
 #include "FileDialogs.h"
 #include "ItemDialogPrivate.h"
 #include "ItemListView.h"
+#include "MessageBoxes.h"
 #include "ProgramVariant.h"
 #include "ShellHelpers.h"
+#include "StorableTextValidator.h"
+#include "TextRules.h"
 
 #include <QDir>
 
@@ -95,7 +98,21 @@ bool ItemDialog::chooseFile(const char* settingsKey, const QString& filter, QLin
     const FileDialogs::Answer answer = FileDialogs::ask(this, request);
     if (answer.fileName.isEmpty())
         return false;
-    target->setText(QDir::toNativeSeparators(answer.fileName));
+    const QString link = QDir::toNativeSeparators(answer.fileName);
+    // A link is kept only as it is: a name the database would have to change on saving would
+    // no longer open the file, so it is refused now, while the user can still rename the file.
+    QString reason;
+    if (!TextRules::isLatin1(link) || TextRules::toStorable(link, false, nullptr) != link)
+        reason = tr("LINK_CHARACTERS_NOT_STORABLE");
+    else if (link.contains(u';'))
+        reason = tr("LINK_SEPARATOR_NOT_STORABLE");
+    else if (link.size() > StorableTextValidator::MaxLength)
+        reason = tr("LINK_TOO_LONG %1").arg(StorableTextValidator::MaxLength);
+    if (!reason.isEmpty()) {
+        MessageBoxes::warning(this, tr("LINK_NOT_STORABLE_TITLE"), tr("LINK_NOT_STORABLE %1 %2").arg(link, reason));
+        return false;
+    }
+    target->setText(link);
     return true;
 }
 

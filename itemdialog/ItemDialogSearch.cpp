@@ -140,8 +140,9 @@ void ItemDialog::ResetSlot()
     resetAllFields(true);
     clearPicturePage();
     clearReceiptPage();
-    for (QPushButton* button :
-         { ui.buttonOk, ui.savePushButton, ui.SearchAgainButton, ui.NextPushButton, ui.PrevPushButton })
+    // Without an Item there is nothing to show as a page either.
+    for (QPushButton* button : { ui.buttonOk, ui.savePushButton, ui.SearchAgainButton, ui.NextPushButton,
+                                 ui.PrevPushButton, ui.ViewCurrentAsHtmlPushButton })
         button->setEnabled(false);
     if (isStockvane())
         ui.serialnoLineEdit->setEnabled(true);

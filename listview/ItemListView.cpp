@@ -428,6 +428,12 @@ void ItemListView::DeleteItem()
     // a search through the rows, the current row can be one that nobody selected.
     if (!item || !m_currentRow->isSelected())
         return;
+    // A database another user holds cannot be saved: a delete would be gone again at the next
+    // start, or lost with other changes the user then cannot keep.
+    if (m_collection && m_collection->isReadOnly()) {
+        MessageBoxes::warning(this, tr("READ ONLY"), tr("DELETE_READ_ONLY"));
+        return;
+    }
     QTreeWidgetItem* row = m_currentRow;
     m_currentRow = nullptr;
     // The Item is taken out first and destroyed last, so that nothing the row's removal sets

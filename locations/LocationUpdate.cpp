@@ -44,12 +44,14 @@ LocationUpdateOutcome runLocationUpdate(QWidget* parent, DBItemCollection& colle
         return outcome;
     }
 
-    // A cancelled chooser gives no file, which the reading below reports as missing.
     const FileDialogs::Answer answer
         = FileDialogs::ask(parent,
                            { FileDialogs::Mode::Open, LocationUpdater::tr("Open_Location_File"),
                              locationUpdateStartPath(), LocationUpdater::tr("location file (*.txt *.loc)") });
     const QString path = answer.fileName;
+    // A cancelled chooser does nothing at all: no message, no save.
+    if (path.isEmpty())
+        return outcome;
 
     LocationUpdateFile file;
     std::vector<LocationUpdateFailure> failures;

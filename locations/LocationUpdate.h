@@ -32,6 +32,8 @@ QString locationUpdateStartPath();
 // could not be applied in one list; the result goes to showMessage (text, milliseconds) when
 // one is given.
 //
+// A cancelled chooser changes nothing and says nothing.
+//
 // The file stays where it is whenever the changes it carried are not saved: when nothing of it
 // was applied, or when the database could not be saved.
 //

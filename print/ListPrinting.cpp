@@ -2,6 +2,7 @@
 
 #include "DBItemCollection.h"
 #include "ItemListView.h"
+#include "MessageBoxes.h"
 #include "PrintDialogs.h"
 #include "PrintSettings.h"
 #include "WaitCursor.h"
@@ -278,9 +279,16 @@ bool ListPrinting::printList(const DBItemCollection& collection, QPrinter& print
     const WaitCursor waitCursor;
     message(tr("Printing..."), 0);
 
+    // A printer that cannot be written to (a full disk, a file in a missing folder) is told,
+    // and the status no longer says the list is being printed.
+    auto failed = [&message]() {
+        message(tr("Print afbrudt"), 2000);
+        MessageBoxes::critical(nullptr, tr("PRINT_FAILED_TITLE"), tr("PRINT_FAILED_TEXT"));
+        return false;
+    };
     QPainter painter;
     if (!painter.begin(&printer))
-        return false;
+        return failed();
 
     const QFont headerFont = printFont(true);
     const QFont lineFont = printFont(false);
@@ -306,7 +314,8 @@ bool ListPrinting::printList(const DBItemCollection& collection, QPrinter& print
         for (const PrintedPage::Line& line : pages[page].lines)
             painter.drawText(Margin, line.baseline, lines.lines[line.index]);
     }
-    painter.end();
+    if (!painter.end())
+        return failed();
     message(tr("Print færdig"), 2000);
     return true;
 }

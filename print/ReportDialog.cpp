@@ -4,6 +4,7 @@
 
 #include "DBItemCollection.h"
 #include "ItemListView.h"
+#include "MessageBoxes.h"
 #include "PrintDialogs.h"
 #include "ProgramVariant.h"
 
@@ -137,7 +138,8 @@ void ReportDialog::report_slot()
     QPrinter printer(QPrinter::ScreenResolution);
     if (!PrintDialogs::ask(this, &printer))
         return;
-    printReport(printer);
+    if (!printReport(printer))
+        MessageBoxes::critical(this, tr("PRINT_FAILED_TITLE"), tr("PRINT_FAILED_TEXT"));
 }
 
 bool ReportDialog::printReport(QPrinter& printer) const
@@ -152,8 +154,7 @@ bool ReportDialog::printReport(QPrinter& printer) const
         printLine(painter, offset, line);
     printLine(painter, offset, m_countLine);
     // Everything goes on one page: a report has one line per group.
-    painter.end();
-    return true;
+    return painter.end();
 }
 
 void ReportDialog::PrintHeader(QPainter& painter, int& offset) const

@@ -12,8 +12,12 @@
 #include "Settings.h"
 #include "ShellHelpers.h"
 
+#include <QGridLayout>
+#include <QLabel>
 #include <QListWidget>
 #include <QValidator>
+
+#include <functional>
 
 namespace {
 
@@ -54,25 +58,38 @@ constexpr PrintField DialogOrder[] = {
 };
 
 // Whole numbers up to a top value. Typing that can never give a number in range (a letter, a
-// minus, a number above the top) is refused; an empty edit or 0 may stand while the user types.
+// minus, a number above the top) is refused, and the refusal is told through refused so that
+// no keystroke vanishes unexplained; an empty edit or 0 may stand while the user types.
 class LengthValidator : public QValidator
 {
 public:
-    LengthValidator(int top, QObject* parent)
-        : QValidator(parent)
+    LengthValidator(int top, QLineEdit* edit, std::function<void(bool refused)> told)
+        : QValidator(edit)
         , m_top(top)
+        , m_edit(edit)
+        , m_told(std::move(told))
     {
     }
 
     State validate(QString& input, int& position) const override
     {
         Q_UNUSED(position)
+        const State state = check(input);
+        // Only what the user typed is told about, not what the dialog put into the edit.
+        if (m_told && m_edit->isModified())
+            m_told(state == Invalid);
+        return state;
+    }
+
+private:
+    State check(const QString& input) const
+    {
         if (input.isEmpty())
             return Intermediate;
         // More digits than any length has can only come from pasting; refused before converting.
         if (input.size() > 9)
             return Invalid;
-        for (const QChar character : std::as_const(input)) {
+        for (const QChar character : input) {
             if (character < u'0' || character > u'9')
                 return Invalid;
         }
@@ -82,15 +99,16 @@ public:
         return value < 1 ? Intermediate : Acceptable;
     }
 
-private:
     int m_top;
+    QLineEdit* m_edit;
+    std::function<void(bool refused)> m_told;
 };
 
-bool lengthAcceptable(const QLineEdit* edit)
+bool lengthAcceptable(const QLineEdit* edit, int top)
 {
     bool ok = false;
     const int length = edit->text().toInt(&ok);
-    return ok && length >= 1 && length <= MaxPrintTextLength;
+    return ok && length >= 1 && length <= top;
 }
 
 } // namespace
@@ -135,6 +153,13 @@ QString printSelectDataDialog::fieldCaption(int column)
 
 void printSelectDataDialog::setUpFields()
 {
+    // Below the length edits: why a keystroke was not taken.
+    m_lengthNotice = new QLabel(m_ui->lengthGroupBox);
+    m_lengthNotice->setObjectName(QStringLiteral("lengthNoticeLabel"));
+    m_lengthNotice->setWordWrap(true);
+    m_lengthNotice->hide();
+    if (auto* grid = qobject_cast<QGridLayout*>(m_ui->lengthGroupBox->layout()))
+        grid->addWidget(m_lengthNotice, grid->rowCount(), 0, 1, grid->columnCount());
     struct Widgets
     {
         QLabel* label;
@@ -197,9 +222,18 @@ void printSelectDataDialog::setUpFields()
         const Widgets widgets = widgetsOf(field);
         if (widgets.label)
             widgets.label->setText(caption);
-        if (widgets.edit)
-            widgets.edit->setValidator(new LengthValidator(info.maxLength, widgets.edit));
-        m_fields.push_back({ caption, info.flag, info.length, widgets.edit });
+        if (widgets.edit) {
+            // Every refusal goes through the validator, which tells it; a length limit of the
+            // edit itself would drop a keystroke without a word.
+            widgets.edit->setMaxLength(9);
+            const QString refusal = tr("LENGTH_KEY_REFUSED %1 %2").arg(caption).arg(info.maxLength);
+            widgets.edit->setValidator(
+                new LengthValidator(info.maxLength, widgets.edit, [this, refusal](bool refused) {
+                    m_lengthNotice->setText(refused ? refusal : QString());
+                    m_lengthNotice->setVisible(refused);
+                }));
+        }
+        m_fields.push_back({ caption, info.flag, info.length, widgets.edit, info.maxLength });
     }
     m_ui->dateLengthLineEdit->setEnabled(false);
 
@@ -290,11 +324,17 @@ void printSelectDataDialog::remove_slot()
 
 void printSelectDataDialog::accept()
 {
+    // A field printed 0 characters wide would be chosen but never seen: every length is checked,
+    // the address and the description first.
     QString problem;
-    if (!lengthAcceptable(m_ui->addressLengthLineEdit))
+    if (!lengthAcceptable(m_ui->addressLengthLineEdit, MaxPrintTextLength))
         problem = tr("'Adresse felt længde' skal være: 1 -> %2").arg(MaxPrintTextLength);
-    else if (!lengthAcceptable(m_ui->descriptionLengthLineEdit))
+    else if (!lengthAcceptable(m_ui->descriptionLengthLineEdit, MaxPrintTextLength))
         problem = tr("'Beskrivelse felt længde' skal være: 1 -> %2").arg(MaxPrintTextLength);
+    for (auto field = m_fields.cbegin(); problem.isEmpty() && field != m_fields.cend(); ++field) {
+        if (field->lengthEdit && !lengthAcceptable(field->lengthEdit, field->maxLength))
+            problem = tr("FIELD_LENGTH_RANGE %1 %2").arg(field->caption).arg(field->maxLength);
+    }
     if (!problem.isEmpty()) {
         MessageBoxes::critical(this, tr("Felt grænseværdi fejl"), problem + QStringLiteral("\n\n") + tr("Ret det !"));
         return;
@@ -303,7 +343,6 @@ void printSelectDataDialog::accept()
     PrintSettings settings;
     for (const Field& field : m_fields) {
         settings.*field.flag = IsFieldInAvailableList(field.caption);
-        // Lengths are taken as typed; an empty edit gives 0.
         if (field.length && field.lengthEdit)
             settings.*field.length = field.lengthEdit->text().toInt();
     }

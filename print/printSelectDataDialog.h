@@ -8,6 +8,7 @@
 #include <vector>
 
 class DBItemCollection;
+class QLabel;
 class QLineEdit;
 
 namespace Ui {
@@ -49,6 +50,7 @@ private:
         bool PrintSettings::*flag;
         int PrintSettings::*length;
         QLineEdit* lengthEdit;
+        int maxLength;
     };
 
     void setUpFields();
@@ -57,4 +59,6 @@ private:
     const std::unique_ptr<Ui::printSelectDataDialogBase> m_ui;
     PrintSettings m_settings;
     std::vector<Field> m_fields;
+    // Tells why a keystroke in a length edit was not taken.
+    QLabel* m_lengthNotice = nullptr;
 };

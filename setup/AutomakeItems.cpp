@@ -8,6 +8,7 @@
 #include "MessageBoxes.h"
 #include "StorableTextValidator.h"
 #include "TextRules.h"
+#include "WaitCursor.h"
 
 #include <QDate>
 
@@ -68,6 +69,8 @@ void AutomakeItems::on_pushButtonMakeItems_clicked()
     // out once, since each new item is the highest so far, and counted in 64 bits, so that the
     // numbers stay distinct past the largest int.
     const qint64 base = m_collection->nextSerialNumberBase();
+    // A batch of hundreds of rows takes a moment.
+    const WaitCursor wait;
     for (int i = 0; i < m_numberOfItems; ++i) {
         auto item = std::make_unique<Item>();
         item->setNumber_of_items(1);

@@ -8,20 +8,15 @@
 #include "MessageBoxes.h"
 #include "ProgramVariant.h"
 #include "ShellHelpers.h"
+#include "StorableTextValidator.h"
 #include "handlebarcodes.h"
 
 #include <QDebug>
 #include <QListWidget>
-#include <QRegularExpression>
-#include <QRegularExpressionValidator>
 
 #include <algorithm>
 
 namespace {
-
-// A name never holds the field separator of a database line, and is no longer than a line
-// can carry back whole.
-constexpr char NamePattern[] = "[^;]{0,199}";
 
 // The list column whose caption names the item field a kind of list fills.
 constexpr int GroupColumn = 0;
@@ -63,8 +58,10 @@ setupdialog::setupdialog(ItemListView* listView, DBItemCollection* collection, i
     setObjectName(name);
     setModal(modal);
 
-    m_ui->selectedItemLineEdit->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QLatin1StringView(NamePattern)), this));
+    // The rules of the item dialog's text fields: no field separator, no longer than a line
+    // carries back whole, and only what the Latin-1 list files can hold, each change told in
+    // the notice line rather than turned into "?" when the file is written.
+    StorableTextValidator::install({ m_ui->selectedItemLineEdit }, m_ui->noticeLabel);
 
     connect(m_ui->addButton, &QPushButton::clicked, this, &setupdialog::AddSlot);
     connect(m_ui->DeleteButton, &QPushButton::clicked, this, &setupdialog::DeleteSlot);
@@ -122,6 +119,7 @@ LookupList& setupdialog::list() const
 void setupdialog::listLineEdit_highlighted(QListWidgetItem* item)
 {
     m_highlighted = item;
+    StorableTextValidator::clearNotice(m_ui->noticeLabel);
     if (item)
         m_ui->selectedItemLineEdit->setText(item->text());
 }

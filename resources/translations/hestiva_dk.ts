@@ -173,7 +173,7 @@ Låst af: </translation>
     </message>
     <message>
         <source>READ ONLY MODE - No Save</source>
-        <translation>Databasen er åbnet kun til læsning, fordi en anden bruger den. Intet er gemt.</translation>
+        <translation>Databasen er åbnet kun til læsning, fordi en anden bruger har den åben. Intet er gemt.</translation>
     </message>
     <message>
         <source>DB_SAVE_ERROR_TITLE</source>
@@ -222,6 +222,18 @@ Der er ikke skrevet noget i den.</translation>
         <source>DB_LOAD_STOPPED_AT_LINE %1 %2</source>
         <translation>Indlæsningen stoppede ved linje %2 i filen. De %1 poster før den vises; resten af filen er ikke ændret. Gemmer du over filen, bliver du spurgt først.</translation>
     </message>
+    <message>
+        <source>DB_NEWER_FORMAT_READ %1 %2</source>
+        <translation>Databasen %2 er skrevet i format %1, som er nyere end dette program kender. Felter, programmet ikke kender, vises ikke, og filen bliver ikke gemt oven i, så intet af den går tabt. Brug Fil, Gem som for at gemme dine ændringer i en ny fil.</translation>
+    </message>
+    <message>
+        <source>DB_NEWER_FORMAT_TITLE</source>
+        <translation>Databasen er i et nyere format</translation>
+    </message>
+    <message>
+        <source>DB_NEWER_FORMAT_NO_SAVE %1 %2</source>
+        <translation>Databasen %2 er skrevet i format %1, som er nyere end dette program kender. Den er ikke gemt, fordi den kan indeholde felter, som ville gå tabt. Brug Fil, Gem som for at gemme dine ændringer i en ny fil.</translation>
+    </message>
 </context>
 <context>
     <name>ExportCommands</name>
@@ -231,7 +243,7 @@ Der er ikke skrevet noget i den.</translation>
     </message>
     <message>
         <source>%1.%2 gemt, antal: %3, tid: %4 sec </source>
-        <translation>%1 gemt som %2-side: %3 genstande på %4 sek.</translation>
+        <translation>%1.%2 gemt som HTML-side: %3 genstande på %4 sek.</translation>
     </message>
     <message>
         <source>EXPORT_ERROR_TITLE</source>
@@ -441,7 +453,7 @@ Kontrollér, at mappen findes, at du må skrive i den, og at der er plads på di
     </message>
     <message>
         <source>READ ONLY MODE - No Save</source>
-        <translation>Databasen er åbnet kun til læsning, fordi en anden bruger den. Ændringerne er ikke gemt.</translation>
+        <translation>Databasen er åbnet kun til læsning, fordi en anden bruger har den åben. Ændringerne er ikke gemt.</translation>
     </message>
     <message>
         <source>WHOLE_NUMBER_NOT_READABLE %1 %2</source>
@@ -471,6 +483,38 @@ Skriv cifre med højst ét decimalkomma eller -punktum og højst to decimaler, u
     <message>
         <source>EXTRA_FIELD_NOT_KEPT</source>
         <translation>Databasefilen i dette program gemmer ikke feltet, så det kan ikke udfyldes her.</translation>
+    </message>
+    <message>
+        <source>PRINT_FAILED_TITLE</source>
+        <translation>Udskrivning mislykkedes</translation>
+    </message>
+    <message>
+        <source>PRINT_FAILED_TEXT</source>
+        <translation>Der kunne ikke skrives til printeren eller filen, så intet er udskrevet. Kontrollér printeren eller den valgte fil, og prøv igen.</translation>
+    </message>
+    <message>
+        <source>DELETE_READ_ONLY</source>
+        <translation>Databasen er åbnet kun til læsning, fordi en anden bruger har den åben. Intet er slettet.</translation>
+    </message>
+    <message>
+        <source>LINK_CHARACTERS_NOT_STORABLE</source>
+        <translation>navnet indeholder tegn, som databasen ikke kan gemme</translation>
+    </message>
+    <message>
+        <source>LINK_SEPARATOR_NOT_STORABLE</source>
+        <translation>navnet indeholder &quot;;&quot;, som databasen bruger som skilletegn</translation>
+    </message>
+    <message>
+        <source>LINK_TOO_LONG %1</source>
+        <translation>stien er længere end de %1 tegn, databasen kan gemme</translation>
+    </message>
+    <message>
+        <source>LINK_NOT_STORABLE_TITLE</source>
+        <translation>Filen kan ikke knyttes til</translation>
+    </message>
+    <message>
+        <source>LINK_NOT_STORABLE %1 %2</source>
+        <translation>Filen %1 kan ikke knyttes til: %2. Databasen ville skulle ændre navnet, og så kunne filen ikke åbnes bagefter. Omdøb filen (eller flyt den til en kortere sti), og vælg den igen.</translation>
     </message>
 </context>
 <context>
@@ -1056,6 +1100,14 @@ Klik på ikonet for billede, kvittering eller dokument, eller på en webadresse,
         <source>UNKNOWN_GROUP</source>
         <translation>(ukendt gruppe)</translation>
     </message>
+    <message>
+        <source>READ ONLY</source>
+        <translation>Skrivebeskyttet</translation>
+    </message>
+    <message>
+        <source>DELETE_READ_ONLY</source>
+        <translation>Databasen er åbnet kun til læsning, fordi en anden bruger har den åben. Intet er slettet.</translation>
+    </message>
 </context>
 <context>
     <name>LabelPrintJob</name>
@@ -1114,6 +1166,14 @@ Kommando: %1
     <message>
         <source>ITEM_COUNT</source>
         <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>PRINT_FAILED_TITLE</source>
+        <translation>Udskrivning mislykkedes</translation>
+    </message>
+    <message>
+        <source>PRINT_FAILED_TEXT</source>
+        <translation>Der kunne ikke skrives til printeren eller filen, så listen er ikke udskrevet. Kontrollér printeren eller den valgte fil, og prøv igen.</translation>
     </message>
 </context>
 <context>
@@ -1632,6 +1692,14 @@ Quorvane</translation>
         <source>DOMVARA_REPORT_HEADER_TEXT</source>
         <translation>Samlet oversigt pr. gruppe</translation>
     </message>
+    <message>
+        <source>PRINT_FAILED_TITLE</source>
+        <translation>Udskrivning mislykkedes</translation>
+    </message>
+    <message>
+        <source>PRINT_FAILED_TEXT</source>
+        <translation>Der kunne ikke skrives til printeren eller filen, så rapporten er ikke udskrevet. Kontrollér printeren eller den valgte fil, og prøv igen.</translation>
+    </message>
 </context>
 <context>
     <name>ReportDialogBase</name>
@@ -1970,6 +2038,14 @@ Har du netop kørt en opdatering fra en fil med samme navn, så vent et minut, o
     <message>
         <source>Ret det !</source>
         <translation>Ret venligst værdien, og tryk OK igen.</translation>
+    </message>
+    <message>
+        <source>LENGTH_KEY_REFUSED %1 %2</source>
+        <translation>Længden af &quot;%1&quot; skal være et helt tal fra 1 til %2.</translation>
+    </message>
+    <message>
+        <source>FIELD_LENGTH_RANGE %1 %2</source>
+        <translation>&apos;%1&apos; felt længde skal være: 1 -&gt; %2</translation>
     </message>
 </context>
 <context>

@@ -222,6 +222,18 @@ Nothing was written into it.</translation>
         <source>DB_LOAD_STOPPED_AT_LINE %1 %2</source>
         <translation>Reading stopped at line %2 of the file. The %1 entries before it are shown; the rest of the file has not been changed. Saving over the file asks first.</translation>
     </message>
+    <message>
+        <source>DB_NEWER_FORMAT_READ %1 %2</source>
+        <translation>The database %2 was written in format %1, which is newer than this program knows. Fields this program does not know are not shown, and the file is not saved over, so nothing in it is lost. Use File, Save As to keep your changes in a new file.</translation>
+    </message>
+    <message>
+        <source>DB_NEWER_FORMAT_TITLE</source>
+        <translation>The database is in a newer format</translation>
+    </message>
+    <message>
+        <source>DB_NEWER_FORMAT_NO_SAVE %1 %2</source>
+        <translation>The database %2 was written in format %1, which is newer than this program knows. It was not saved, because it may hold fields that would be lost. Use File, Save As to keep your changes in a new file.</translation>
+    </message>
 </context>
 <context>
     <name>ExportCommands</name>
@@ -231,7 +243,7 @@ Nothing was written into it.</translation>
     </message>
     <message>
         <source>%1.%2 gemt, antal: %3, tid: %4 sec </source>
-        <translation>%1 saved as an %2 page: %3 items in %4 s</translation>
+        <translation>%1.%2 saved as an HTML page: %3 items in %4 s</translation>
     </message>
     <message>
         <source>EXPORT_ERROR_TITLE</source>
@@ -471,6 +483,38 @@ Write digits with at most one decimal comma or point and at most two decimals, w
     <message>
         <source>EXTRA_FIELD_NOT_KEPT</source>
         <translation>This program&apos;s database file does not keep this field, so it cannot be filled in here.</translation>
+    </message>
+    <message>
+        <source>PRINT_FAILED_TITLE</source>
+        <translation>Printing failed</translation>
+    </message>
+    <message>
+        <source>PRINT_FAILED_TEXT</source>
+        <translation>The printer or file could not be written to, so nothing was printed. Check the printer or the chosen file and try again.</translation>
+    </message>
+    <message>
+        <source>DELETE_READ_ONLY</source>
+        <translation>The database is open read-only because another user has it open. Nothing was deleted.</translation>
+    </message>
+    <message>
+        <source>LINK_CHARACTERS_NOT_STORABLE</source>
+        <translation>the name holds characters the database cannot store</translation>
+    </message>
+    <message>
+        <source>LINK_SEPARATOR_NOT_STORABLE</source>
+        <translation>the name holds &quot;;&quot;, which the database uses as its separator</translation>
+    </message>
+    <message>
+        <source>LINK_TOO_LONG %1</source>
+        <translation>the path is longer than the %1 characters the database can store</translation>
+    </message>
+    <message>
+        <source>LINK_NOT_STORABLE_TITLE</source>
+        <translation>The file cannot be linked</translation>
+    </message>
+    <message>
+        <source>LINK_NOT_STORABLE %1 %2</source>
+        <translation>The file %1 cannot be linked: %2. The database would have to change the name, and the file would then no longer open. Rename the file (or move it to a shorter path) and choose it again.</translation>
     </message>
 </context>
 <context>
@@ -1056,6 +1100,14 @@ Click the picture, receipt or document icon, or a web address, to open it. Right
         <source>UNKNOWN_GROUP</source>
         <translation>(unknown group)</translation>
     </message>
+    <message>
+        <source>READ ONLY</source>
+        <translation>Read-only</translation>
+    </message>
+    <message>
+        <source>DELETE_READ_ONLY</source>
+        <translation>The database is open read-only because another user has it open. Nothing was deleted.</translation>
+    </message>
 </context>
 <context>
     <name>LabelPrintJob</name>
@@ -1114,6 +1166,14 @@ Command: %1
     <message>
         <source>ITEM_COUNT</source>
         <translation>No.</translation>
+    </message>
+    <message>
+        <source>PRINT_FAILED_TITLE</source>
+        <translation>Printing failed</translation>
+    </message>
+    <message>
+        <source>PRINT_FAILED_TEXT</source>
+        <translation>The printer or file could not be written to, so the list was not printed. Check the printer or the chosen file and try again.</translation>
     </message>
 </context>
 <context>
@@ -1632,6 +1692,14 @@ Quorvane</translation>
         <source>DOMVARA_REPORT_HEADER_TEXT</source>
         <translation>Summary by group</translation>
     </message>
+    <message>
+        <source>PRINT_FAILED_TITLE</source>
+        <translation>Printing failed</translation>
+    </message>
+    <message>
+        <source>PRINT_FAILED_TEXT</source>
+        <translation>The printer or file could not be written to, so the report was not printed. Check the printer or the chosen file and try again.</translation>
+    </message>
 </context>
 <context>
     <name>ReportDialogBase</name>
@@ -1970,6 +2038,14 @@ If you have just run an update from a file of the same name, wait a minute and t
     <message>
         <source>Ret det !</source>
         <translation>Please correct the value and press OK again.</translation>
+    </message>
+    <message>
+        <source>LENGTH_KEY_REFUSED %1 %2</source>
+        <translation>The length of &quot;%1&quot; must be a whole number from 1 to %2.</translation>
+    </message>
+    <message>
+        <source>FIELD_LENGTH_RANGE %1 %2</source>
+        <translation>&apos;%1&apos; field length must be: 1 -&gt; %2</translation>
     </message>
 </context>
 <context>

@@ -173,7 +173,7 @@ Låst av: </translation>
     </message>
     <message>
         <source>READ ONLY MODE - No Save</source>
-        <translation>Databasen er åpnet bare for lesing fordi en annen bruker den. Ingenting er lagret.</translation>
+        <translation>Databasen er åpnet bare for lesing fordi en annen bruker har den åpen. Ingenting er lagret.</translation>
     </message>
     <message>
         <source>DB_SAVE_ERROR_TITLE</source>
@@ -222,6 +222,18 @@ Ingenting er skrevet i den.</translation>
         <source>DB_LOAD_STOPPED_AT_LINE %1 %2</source>
         <translation>Innlesingen stoppet ved linje %2 i filen. De %1 postene før den vises; resten av filen er ikke endret. Lagrer du over filen, blir du spurt først.</translation>
     </message>
+    <message>
+        <source>DB_NEWER_FORMAT_READ %1 %2</source>
+        <translation>Databasen %2 er skrevet i format %1, som er nyere enn dette programmet kjenner. Felt programmet ikke kjenner, vises ikke, og filen blir ikke lagret over, så ingenting i den går tapt. Bruk Fil, Lagre som for å lagre endringene dine i en ny fil.</translation>
+    </message>
+    <message>
+        <source>DB_NEWER_FORMAT_TITLE</source>
+        <translation>Databasen er i et nyere format</translation>
+    </message>
+    <message>
+        <source>DB_NEWER_FORMAT_NO_SAVE %1 %2</source>
+        <translation>Databasen %2 er skrevet i format %1, som er nyere enn dette programmet kjenner. Den er ikke lagret, fordi den kan inneholde felt som ville gått tapt. Bruk Fil, Lagre som for å lagre endringene dine i en ny fil.</translation>
+    </message>
 </context>
 <context>
     <name>ExportCommands</name>
@@ -231,7 +243,7 @@ Ingenting er skrevet i den.</translation>
     </message>
     <message>
         <source>%1.%2 gemt, antal: %3, tid: %4 sec </source>
-        <translation>%1 lagret som %2-side: %3 gjenstander på %4 sek.</translation>
+        <translation>%1.%2 lagret som HTML-side: %3 gjenstander på %4 sek.</translation>
     </message>
     <message>
         <source>EXPORT_ERROR_TITLE</source>
@@ -441,7 +453,7 @@ Kontroller at mappen finnes, at du har skrivetilgang til den, og at det er plass
     </message>
     <message>
         <source>READ ONLY MODE - No Save</source>
-        <translation>Databasen er åpnet bare for lesing fordi en annen bruker den. Endringene er ikke lagret.</translation>
+        <translation>Databasen er åpnet bare for lesing fordi en annen bruker har den åpen. Endringene er ikke lagret.</translation>
     </message>
     <message>
         <source>WHOLE_NUMBER_NOT_READABLE %1 %2</source>
@@ -471,6 +483,38 @@ Skriv sifre med høyst ett desimalkomma eller -punktum og høyst to desimaler, u
     <message>
         <source>EXTRA_FIELD_NOT_KEPT</source>
         <translation>Databasefilen i dette programmet lagrer ikke feltet, så det kan ikke fylles ut her.</translation>
+    </message>
+    <message>
+        <source>PRINT_FAILED_TITLE</source>
+        <translation>Utskrift mislyktes</translation>
+    </message>
+    <message>
+        <source>PRINT_FAILED_TEXT</source>
+        <translation>Det kunne ikke skrives til skriveren eller filen, så ingenting er skrevet ut. Kontroller skriveren eller den valgte filen, og prøv igjen.</translation>
+    </message>
+    <message>
+        <source>DELETE_READ_ONLY</source>
+        <translation>Databasen er åpnet bare for lesing fordi en annen bruker har den åpen. Ingenting er slettet.</translation>
+    </message>
+    <message>
+        <source>LINK_CHARACTERS_NOT_STORABLE</source>
+        <translation>navnet inneholder tegn som databasen ikke kan lagre</translation>
+    </message>
+    <message>
+        <source>LINK_SEPARATOR_NOT_STORABLE</source>
+        <translation>navnet inneholder &quot;;&quot;, som databasen bruker som skilletegn</translation>
+    </message>
+    <message>
+        <source>LINK_TOO_LONG %1</source>
+        <translation>stien er lengre enn de %1 tegnene databasen kan lagre</translation>
+    </message>
+    <message>
+        <source>LINK_NOT_STORABLE_TITLE</source>
+        <translation>Filen kan ikke knyttes til</translation>
+    </message>
+    <message>
+        <source>LINK_NOT_STORABLE %1 %2</source>
+        <translation>Filen %1 kan ikke knyttes til: %2. Databasen måtte ha endret navnet, og da kunne filen ikke åpnes etterpå. Gi filen nytt navn (eller flytt den til en kortere sti), og velg den på nytt.</translation>
     </message>
 </context>
 <context>
@@ -1056,6 +1100,14 @@ Klikk på ikonet for bilde, kvittering eller dokument, eller på en nettadresse,
         <source>UNKNOWN_GROUP</source>
         <translation>(ukjent gruppe)</translation>
     </message>
+    <message>
+        <source>READ ONLY</source>
+        <translation>Skrivebeskyttet</translation>
+    </message>
+    <message>
+        <source>DELETE_READ_ONLY</source>
+        <translation>Databasen er åpnet bare for lesing fordi en annen bruker har den åpen. Ingenting er slettet.</translation>
+    </message>
 </context>
 <context>
     <name>LabelPrintJob</name>
@@ -1114,6 +1166,14 @@ Kommando: %1
     <message>
         <source>ITEM_COUNT</source>
         <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>PRINT_FAILED_TITLE</source>
+        <translation>Utskrift mislyktes</translation>
+    </message>
+    <message>
+        <source>PRINT_FAILED_TEXT</source>
+        <translation>Det kunne ikke skrives til skriveren eller filen, så listen er ikke skrevet ut. Kontroller skriveren eller den valgte filen, og prøv igjen.</translation>
     </message>
 </context>
 <context>
@@ -1632,6 +1692,14 @@ Quorvane</translation>
         <source>DOMVARA_REPORT_HEADER_TEXT</source>
         <translation>Samlet oversikt per gruppe</translation>
     </message>
+    <message>
+        <source>PRINT_FAILED_TITLE</source>
+        <translation>Utskrift mislyktes</translation>
+    </message>
+    <message>
+        <source>PRINT_FAILED_TEXT</source>
+        <translation>Det kunne ikke skrives til skriveren eller filen, så rapporten er ikke skrevet ut. Kontroller skriveren eller den valgte filen, og prøv igjen.</translation>
+    </message>
 </context>
 <context>
     <name>ReportDialogBase</name>
@@ -1970,6 +2038,14 @@ Har du nettopp kjørt en oppdatering fra en fil med samme navn, vent ett minutt 
     <message>
         <source>Ret det !</source>
         <translation>Rett verdien, og trykk OK igjen.</translation>
+    </message>
+    <message>
+        <source>LENGTH_KEY_REFUSED %1 %2</source>
+        <translation>Lengden på &quot;%1&quot; må være et helt tall fra 1 til %2.</translation>
+    </message>
+    <message>
+        <source>FIELD_LENGTH_RANGE %1 %2</source>
+        <translation>&apos;%1&apos; feltlengde må være: 1 -&gt; %2</translation>
     </message>
 </context>
 <context>

@@ -116,7 +116,7 @@ private Q_SLOTS:
     void backupLeavesEverythingElse();
     void listsAndLogFollowTheDatabase();
     void stockSaveAsRespectsAndMovesLocks();
-    void cancelledOpenReadsTheFileAgain();
+    void cancelledOpenChangesNothing();
     void deleteAfterOpenTakesNothingUnseen();
     void languageChangeKeepsTheDatabase();
     void helpAndLanguageMenusByProduct();
@@ -499,15 +499,21 @@ void TestMainWindow::stockSaveAsRespectsAndMovesLocks()
     QCOMPARE(openSettings()->value(Setting::LastDBDir).toString(), free);
 }
 
-void TestMainWindow::cancelledOpenReadsTheFileAgain()
+void TestMainWindow::cancelledOpenChangesNothing()
 {
+    // A cancelled chooser leaves the open database and its unsaved changes as they were, and
+    // asks nothing.
     MainWindow window;
     const int count = window.collection()->count();
     window.collection()->removeItem(window.collection()->at(0)).reset();
+    DBItemCollection::setModified(true);
     window.Load();
     QCOMPARE(m_dialogs.size(), 1);
     QCOMPARE(m_dialogs[0].mode, FileDialogs::Mode::Open);
-    QCOMPARE(window.collection()->count(), count);
+    QCOMPARE(window.collection()->count(), count - 1);
+    QVERIFY(DBItemCollection::isModified());
+    QVERIFY(m_boxes.isEmpty());
+    DBItemCollection::setModified(false);
 }
 
 void TestMainWindow::deleteAfterOpenTakesNothingUnseen()
@@ -623,6 +629,16 @@ void TestMainWindow::lockedStockDatabaseIsReadOnly()
     QVERIFY(m_boxes[0].text.endsWith(QStringLiteral("User: colleague")));
     QVERIFY(!window.findChild<QAction*>(QStringLiteral("FileSave"))->isEnabled());
     QVERIFY(window.styleSheet().contains(QStringLiteral("red")));
+
+    // A delete could never be saved: it is refused like any other change, and said so.
+    const int count = window.collection()->count();
+    ItemListView* list = window.listView();
+    list->ItemSelected(list->FindListViewItem(window.collection()->at(0)));
+    window.findChild<QAction*>(QStringLiteral("EditDelete"))->trigger();
+    QCOMPARE(window.collection()->count(), count);
+    QVERIFY(!DBItemCollection::isModified());
+    QCOMPARE(m_boxes.size(), 2);
+    QCOMPARE(m_boxes[1].text, QStringLiteral("DELETE_READ_ONLY"));
     window.close();
     // The other user's lock stays.
     QVERIFY(QFile::exists(lockFile));

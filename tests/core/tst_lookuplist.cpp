@@ -189,25 +189,28 @@ void TestLookupList::danishFallback()
 
 void TestLookupList::dataFolderFallback()
 {
-    // Without groups in the database folder, groups and locations both come from the
-    // program's data folder, even where the database folder has locations; suppliers and field
-    // labels fall back to the household demo folder.
-    writeFile(m_db->filePath(QStringLiteral("location/location.dk.txt")), "Not used\r\n");
+    // Without groups in the database folder, the groups come from the program's folder; the
+    // locations the database folder has stay the database's own (its items point into them,
+    // and an edit writes them back). Suppliers and field labels fall back to the household
+    // demo folder.
+    writeFile(m_db->filePath(QStringLiteral("location/location.dk.txt")), "DB room\r\n");
     writeFile(m_work->filePath(QStringLiteral("group/group.dk.txt")), "G1\r\nG2\r\n");
     writeFile(m_work->filePath(QStringLiteral("location/location.dk.txt")), "L1\r\n");
     writeFile(m_work->filePath(QStringLiteral("db/DemoDBStd/supplier/supplier.dk.txt")), "S1\r\n");
     writeFile(m_work->filePath(QStringLiteral("db/DemoDBStd/fields/fields.dk.txt")), "F1\r\n");
     DBItemCollection collection;
     QCOMPARE(collection.groups().entries(), (QStringList{QStringLiteral("G1"), QStringLiteral("G2")}));
-    QCOMPARE(collection.locations().entries(), QStringList{QStringLiteral("L1")});
+    QCOMPARE(collection.locations().entries(), QStringList{QStringLiteral("DB room")});
     QCOMPARE(collection.suppliers().entries(), QStringList{QStringLiteral("S1")});
     QCOMPARE(collection.fieldLabels().entries(), QStringList{QStringLiteral("F1")});
 
-    // Groups present but no locations at all: the pair comes from the program's data folder.
+    // Groups present but no locations at all: the database's groups stay, the locations come
+    // from the program's folder.
     QFile::remove(m_db->filePath(QStringLiteral("location/location.dk.txt")));
     writeFile(m_db->filePath(QStringLiteral("groups/groups.dk.txt")), "DB group\r\n");
     QVERIFY(collection.MakeDynamicLists());
-    QCOMPARE(collection.groups().entries(), (QStringList{QStringLiteral("G1"), QStringLiteral("G2")}));
+    QCOMPARE(collection.groups().entries(), QStringList{QStringLiteral("DB group")});
+    QCOMPARE(collection.locations().entries(), QStringList{QStringLiteral("L1")});
 
     // Nothing anywhere: the lists stay empty.
     setDataDir(m_db->path());
@@ -242,8 +245,10 @@ void TestLookupList::saveListsCreatesFolders()
 
 void TestLookupList::saveListFailureIsReported()
 {
-    // "groups" is a file where the folder should be: that list fails, the others are saved.
+    // "groups" and "supplier" are files where the folders should be: those lists fail, the
+    // others are saved, and the user is told of both in one box.
     writeFile(m_db->filePath(QStringLiteral("groups")), "in the way");
+    writeFile(m_db->filePath(QStringLiteral("supplier")), "in the way");
     RecordingReporter reporter;
     DBItemCollection collection(nullptr, &reporter);
     collection.groups().append(QStringLiteral("G"));
@@ -252,7 +257,9 @@ void TestLookupList::saveListFailureIsReported()
     QCOMPARE(reporter.messages.size(), 1);
     QCOMPARE(reporter.messages[0].title, QStringLiteral("Fil fejl"));
     QCOMPARE(reporter.messages[0].text,
-             QStringLiteral("Kan ikke gemme gruppe fil:") + m_db->filePath(QStringLiteral("groups/groups.dk.txt")));
+             QStringLiteral("Kan ikke gemme gruppe fil:") + m_db->filePath(QStringLiteral("groups/groups.dk.txt"))
+                 + QStringLiteral("\n\nKAN_IKKE_GEMME_LEVERAND_FIL:")
+                 + m_db->filePath(QStringLiteral("supplier/supplier.dk.txt")));
     QCOMPARE(readFile(m_db->filePath(QStringLiteral("location/location.dk.txt"))), QByteArray("L\r\n"));
     QCOMPARE(readFile(m_db->filePath(QStringLiteral("groups"))), QByteArray("in the way"));
 }

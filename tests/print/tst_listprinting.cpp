@@ -4,6 +4,7 @@
 
 #include "DBItemCollection.h"
 #include "ListPrinting.h"
+#include "MessageBoxes.h"
 #include "PrintDialogs.h"
 #include "PrintSettings.h"
 #include "TestSettings.h"
@@ -353,9 +354,19 @@ void TestListPrinting::printerThatCannotPaint()
     QPrinter printer(QPrinter::ScreenResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(m_dir->filePath(QStringLiteral("missing/folder/list.pdf")));
+    QList<MessageBoxes::Request> boxes;
+    MessageBoxes::setAnswerer([&boxes](const MessageBoxes::Request& request) {
+        boxes.append(request);
+        return 0;
+    });
     QVERIFY(!ListPrinting::printList(*m_collection, printer, m_message));
+    MessageBoxes::setAnswerer({});
     QVERIFY(!QGuiApplication::overrideCursor());
-    QCOMPARE(m_messages, (QList<std::pair<QString, int>>{ { QStringLiteral("Printing..."), 0 } }));
+    // Told in a box, and the status no longer says the list is being printed.
+    QCOMPARE(boxes.size(), 1);
+    QCOMPARE(boxes[0].text, QStringLiteral("PRINT_FAILED_TEXT"));
+    QCOMPARE(m_messages, (QList<std::pair<QString, int>>{ { QStringLiteral("Printing..."), 0 },
+                                                          { QStringLiteral("Print afbrudt"), 2000 } }));
 }
 
 QTEST_MAIN(TestListPrinting)

@@ -79,7 +79,7 @@ private Q_SLOTS:
     void captions();
     void lengthRanges_data();
     void lengthRanges();
-    void lengthsStoredAsTyped();
+    void everyLengthChecked();
     void addressAndDescriptionChecked_data();
     void addressAndDescriptionChecked();
     void separator();
@@ -251,30 +251,32 @@ void TestPrintSelectDataDialog::lengthRanges_data()
     QTest::addColumn<QString>("edit");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("kept");
+    QTest::addColumn<QString>("notice");
     QTest::newRow("count 20") << "countLengthLineEdit"
                               << "20"
-                              << "20";
+                              << "20" << "";
     QTest::newRow("count refuses 25") << "countLengthLineEdit"
                                       << "25"
-                                      << "2";
+                                      << "2" << "LENGTH_KEY_REFUSED Antal 20";
     QTest::newRow("price 12") << "priceLengthLineEdit"
                               << "12"
-                              << "12";
+                              << "12" << "";
     QTest::newRow("price today refuses 13") << "estimatedPriceLengthLineEdit"
                                             << "13"
-                                            << "1";
+                                            << "1" << "LENGTH_KEY_REFUSED Vurd. 12";
     QTest::newRow("name 200") << "nameLengthEdit"
                               << "200"
-                              << "200";
+                              << "200" << "";
     QTest::newRow("name refuses 201") << "nameLengthEdit"
                                       << "201"
-                                      << "20";
+                                      << "20" << "LENGTH_KEY_REFUSED Navn 200";
+    // The last keystroke was taken, so nothing is told any more.
     QTest::newRow("letters and minus refused") << "extra4LengthLineEdit"
                                                << "-1a5"
-                                               << "15";
+                                               << "15" << "";
     QTest::newRow("0 may stand while typing") << "groupLengthLineEdit"
                                               << "0"
-                                              << "0";
+                                              << "0" << "";
 }
 
 void TestPrintSelectDataDialog::lengthRanges()
@@ -282,25 +284,37 @@ void TestPrintSelectDataDialog::lengthRanges()
     QFETCH(QString, edit);
     QFETCH(QString, typed);
     QFETCH(QString, kept);
+    QFETCH(QString, notice);
     open();
     auto* lineEdit = m_dialog->findChild<QLineEdit*>(edit);
     lineEdit->clear();
     QTest::keyClicks(lineEdit, typed);
     QCOMPARE(lineEdit->text(), kept);
+    // A refused keystroke is told below the edits, not dropped in silence.
+    auto* label = child<QLabel>("lengthNoticeLabel");
+    QCOMPARE(label->isVisible() ? label->text() : QString(), notice);
 }
 
-void TestPrintSelectDataDialog::lengthsStoredAsTyped()
+void TestPrintSelectDataDialog::everyLengthChecked()
 {
+    // A field chosen for printing but 0 characters wide would never be seen: an empty or 0
+    // length is refused by its field's name, and nothing is stored.
     open();
     child<QLineEdit>("extra2LengthLineEdit")->setText(QStringLiteral("150"));
-    // Only the address and description lengths are checked.
     child<QLineEdit>("nameLengthEdit")->clear();
     child<QLineEdit>("priceLengthLineEdit")->setText(QStringLiteral("0"));
     pressOk();
+    QCOMPARE(m_boxes.size(), 1);
+    QCOMPARE(m_boxes[0].text, QStringLiteral("FIELD_LENGTH_RANGE Navn 200\n\nRet det !"));
+    QVERIFY(openSettings()->allKeys().isEmpty());
+
+    child<QLineEdit>("nameLengthEdit")->setText(QStringLiteral("30"));
+    child<QLineEdit>("priceLengthLineEdit")->setText(QStringLiteral("12"));
+    pressOk();
     const PrintSettings stored;
     QCOMPARE(stored.printExtra2FieldLength, 150);
-    QCOMPARE(stored.printNameFieldLength, 0);
-    QCOMPARE(stored.printPriceFieldLength, 0);
+    QCOMPARE(stored.printNameFieldLength, 30);
+    QCOMPARE(stored.printPriceFieldLength, 12);
 }
 
 void TestPrintSelectDataDialog::addressAndDescriptionChecked_data()

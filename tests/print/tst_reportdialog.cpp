@@ -2,6 +2,7 @@
 // in which order, the Pictova layout, the window's text, and printing it into a PDF file.
 
 #include "DBItemCollection.h"
+#include "MessageBoxes.h"
 #include "PrintDialogs.h"
 #include "ReportDialog.h"
 #include "TestSettings.h"
@@ -200,10 +201,22 @@ void TestReportDialog::cancelledOrFailedPrinting()
     report.report_slot();
     QVERIFY(!QFile::exists(pdf));
 
-    QPrinter printer(QPrinter::ScreenResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(m_dir.filePath(QStringLiteral("no/such/folder/report.pdf")));
-    QVERIFY(!report.printReport(printer));
+    // A printer that cannot be written to is told, not taken for a printed report.
+    const QString missing = m_dir.filePath(QStringLiteral("no/such/folder/report.pdf"));
+    PrintDialogs::setAnswerer([&missing](QPrinter* printer) {
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(missing);
+        return true;
+    });
+    QList<MessageBoxes::Request> boxes;
+    MessageBoxes::setAnswerer([&boxes](const MessageBoxes::Request& request) {
+        boxes.append(request);
+        return 0;
+    });
+    report.report_slot();
+    MessageBoxes::setAnswerer({});
+    QCOMPARE(boxes.size(), 1);
+    QCOMPARE(boxes[0].text, QStringLiteral("PRINT_FAILED_TEXT"));
 }
 
 QTEST_MAIN(TestReportDialog)

@@ -239,14 +239,29 @@ void TestSetupDialog::addRefusedAtCapacity()
 
 void TestSetupDialog::nameRules()
 {
+    // The rules of the item dialog's text fields, each refusal or change told below the field.
     m_dialog = open(3);
+    auto* notice = m_dialog->findChild<QLabel*>(QStringLiteral("noticeLabel"));
+    QVERIFY(notice);
     edit()->clear();
     edit()->setFocus();
-    QTest::keyClicks(edit(), QStringLiteral("Nuts;Bolts"));
-    QCOMPARE(edit()->text(), QStringLiteral("NutsBolts"));
+    QTest::keyClicks(edit(), QStringLiteral("Nuts;"));
+    QCOMPARE(edit()->text(), QStringLiteral("Nuts"));
+    QVERIFY(notice->isVisible() && notice->text().contains(QStringLiteral("SEPARATOR_REFUSED")));
     edit()->clear();
     QTest::keyClicks(edit(), QString(250, u'x'));
     QCOMPARE(edit()->text().size(), 199);
+
+    // A character the Latin-1 list file cannot hold becomes its plain form, with a notice,
+    // rather than a "?" in the file.
+    edit()->clear();
+    QTest::keyClicks(edit(), QStringLiteral("Bolts "));
+    QTest::sendKeyEvent(QTest::Click, edit(), Qt::Key_unknown, QStringLiteral("\u20ac"), Qt::NoModifier);
+    QCOMPARE(edit()->text(), QStringLiteral("Bolts EUR"));
+    QVERIFY(notice->isVisible() && notice->text().startsWith(QStringLiteral("CHARACTER_REPLACED")));
+    click("addButton");
+    click("saveButton");
+    QVERIFY(readFile(listFile("supplier", "supplier")).endsWith("Bolts EUR\r\n"));
 }
 
 void TestSetupDialog::deleteGroupInUseRefused()
