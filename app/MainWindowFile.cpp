@@ -29,8 +29,11 @@ constexpr int StatusTime = 10000;
 
 bool MainWindow::AskSaveCurrentDB()
 {
-    if (!DBItemCollection::isModified())
+    // Once the changes are saved or given up, their recovery copy goes.
+    if (!DBItemCollection::isModified()) {
+        m_recovery->discard();
         return true;
+    }
     MessageBoxes::Request question;
     question.icon = QMessageBox::Information;
     question.title = GetVariantName(true);
@@ -47,6 +50,7 @@ bool MainWindow::AskSaveCurrentDB()
         return true;
     case 1:
         DBItemCollection::setModified(false);
+        m_recovery->discard();
         return true;
     default:
         return false;
@@ -92,6 +96,9 @@ void MainWindow::Load(bool ShowOpenDialog)
         const FileDialogs::Answer answer = FileDialogs::ask(
             this, {FileDialogs::Mode::Open, tr("Åben domvara register fil"), GetLastDBDir(),
                    QStringLiteral("DB (*.inb *.txt *.db)")});
+        // The program was asked to end while the dialog was open.
+        if (m_shutDown)
+            return;
         if (!answer.fileName.isEmpty()) {
             mCurrentFileName = answer.fileName;
             const QString directory = QFileInfo(answer.fileName).absolutePath();
@@ -182,6 +189,10 @@ void MainWindow::LoadStartDatabase()
 {
     m_startDatabase = demoDatabaseFile(GetProgramVariant(), GetLanguage());
     mCurrentFileName = m_settings->value(Setting::LastSavedDBFile, m_startDatabase).toString();
+    // Changes a program that was killed or crashed could not save come first, when the user
+    // wants them.
+    if (offerRecovery())
+        return;
     // A start database that cannot be read leaves the window open and empty; the file stays
     // the one opened at start.
     if (!mCurrentFileName.isEmpty() && !LoadItemFile())
@@ -195,6 +206,9 @@ bool MainWindow::Save()
 
 bool MainWindow::Save(bool SetmCurrentFileName)
 {
+    // A window that has shut down writes nothing (a dialog still open when a signal ended it).
+    if (m_shutDown)
+        return false;
     if (mCurrentFileName.isEmpty())
         return saveAs();
     if (!mayReplacePartialFile())
@@ -211,6 +225,7 @@ bool MainWindow::Save(bool SetmCurrentFileName)
     if (SetmCurrentFileName) {
         m_settings->setValue(Setting::LastSavedDBFile, mCurrentFileName);
         DBItemCollection::setModified(false);
+        m_recovery->discard();
         setWindowTitle(GetCaption(mCurrentFileName));
     }
     Q_EMIT message(tr("ITEMS_SAVED_DB_MESSAGE ")

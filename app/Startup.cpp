@@ -3,6 +3,7 @@
 #include "MainWindow.h"
 #include "MessageBoxes.h"
 #include "ProgramVariant.h"
+#include "QuitSignals.h"
 #include "Settings.h"
 
 #include <QApplication>
@@ -35,8 +36,13 @@ int hestivaMain(int argc, char** argv)
     if (appTranslator.load(QStringLiteral("hestiva_") + QString::fromLatin1(language), QStringLiteral(".")))
         QCoreApplication::installTranslator(&appTranslator);
 
+    // A signal that asks the program to end (a log-out, a shutdown, Ctrl+C) ends it as Quit
+    // does, without questions; one that comes while the window is being made waits for it.
+    QuitSignals quitSignals;
     // A start database that cannot be read has been reported; the window opens all the same.
     MainWindow window;
+    QObject::connect(&quitSignals, &QuitSignals::received, &window, &MainWindow::quitWithoutQuestions);
+    quitSignals.start();
 
     QTranslator qtTranslator;
     if (language != "en") {

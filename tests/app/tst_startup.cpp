@@ -2,6 +2,8 @@
 // started by, and looks at what it did: exit status, product, settings scope, translations,
 // window geometry and the log.
 
+#include "DBItemCollection.h"
+#include "MainWindow.h"
 #include "MessageBoxes.h"
 #include "Startup.h"
 
@@ -19,6 +21,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <csignal>
 #include <cstdio>
 
 namespace {
@@ -32,7 +35,7 @@ void report(const QString& line)
 }
 
 // In a child: answer message boxes by reporting them, and close the main window as soon as
-// the event loop runs.
+// the event loop runs. A child told to stay adds an item instead and waits to be ended.
 void childStartup()
 {
     if (qEnvironmentVariableIsEmpty(ChildVariable))
@@ -41,6 +44,19 @@ void childStartup()
         report(QStringLiteral("box\t") + request.title + u'\t' + request.text);
         return 0;
     });
+    if (qgetenv(ChildVariable) == "stay") {
+        QTimer::singleShot(0, [] {
+            for (QWidget* widget : QApplication::topLevelWidgets()) {
+                if (auto* window = qobject_cast<MainWindow*>(widget)) {
+                    auto item = std::make_unique<Item>();
+                    item->setName(QStringLiteral("Recovered"));
+                    window->collection()->addItem(std::move(item));
+                    report(QStringLiteral("ready"));
+                }
+            }
+        });
+        return;
+    }
     QTimer::singleShot(0, [] {
         report(QStringLiteral("app\t") + QCoreApplication::organizationName() + u'\t'
                + QCoreApplication::applicationName());
@@ -76,6 +92,7 @@ private Q_SLOTS:
     void missingToolkitTranslation();
     void logWhenSwitchedOn();
     void unreadableStartDatabase();
+    void endedBySignalWithUnsavedChanges();
 
 private:
     struct Run
@@ -84,6 +101,7 @@ private:
         QStringList lines;
     };
     Run start(const QString& name, const QProcessEnvironment& extra = {});
+    void launch(QProcess& process, const QString& name, const QProcessEnvironment& extra);
     void writeSettings(const QString& product, const QVariantMap& values);
 
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -119,20 +137,8 @@ void TestStartup::init()
 
 TestStartup::Run TestStartup::start(const QString& name, const QProcessEnvironment& extra)
 {
-    // The product comes from the name the program is started under: a link to this test.
-    const QString link = m_dir->filePath(QStringLiteral("bin/") + name);
-    QFile::link(QCoreApplication::applicationFilePath(), link);
     QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QString::fromLatin1(ChildVariable), QStringLiteral("1"));
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_config);
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    environment.remove(QStringLiteral("DEBUGQUORVANE"));
-    for (const QString& key : extra.keys())
-        environment.insert(key, extra.value(key));
-    process.setProcessEnvironment(environment);
-    process.setWorkingDirectory(m_work);
-    process.start(link, {});
+    launch(process, name, extra);
     Run run;
     if (!process.waitForFinished(30000)) {
         process.kill();
@@ -141,6 +147,24 @@ TestStartup::Run TestStartup::start(const QString& name, const QProcessEnvironme
     run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
     run.lines = QString::fromUtf8(process.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
     return run;
+}
+
+void TestStartup::launch(QProcess& process, const QString& name, const QProcessEnvironment& extra)
+{
+    // The product comes from the name the program is started under: a link to this test.
+    const QString link = m_dir->filePath(QStringLiteral("bin/") + name);
+    QFile::link(QCoreApplication::applicationFilePath(), link);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QString::fromLatin1(ChildVariable), QStringLiteral("1"));
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_config);
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), m_dir->filePath(QStringLiteral("data")));
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.remove(QStringLiteral("DEBUGQUORVANE"));
+    for (const QString& key : extra.keys())
+        environment.insert(key, extra.value(key));
+    process.setProcessEnvironment(environment);
+    process.setWorkingDirectory(m_work);
+    process.start(link, {});
 }
 
 void TestStartup::writeSettings(const QString& product, const QVariantMap& values)
@@ -240,6 +264,46 @@ void TestStartup::unreadableStartDatabase()
     QVERIFY2(run.lines.contains(QStringLiteral("window\t0\t0\t800\t600\tDomvara indboregistrering - ")), qPrintable(output));
     QSettings settings(m_config + QStringLiteral("/Quorvane/Domvara.conf"), QSettings::IniFormat);
     QCOMPARE(settings.value(QStringLiteral("LastSavedDBFile")).toString(), gone);
+}
+
+void TestStartup::endedBySignalWithUnsavedChanges()
+{
+    // A stock program with an unsaved item is asked to end: it ends without questions, gives
+    // its lock back, closes its log and keeps the item in a recovery copy, not in the database.
+    const QString database = m_work + QStringLiteral("/db/DemoStockvane/DemoStockvane.dk.db");
+    const QString lock = m_work + QStringLiteral("/db/DemoStockvane/LockFile.txt");
+    auto contents = [](const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    const QByteArray before = contents(database);
+    QProcessEnvironment extra;
+    extra.insert(QString::fromLatin1(ChildVariable), QStringLiteral("stay"));
+    extra.insert(QStringLiteral("DEBUGQUORVANE"), QStringLiteral("1"));
+    QProcess process;
+    launch(process, QStringLiteral("stockvane"), extra);
+    QByteArray output;
+    QTRY_VERIFY_WITH_TIMEOUT((output += process.readAllStandardOutput()).contains("ready\n"), 30000);
+    QVERIFY(QFile::exists(lock));
+    QVERIFY(::kill(pid_t(process.processId()), SIGTERM) == 0);
+    QVERIFY(process.waitForFinished(30000));
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), 0);
+    QVERIFY(!QFile::exists(lock));
+    QCOMPARE(contents(database), before);
+    QVERIFY(contents(m_work + QStringLiteral("/db/DemoStockvane/log.xml")).endsWith("</LogFile>"));
+    const QDir recovery(m_dir->filePath(QStringLiteral("data/Quorvane/Stockvane/recovery")));
+    QCOMPARE(recovery.entryList({QStringLiteral("*.db")}).size(), 1);
+
+    // The next start offers it; the child opens it (every first button) and, closing, saves it
+    // into the database under its own name.
+    const Run run = start(QStringLiteral("stockvane"));
+    QCOMPARE(run.exitCode, 0);
+    const QString boxes = run.lines.filter(QStringLiteral("box\t")).join(u'\n');
+    QVERIFY2(boxes.startsWith(QStringLiteral("box\t/Stockvane/\t")) && boxes.contains(database), qPrintable(boxes));
+    QVERIFY(contents(database).contains(";Recovered;"));
+    QVERIFY(recovery.entryList({QStringLiteral("*.db")}).isEmpty());
+    QVERIFY(!QFile::exists(lock));
 }
 
 int main(int argc, char** argv)
