@@ -20,8 +20,16 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QStatusBar>
+#include <QTimer>
 
 using namespace MainWindowDetail;
+
+namespace {
+
+// How often the recovery copy of a database with unsaved changes is refreshed.
+constexpr std::chrono::minutes RecoveryInterval{2};
+
+} // namespace
 
 MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent)
@@ -57,10 +65,22 @@ MainWindow::MainWindow(QWidget* parent)
 
     createActions();
     createMenus();
+    m_recovery = std::make_unique<RecoveryFile>();
     LoadStartDatabase();
+
+    // While there are unsaved changes a copy of the database is kept every few minutes.
+    m_recoveryTimer = new QTimer(this);
+    m_recoveryTimer->setObjectName(QStringLiteral("recoveryTimer"));
+    m_recoveryTimer->setInterval(RecoveryInterval);
+    connect(m_recoveryTimer, &QTimer::timeout, this, &MainWindow::keepRecovery);
+    m_recoveryTimer->start();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    // The list rows point into the collection, which goes first.
+    m_listView->clearRows();
+}
 
 DBItemCollection* MainWindow::collection() const
 {
@@ -140,8 +160,12 @@ void MainWindow::About()
 
 bool MainWindow::shutDown()
 {
+    if (m_shutDown)
+        return true;
     if (!AskSaveCurrentDB())
         return false;
+    m_shutDown = true;
+    m_recoveryTimer->stop();
     // The list rows point into the collection: empty the list before the items go. Destroying
     // the collection gives back the lock of a stock database; it goes before the log it writes to.
     m_listView->clearRows();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "RecoveryFile.h"
+
 #include <QMainWindow>
 
 #include <memory>
@@ -10,6 +12,7 @@ class LogXML;
 class QAction;
 class QMenu;
 class QSettings;
+class QTimer;
 class QTreeWidgetItem;
 class WidgetReporter;
 
@@ -98,6 +101,10 @@ public Q_SLOTS:
     void About();
     void browsePictureViewer_slot();
     void browseWWWViewer_slot();
+    // Ends the program as Quit does but without asking anything, when the system asks it to end
+    // (a signal): unsaved changes go to the recovery copy, never into the database; the lock is
+    // given back and the log closed.
+    void quitWithoutQuestions();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -118,6 +125,11 @@ private:
     void showMessage(const QString& text, int milliseconds);
     void openSetupDialog(int kind, const char* objectName);
     bool shutDown();
+    // The recovery copy of a database with unsaved changes (MainWindowRecovery.cpp).
+    void keepRecovery();
+    bool writeRecovery();
+    bool offerRecovery();
+    bool openRecovery(const RecoveryFile::Found& found);
     void chooseViewerProgram(const char* settingsKey, const QString& caption, const QString& filter);
 
     QString m_startDatabase;
@@ -128,6 +140,13 @@ private:
     ItemListView* m_listView = nullptr;
     std::unique_ptr<DBItemCollection> m_collection;
     bool m_startDatabaseLoaded = true;
+    std::unique_ptr<RecoveryFile> m_recovery;
+    QTimer* m_recoveryTimer = nullptr;
+    // The modification count the recovery copy holds.
+    quint64 m_recoveredChange = 0;
+    bool m_recoveryFailureShown = false;
+    // Set once the window has shut down; nothing is asked or saved after that.
+    bool m_shutDown = false;
 
     QMenu* m_fileMenu = nullptr;
     QMenu* m_editMenu = nullptr;

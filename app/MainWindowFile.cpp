@@ -30,8 +30,11 @@ constexpr int StatusTime = 10000;
 
 bool MainWindow::AskSaveCurrentDB()
 {
-    if (!DBItemCollection::isModified())
+    // Once the changes are saved or given up, their recovery copy goes.
+    if (!DBItemCollection::isModified()) {
+        m_recovery->discard();
         return true;
+    }
     MessageBoxes::Request question;
     question.icon = QMessageBox::Information;
     question.title = GetVariantName(true);
@@ -48,6 +51,7 @@ bool MainWindow::AskSaveCurrentDB()
         return true;
     case 1:
         DBItemCollection::setModified(false);
+        m_recovery->discard();
         return true;
     default:
         return false;
@@ -87,7 +91,8 @@ void MainWindow::Load(bool ShowOpenDialog)
         const FileDialogs::Answer answer = FileDialogs::ask(
             this, {FileDialogs::Mode::Open, tr("Åben domvara register fil"), GetLastDBDir(),
                    QStringLiteral("DB (*.inb *.txt *.db)")});
-        if (answer.fileName.isEmpty())
+        // The program was asked to end while the dialog was open.
+        if (m_shutDown || answer.fileName.isEmpty())
             return;
         // An installed demo database is only read: the user's copy of it is opened instead.
         QString copyError;
@@ -196,6 +201,10 @@ void MainWindow::LoadStartDatabase()
 {
     m_startDatabase = userDemoDatabaseFile(GetProgramVariant(), GetLanguage());
     mCurrentFileName = m_settings->value(Setting::LastSavedDBFile, m_startDatabase).toString();
+    // Changes a program that was killed or crashed could not save come first, when the user
+    // wants them.
+    if (offerRecovery())
+        return;
     // A start database that cannot be read leaves the window open and empty; the file stays
     // the one opened at start.
     if (!mCurrentFileName.isEmpty() && !LoadItemFile())
@@ -209,6 +218,9 @@ bool MainWindow::Save()
 
 bool MainWindow::Save(bool SetmCurrentFileName)
 {
+    // A window that has shut down writes nothing (a dialog still open when a signal ended it).
+    if (m_shutDown)
+        return false;
     if (mCurrentFileName.isEmpty())
         return saveAs();
     // A file of a newer format is refused by the save itself; asking about a damaged file first
@@ -227,6 +239,7 @@ bool MainWindow::Save(bool SetmCurrentFileName)
     if (SetmCurrentFileName) {
         m_settings->setValue(Setting::LastSavedDBFile, mCurrentFileName);
         DBItemCollection::setModified(false);
+        m_recovery->discard();
         setWindowTitle(GetCaption(mCurrentFileName));
     }
     Q_EMIT message(tr("ITEMS_SAVED_DB_MESSAGE ")

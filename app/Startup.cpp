@@ -6,6 +6,7 @@
 #include "MainWindowPrivate.h"
 #include "MessageBoxes.h"
 #include "ProgramVariant.h"
+#include "QuitSignals.h"
 #include "Settings.h"
 
 #include <QApplication>
@@ -61,8 +62,13 @@ int hestivaMain(int argc, char** argv)
     if (appTranslator.load(QStringLiteral("hestiva_") + QString::fromLatin1(language), dataDir()))
         QCoreApplication::installTranslator(&appTranslator);
 
+    // A signal that asks the program to end (a log-out, a shutdown, Ctrl+C) ends it as Quit
+    // does, without questions; one that comes while the window is being made waits for it.
+    QuitSignals quitSignals;
     // A start database that cannot be read has been reported; the window opens all the same.
     MainWindow window;
+    QObject::connect(&quitSignals, &QuitSignals::received, &window, &MainWindow::quitWithoutQuestions);
+    quitSignals.start();
 
     QTranslator qtTranslator;
     if (language != "en") {

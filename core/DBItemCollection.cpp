@@ -13,6 +13,7 @@
 namespace {
 
 bool g_modified = false;
+quint64 g_modificationCount = 0;
 // Where the next search continues; one position for the whole process, -1 while unset.
 qsizetype g_searchCursor = -1;
 
@@ -411,6 +412,13 @@ bool DBItemCollection::isModified()
 void DBItemCollection::setModified(bool modified)
 {
     g_modified = modified;
+    if (modified)
+        ++g_modificationCount;
+}
+
+quint64 DBItemCollection::modificationCount()
+{
+    return g_modificationCount;
 }
 
 bool DBItemCollection::isReadOnly() const

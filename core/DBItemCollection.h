@@ -78,12 +78,16 @@ public:
     // once it has read the file.
     bool loadFromData(QByteArray data);
     bool SaveToFileAsAscii(const QString& path);
-    // Writes the database to a device; false when a write failed. Shows nothing.
-    bool writeDatabase(QIODevice& device);
+    // Writes the database to a device; false when a write failed. Shows nothing. The items are
+    // written ordered by group and, unless told otherwise, keep that order in memory.
+    bool writeDatabase(QIODevice& device, bool takeFileOrder = true);
     // The header line a save writes for a product, without its line end.
     static QByteArray headerLine(ProgramVariant variant);
 
-    // The lock file of a stock database.
+    // The lock file of a stock database. Taking it asks the user what to do about a lock
+    // another holds: take over one left by this program when it was killed, or by anyone once
+    // the user confirms nobody has the database open; else the database opens read-only.
+    // True when this collection now holds the lock.
     bool LockDB(const QString& path);
     void deleteLockFile();
     bool isReadOnly() const;
@@ -151,6 +155,9 @@ public:
     // One modified flag for the whole process.
     static bool isModified();
     static void setModified(bool modified);
+    // How many times the flag was set: a copy of the database made at one count holds every
+    // change made until the count moves on.
+    static quint64 modificationCount();
 
 private:
     template<typename Key>
@@ -160,6 +167,10 @@ private:
     bool folderLockedByAnother(const QString& folder) const;
     // Refuses writing into a folder another program has locked, saying so; false when allowed.
     bool refuseLockedFolder(const QString& folder) const;
+    bool createLock(const QString& lockPath, const QString& database, QString& error);
+    bool lockFoundAt(const QString& lockPath, const QString& database);
+    bool takeOverLock(const QString& lockPath, const QString& database);
+    void readLockHolder(const QString& lockPath);
     LookupList& list(ListKind kind);
     // Writes one list file; what to tell the user when that failed, else empty.
     QString saveListFile(ListKind kind, const LookupList& list, const QString& path) const;

@@ -1,5 +1,5 @@
-// Reading and writing the database file, the lock file of a stock database and the lookup
-// list files.
+// Reading and writing the database file and the lookup list files; the lock file of a stock
+// database is in DBItemCollectionLock.cpp.
 
 #include "DBItemCollection.h"
 
@@ -13,15 +13,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSysInfo>
 
 #include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <numeric>
-
-#include <pwd.h>
-#include <unistd.h>
 
 namespace {
 
@@ -136,29 +132,6 @@ QString newerVersion(const std::string& header)
     return QStringLiteral("%1.%2.%3").arg(parts[0]).arg(parts[1]).arg(parts[2]);
 }
 
-QString userName()
-{
-    for (const char* variable : {"USER", "USERNAME", "LOGNAME"}) {
-        const QString name = qEnvironmentVariable(variable);
-        if (!name.isEmpty())
-            return name;
-    }
-    if (const passwd* entry = getpwuid(getuid()); entry && entry->pw_name && *entry->pw_name)
-        return QString::fromLocal8Bit(entry->pw_name);
-    return QStringLiteral("UserName not found");
-}
-
-QString lockFileIn(const QString& folder)
-{
-    return folder + QStringLiteral("/LockFile.txt");
-}
-
-QString computerName()
-{
-    const QString name = QSysInfo::machineHostName();
-    return name.isEmpty() ? QStringLiteral("UserName not found") : name;
-}
-
 } // namespace
 
 int fileVersion()
@@ -192,16 +165,20 @@ bool DBItemCollection::LoadFromAsciiFile(const QString& path)
 {
     m_loadStoppedEarly = false;
     log(path, "LoadFromAsciiFile()");
-    if (isStockvane() && !LockDB(path))
-        m_reporter->critical(tr("FILE_ALLREADY_OPEN_WARNING"), tr("DB_OPEN_BY_ANOTHER_USER") + m_lockInfo);
-
+    // A file that cannot be read takes no lock: the lock is taken once the file is open, and
+    // given back when it cannot be read after all. Taking the lock tells the user what they
+    // need to know about another holder.
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
+    if (isStockvane())
+        LockDB(path);
     BusyScope busy(m_reporter);
     QByteArray data = file.readAll();
-    if (file.error() != QFileDevice::NoError)
+    if (file.error() != QFileDevice::NoError) {
+        deleteLockFile();
         return false;
+    }
     file.close();
     return parseDatabase(std::move(data), path);
 }
@@ -470,7 +447,7 @@ bool DBItemCollection::SaveToFileAsAscii(const QString& path)
     return true;
 }
 
-bool DBItemCollection::writeDatabase(QIODevice& device)
+bool DBItemCollection::writeDatabase(QIODevice& device, bool takeFileOrder)
 {
     const bool fullFormat = isStockvane() || isPictova();
 
@@ -541,6 +518,8 @@ bool DBItemCollection::writeDatabase(QIODevice& device)
     }
     if (!out.flush())
         return false;
+    if (!takeFileOrder)
+        return true;
 
     std::vector<std::unique_ptr<Item>> sorted;
     sorted.reserve(m_items.size());
@@ -555,96 +534,6 @@ void DBItemCollection::reportSaveFailure(const QString& path, const QString& rea
 {
     m_reporter->critical(tr("DB_SAVE_ERROR_TITLE"),
                          tr("DB_SAVE_ERROR_TEXT") + QStringLiteral("\n\n") + QDir::toNativeSeparators(path) + QStringLiteral("\n") + reason);
-}
-
-// ---------------------------------------------------------------------------------------------
-// The lock file of a stock database
-
-bool DBItemCollection::folderLockedByAnother(const QString& folder) const
-{
-    if (!isStockvane())
-        return false;
-    const QFileInfo lock(lockFileIn(folder));
-    if (!lock.exists())
-        return false;
-    return m_heldLockPath.isEmpty() || QFileInfo(m_heldLockPath).canonicalFilePath() != lock.canonicalFilePath();
-}
-
-bool DBItemCollection::refuseLockedFolder(const QString& folder) const
-{
-    if (!folderLockedByAnother(folder))
-        return false;
-    // The holder's line tells the user who to ask; this window itself may well be writable.
-    QString holder;
-    QFile lock(lockFileIn(folder));
-    if (lock.open(QIODevice::ReadOnly))
-        holder = QString::fromLatin1(lock.readLine(MaxHeaderLength + 1)).trimmed();
-    m_reporter->warning(tr("FOLDER_LOCKED"),
-                        tr("FOLDER_LOCKED_BY_ANOTHER").arg(QDir::toNativeSeparators(folder), holder));
-    return true;
-}
-
-bool DBItemCollection::LockDB(const QString& path)
-{
-    if (!isStockvane())
-        return false;
-    // The lock lies beside the database it guards, wherever the last file dialog was.
-    const QString lockPath = lockFileIn(QFileInfo(path).absolutePath());
-    if (!m_heldLockPath.isEmpty()) {
-        if (m_heldLockPath == lockPath && QFile::exists(lockPath))
-            return true;
-        deleteLockFile();
-    }
-
-    auto readHolder = [this, &lockPath]() {
-        m_readOnly = true;
-        QFile lock(lockPath);
-        if (lock.open(QIODevice::ReadOnly)) {
-            QByteArray first = lock.readLine(MaxHeaderLength + 1);
-            while (first.endsWith('\n') || first.endsWith('\r'))
-                first.chop(1);
-            m_lockInfo = QString::fromLatin1(first);
-        }
-        return false;
-    };
-
-    QFile lock(lockPath);
-    if (lock.exists())
-        return readHolder();
-    // Created only when it does not exist yet, so that of two programs starting at the same
-    // moment only one takes the lock.
-    if (lock.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
-        const QString content = path + QStringLiteral(" Locked by PC: ") + computerName() + QStringLiteral(", User: ") + userName();
-        const QByteArray bytes = content.toLatin1();
-        const bool written = lock.write(bytes) == bytes.size() && lock.flush();
-        lock.close();
-        if (written) {
-            if (m_log)
-                m_log->LogEntry((lockPath + QStringLiteral(" Created")).toLatin1(), LogFileName, "LockDB()");
-            m_readOnly = false;
-            m_heldLockPath = lockPath;
-            return true;
-        }
-        lock.remove();
-    } else if (lock.exists()) {
-        return readHolder();
-    }
-    if (m_log)
-        m_log->LogEntry((lockPath + QStringLiteral(" ErrorCreate")).toLatin1(), LogFileName, "LockDB()");
-    return false;
-}
-
-void DBItemCollection::deleteLockFile()
-{
-    // Only a lock this collection created is ever removed: never another user's.
-    if (!isStockvane() || m_readOnly || m_heldLockPath.isEmpty())
-        return;
-    QFile lock(m_heldLockPath);
-    if (lock.exists() && !lock.remove()) {
-        m_reporter->critical(QStringLiteral("ERROR"), tr("CAN_NOT_DELETE_LOCK_FILE:") + m_heldLockPath);
-        return;
-    }
-    m_heldLockPath.clear();
 }
 
 // ---------------------------------------------------------------------------------------------

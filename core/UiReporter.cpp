@@ -4,6 +4,12 @@
 
 UiReporter::~UiReporter() = default;
 
+int UiReporter::ask(const QString& title, const QString& text, const QStringList&, int, int escapeButton)
+{
+    qWarning().noquote() << title << ":" << text;
+    return escapeButton;
+}
+
 namespace {
 
 class SilentReporter final : public UiReporter

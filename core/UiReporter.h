@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // What the core has to show the user goes through this interface: the application shows it
 // with widgets, tests record it.
@@ -11,6 +12,11 @@ public:
 
     virtual void critical(const QString& title, const QString& text) = 0;
     virtual void warning(const QString& title, const QString& text) = 0;
+    // Asks a question with buttons (their texts, left to right) and returns the index of the
+    // button chosen. A reporter that cannot ask returns the escape button: the answer that
+    // changes nothing.
+    virtual int ask(const QString& title, const QString& text, const QStringList& buttons, int defaultButton,
+                    int escapeButton);
     // Long work starts and ends (the application shows the wait cursor meanwhile); calls nest.
     virtual void beginBusy() = 0;
     virtual void endBusy() = 0;

@@ -10,6 +10,7 @@ marking it finished. Run lupdate first so that the messages exist:
 
 Escapes "\\n" and "\\t" in the texts stand for a line break and a tab.
 """
+import subprocess
 import sys
 import xml.etree.ElementTree as ET
 from pathlib import Path
@@ -53,6 +54,9 @@ def main():
         ET.indent(tree, space="    ")
         body = ET.tostring(tree.getroot(), encoding="unicode")
         path.write_text('<?xml version="1.0" encoding="utf-8"?>\n<!DOCTYPE TS>\n' + body + "\n", encoding="utf-8")
+    # lupdate writes the files back in its own layout, the one they are kept in, so that a
+    # translation filled here changes one line, not the whole file.
+    subprocess.run([str(ROOT.parent.parent / "scripts" / "update_translations.sh")], check=True)
     for context, source in sorted(missing):
         print(f"not in the .ts files (run lupdate first): {context} / {source}", file=sys.stderr)
     return 1 if missing else 0

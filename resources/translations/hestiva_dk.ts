@@ -234,6 +234,62 @@ Der er ikke skrevet noget i den.</translation>
         <source>DB_NEWER_FORMAT_NO_SAVE %1 %2</source>
         <translation>Databasen %2 er skrevet i format %1, som er nyere end dette program kender. Den er ikke gemt, fordi den kan indeholde felter, som ville gå tabt. Brug Fil, Gem som for at gemme dine ændringer i en ny fil.</translation>
     </message>
+    <message>
+        <source>LOCK_NOT_CREATED_TITLE</source>
+        <translation>Låsefil ikke oprettet</translation>
+    </message>
+    <message>
+        <source>LOCK_NOT_CREATED %1 %2</source>
+        <translation>Låsefilen %1 kunne ikke oprettes (%2).
+
+Databasen åbnes og kan gemmes, men andre brugere holdes ikke ude, mens du har den åben: sørg for, at ingen andre arbejder i den samtidig.</translation>
+    </message>
+    <message>
+        <source>STALE_LOCK_TITLE</source>
+        <translation>Databasen blev ikke lukket</translation>
+    </message>
+    <message>
+        <source>STALE_LOCK_QUESTION %1 %2</source>
+        <translation>Databasen %1 er stadig låst af Stockvane på denne computer (proces %2), men det program kører ikke længere: det blev sandsynligvis afbrudt af et nedbrud eller en strømafbrydelse.
+
+Vil du overtage databasen? Ellers åbnes den skrivebeskyttet.</translation>
+    </message>
+    <message>
+        <source>TAKE_OVER_LOCK</source>
+        <translation>&amp;Overtag</translation>
+    </message>
+    <message>
+        <source>OPEN_READ_ONLY</source>
+        <translation>Åbn &amp;skrivebeskyttet</translation>
+    </message>
+    <message>
+        <source>LOCK_HOLDER_UNKNOWN</source>
+        <translation>(ukendt – låsefilen kan ikke læses)</translation>
+    </message>
+    <message>
+        <source>TAKE_OVER_LOCK...</source>
+        <translation>&amp;Overtag...</translation>
+    </message>
+    <message>
+        <source>LOCK_HOLDER %1 %2</source>
+        <translation>brugeren %1 på computeren %2</translation>
+    </message>
+    <message>
+        <source>TAKE_OVER_LOCK_TITLE</source>
+        <translation>Overtag databasen?</translation>
+    </message>
+    <message>
+        <source>TAKE_OVER_LOCK_CONFIRM %1 %2</source>
+        <translation>Databasen %1 er låst af %2.
+
+Overtag den kun, hvis du er sikker på, at intet andet program har den åben – på den computer eller nogen anden. Er den stadig åben der, overskriver de ændringer, der gemmes der og her, hinanden.
+
+Vil du overtage databasen?</translation>
+    </message>
+    <message>
+        <source>&amp;Fortryd</source>
+        <translation>&amp;Fortryd</translation>
+    </message>
 </context>
 <context>
     <name>ExportCommands</name>
@@ -1408,7 +1464,7 @@ Kommando: %1
     </message>
     <message>
         <source>ERROR_DB_FILE_CAN_NOT_BE_OPENED</source>
-        <translation>Databasefilen kunne ikke åbnes eller læses. Næste gang programmet startes, åbner det demodatabasen.</translation>
+        <translation>Databasefilen kunne ikke åbnes eller læses. Den er ikke ændret.</translation>
     </message>
     <message>
         <source>Ok</source>
@@ -1657,6 +1713,36 @@ Quorvane</translation>
     <message>
         <source>DEMO_DATABASE_NOT_COPIED %1</source>
         <translation>Demodatabasen kunne ikke kopieres til din datamappe, så den kan ikke åbnes: %1</translation>
+    </message>
+    <message>
+        <source>RECOVERY_UNNAMED</source>
+        <translation>(ny database uden navn)</translation>
+    </message>
+    <message>
+        <source>RECOVERY_NOT_WRITTEN %1</source>
+        <translation>Gendannelseskopien af de ikke gemte ændringer kunne ikke skrives i %1.</translation>
+    </message>
+    <message>
+        <source>RECOVERY_QUESTION %1 %2 %3</source>
+        <translation>Ændringer i databasen %1 blev ikke gemt, da programmet sidst blev afsluttet. En gendannelseskopi fra %2 med %3 genstande er bevaret.
+
+Vil du åbne gendannelseskopien nu (selve databasen forbliver uændret, indtil du gemmer), kassere den eller beholde den til senere?</translation>
+    </message>
+    <message>
+        <source>RECOVERY_OPEN</source>
+        <translation>&amp;Åbn kopien</translation>
+    </message>
+    <message>
+        <source>RECOVERY_DISCARD</source>
+        <translation>&amp;Kassér</translation>
+    </message>
+    <message>
+        <source>RECOVERY_KEEP</source>
+        <translation>&amp;Behold til senere</translation>
+    </message>
+    <message>
+        <source>RECOVERY_OPENED %1 %2</source>
+        <translation>%1 genstande gendannet til %2; gem for at beholde dem.</translation>
     </message>
 </context>
 <context>

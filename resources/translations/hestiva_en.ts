@@ -234,6 +234,62 @@ Nothing was written into it.</translation>
         <source>DB_NEWER_FORMAT_NO_SAVE %1 %2</source>
         <translation>The database %2 was written in format %1, which is newer than this program knows. It was not saved, because it may hold fields that would be lost. Use File, Save As to keep your changes in a new file.</translation>
     </message>
+    <message>
+        <source>LOCK_NOT_CREATED_TITLE</source>
+        <translation>Lock file not created</translation>
+    </message>
+    <message>
+        <source>LOCK_NOT_CREATED %1 %2</source>
+        <translation>The lock file %1 could not be created (%2).
+
+The database opens and can be saved, but other users are not kept out while you have it open: make sure nobody else works in it at the same time.</translation>
+    </message>
+    <message>
+        <source>STALE_LOCK_TITLE</source>
+        <translation>The database was not closed</translation>
+    </message>
+    <message>
+        <source>STALE_LOCK_QUESTION %1 %2</source>
+        <translation>The database %1 is still locked by Stockvane on this computer (process %2), but that program no longer runs: it was probably ended by a crash or a power cut.
+
+Do you want to take over the database? Otherwise it opens read-only.</translation>
+    </message>
+    <message>
+        <source>TAKE_OVER_LOCK</source>
+        <translation>&amp;Take over</translation>
+    </message>
+    <message>
+        <source>OPEN_READ_ONLY</source>
+        <translation>Open &amp;read-only</translation>
+    </message>
+    <message>
+        <source>LOCK_HOLDER_UNKNOWN</source>
+        <translation>(unknown – the lock file cannot be read)</translation>
+    </message>
+    <message>
+        <source>TAKE_OVER_LOCK...</source>
+        <translation>&amp;Take over...</translation>
+    </message>
+    <message>
+        <source>LOCK_HOLDER %1 %2</source>
+        <translation>user %1 on computer %2</translation>
+    </message>
+    <message>
+        <source>TAKE_OVER_LOCK_TITLE</source>
+        <translation>Take over the database?</translation>
+    </message>
+    <message>
+        <source>TAKE_OVER_LOCK_CONFIRM %1 %2</source>
+        <translation>The database %1 is locked by %2.
+
+Take it over only if you are sure that no other program has it open – on that computer or any other. If it is still open there, the changes saved there and here overwrite each other.
+
+Do you want to take over the database?</translation>
+    </message>
+    <message>
+        <source>&amp;Fortryd</source>
+        <translation>&amp;Cancel</translation>
+    </message>
 </context>
 <context>
     <name>ExportCommands</name>
@@ -1408,7 +1464,7 @@ Command: %1
     </message>
     <message>
         <source>ERROR_DB_FILE_CAN_NOT_BE_OPENED</source>
-        <translation>The database file could not be opened or read. The next time the program starts, it opens the demo database.</translation>
+        <translation>The database file could not be opened or read. It has not been changed.</translation>
     </message>
     <message>
         <source>Ok</source>
@@ -1657,6 +1713,36 @@ Quorvane</translation>
     <message>
         <source>DEMO_DATABASE_NOT_COPIED %1</source>
         <translation>The demo database could not be copied into your data folder, so it cannot be opened: %1</translation>
+    </message>
+    <message>
+        <source>RECOVERY_UNNAMED</source>
+        <translation>(new database without a name)</translation>
+    </message>
+    <message>
+        <source>RECOVERY_NOT_WRITTEN %1</source>
+        <translation>The recovery copy of the unsaved changes could not be written to %1.</translation>
+    </message>
+    <message>
+        <source>RECOVERY_QUESTION %1 %2 %3</source>
+        <translation>Changes to the database %1 were not saved when the program last ended. A recovery copy from %2 with %3 items was kept.
+
+Do you want to open the recovery copy now (the database itself stays as it is until you save), discard it, or keep it for later?</translation>
+    </message>
+    <message>
+        <source>RECOVERY_OPEN</source>
+        <translation>&amp;Open the copy</translation>
+    </message>
+    <message>
+        <source>RECOVERY_DISCARD</source>
+        <translation>&amp;Discard</translation>
+    </message>
+    <message>
+        <source>RECOVERY_KEEP</source>
+        <translation>&amp;Keep for later</translation>
+    </message>
+    <message>
+        <source>RECOVERY_OPENED %1 %2</source>
+        <translation>%1 items recovered for %2; save to keep them.</translation>
     </message>
 </context>
 <context>

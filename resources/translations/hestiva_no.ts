@@ -234,6 +234,62 @@ Ingenting er skrevet i den.</translation>
         <source>DB_NEWER_FORMAT_NO_SAVE %1 %2</source>
         <translation>Databasen %2 er skrevet i format %1, som er nyere enn dette programmet kjenner. Den er ikke lagret, fordi den kan inneholde felt som ville gått tapt. Bruk Fil, Lagre som for å lagre endringene dine i en ny fil.</translation>
     </message>
+    <message>
+        <source>LOCK_NOT_CREATED_TITLE</source>
+        <translation>Låsefil ikke opprettet</translation>
+    </message>
+    <message>
+        <source>LOCK_NOT_CREATED %1 %2</source>
+        <translation>Låsefilen %1 kunne ikke opprettes (%2).
+
+Databasen åpnes og kan lagres, men andre brukere holdes ikke ute mens du har den åpen: sørg for at ingen andre arbeider i den samtidig.</translation>
+    </message>
+    <message>
+        <source>STALE_LOCK_TITLE</source>
+        <translation>Databasen ble ikke lukket</translation>
+    </message>
+    <message>
+        <source>STALE_LOCK_QUESTION %1 %2</source>
+        <translation>Databasen %1 er fortsatt låst av Stockvane på denne datamaskinen (prosess %2), men det programmet kjører ikke lenger: det ble trolig avbrutt av et krasj eller et strømbrudd.
+
+Vil du overta databasen? Ellers åpnes den skrivebeskyttet.</translation>
+    </message>
+    <message>
+        <source>TAKE_OVER_LOCK</source>
+        <translation>&amp;Overta</translation>
+    </message>
+    <message>
+        <source>OPEN_READ_ONLY</source>
+        <translation>Åpne &amp;skrivebeskyttet</translation>
+    </message>
+    <message>
+        <source>LOCK_HOLDER_UNKNOWN</source>
+        <translation>(ukjent – låsefilen kan ikke leses)</translation>
+    </message>
+    <message>
+        <source>TAKE_OVER_LOCK...</source>
+        <translation>&amp;Overta...</translation>
+    </message>
+    <message>
+        <source>LOCK_HOLDER %1 %2</source>
+        <translation>brukeren %1 på datamaskinen %2</translation>
+    </message>
+    <message>
+        <source>TAKE_OVER_LOCK_TITLE</source>
+        <translation>Overta databasen?</translation>
+    </message>
+    <message>
+        <source>TAKE_OVER_LOCK_CONFIRM %1 %2</source>
+        <translation>Databasen %1 er låst av %2.
+
+Overta den bare hvis du er sikker på at ingen andre programmer har den åpen – på den datamaskinen eller noen annen. Er den fortsatt åpen der, overskriver endringene som lagres der og her, hverandre.
+
+Vil du overta databasen?</translation>
+    </message>
+    <message>
+        <source>&amp;Fortryd</source>
+        <translation>&amp;Avbryt</translation>
+    </message>
 </context>
 <context>
     <name>ExportCommands</name>
@@ -1408,7 +1464,7 @@ Kommando: %1
     </message>
     <message>
         <source>ERROR_DB_FILE_CAN_NOT_BE_OPENED</source>
-        <translation>Databasefilen kunne ikke åpnes eller leses. Neste gang programmet startes, åpner det demodatabasen.</translation>
+        <translation>Databasefilen kunne ikke åpnes eller leses. Den er ikke endret.</translation>
     </message>
     <message>
         <source>Ok</source>
@@ -1657,6 +1713,36 @@ Quorvane</translation>
     <message>
         <source>DEMO_DATABASE_NOT_COPIED %1</source>
         <translation>Demodatabasen kunne ikke kopieres til datamappen din, så den kan ikke åpnes: %1</translation>
+    </message>
+    <message>
+        <source>RECOVERY_UNNAMED</source>
+        <translation>(ny database uten navn)</translation>
+    </message>
+    <message>
+        <source>RECOVERY_NOT_WRITTEN %1</source>
+        <translation>Gjenopprettingskopien av de ulagrede endringene kunne ikke skrives i %1.</translation>
+    </message>
+    <message>
+        <source>RECOVERY_QUESTION %1 %2 %3</source>
+        <translation>Endringer i databasen %1 ble ikke lagret da programmet sist ble avsluttet. En gjenopprettingskopi fra %2 med %3 gjenstander er tatt vare på.
+
+Vil du åpne gjenopprettingskopien nå (selve databasen forblir uendret til du lagrer), forkaste den eller beholde den til senere?</translation>
+    </message>
+    <message>
+        <source>RECOVERY_OPEN</source>
+        <translation>&amp;Åpne kopien</translation>
+    </message>
+    <message>
+        <source>RECOVERY_DISCARD</source>
+        <translation>&amp;Forkast</translation>
+    </message>
+    <message>
+        <source>RECOVERY_KEEP</source>
+        <translation>&amp;Behold til senere</translation>
+    </message>
+    <message>
+        <source>RECOVERY_OPENED %1 %2</source>
+        <translation>%1 gjenstander gjenopprettet til %2; lagre for å beholde dem.</translation>
     </message>
 </context>
 <context>

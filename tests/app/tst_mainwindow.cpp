@@ -8,6 +8,7 @@
 #include "ItemListView.h"
 #include "MainWindow.h"
 #include "MessageBoxes.h"
+#include "RecoveryFile.h"
 #include "Settings.h"
 #include "TestSettings.h"
 
@@ -23,6 +24,7 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -123,6 +125,7 @@ private Q_SLOTS:
     void selectedRowEnablesShowCommands();
     void lockedStockDatabaseIsReadOnly();
     void cancelledQuitKeepsWindow();
+    void recoveryCopyFollowsUnsavedChanges();
     void viewerProgram();
     void elapsedText();
 
@@ -173,6 +176,7 @@ void TestMainWindow::cleanup()
     MessageBoxes::setAnswerer({});
     FileDialogs::setAnswerer({});
     qunsetenv("DEBUGQUORVANE");
+    qunsetenv("XDG_DATA_HOME");
     QDir::setCurrent(m_oldCurrent);
     setDataDir(QString());
     m_settings.reset();
@@ -655,6 +659,61 @@ void TestMainWindow::cancelledQuitKeepsWindow()
     QVERIFY(window.collection());
     QVERIFY(window.log());
     DBItemCollection::setModified(false);
+}
+
+void TestMainWindow::recoveryCopyFollowsUnsavedChanges()
+{
+    const QString mine = demoCopy(QStringLiteral("mine.db"));
+    m_settings->setValue(Setting::LastSavedDBFile, mine);
+    const QByteArray before = readFile(mine);
+    const QString copy = RecoveryFile::fileFor(mine);
+    QString unnamed;
+    {
+        MainWindow window;
+        auto* timer = window.findChild<QTimer*>(QStringLiteral("recoveryTimer"));
+        QVERIFY(timer && timer->isActive());
+        timer->setInterval(10);
+        const int count = window.collection()->count();
+
+        // Unsaved changes are copied, the database itself is left alone; a save removes the copy.
+        QTest::qWait(50);
+        QVERIFY(!QFile::exists(copy));
+        window.collection()->addItem(std::make_unique<Item>());
+        QTRY_VERIFY(QFile::exists(copy));
+        DBItemCollection kept;
+        QVERIFY(kept.loadFromData(readFile(copy)));
+        QCOMPARE(kept.count(), count + 1);
+        QCOMPARE(readFile(mine), before);
+        QVERIFY(window.Save());
+        QVERIFY(!QFile::exists(copy));
+
+        // A new database without a name is copied too; giving its changes up removes the copy.
+        window.FileNew();
+        window.collection()->addItem(std::make_unique<Item>());
+        QTRY_VERIFY(!QDir(RecoveryFile::folder()).entryList({QStringLiteral("unnamed-*.db")}).isEmpty());
+        m_answers = {1};
+        window.FileNew();
+        QVERIFY(QDir(RecoveryFile::folder()).entryList({QStringLiteral("*.db")}).isEmpty());
+
+        // One left by a program that ended with changes is offered at the next start.
+        window.collection()->addItem(std::make_unique<Item>());
+        QTRY_VERIFY(!QDir(RecoveryFile::folder()).entryList({QStringLiteral("unnamed-*.db")}).isEmpty());
+        unnamed = QDir(RecoveryFile::folder()).entryList({QStringLiteral("unnamed-*.db")}).value(0);
+        timer->stop();
+    }
+    m_boxes.clear();
+    m_answers = {0};
+    MainWindow next;
+    QCOMPARE(m_boxes.size(), 1);
+    QVERIFY(m_boxes[0].text.startsWith(QStringLiteral("RECOVERY_QUESTION RECOVERY_UNNAMED ")));
+    QVERIFY(m_boxes[0].text.endsWith(QStringLiteral(" 1")));
+    QCOMPARE(next.currentFileName(), QString());
+    QCOMPARE(next.collection()->count(), 1);
+    QVERIFY(DBItemCollection::isModified());
+    // Giving the changes up now removes the copy taken over.
+    m_answers = {1};
+    QVERIFY(next.AskSaveCurrentDB());
+    QVERIFY(!QFile::exists(RecoveryFile::folder() + unnamed));
 }
 
 void TestMainWindow::viewerProgram()

@@ -3,6 +3,8 @@
 // window geometry and the log.
 
 #include "DataPaths.h"
+#include "DBItemCollection.h"
+#include "MainWindow.h"
 #include "MessageBoxes.h"
 #include "Startup.h"
 
@@ -20,6 +22,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <csignal>
 #include <cstdio>
 
 namespace {
@@ -35,7 +38,7 @@ void report(const QString& line)
 }
 
 // In a child: answer message boxes by reporting them, and close the main window as soon as
-// the event loop runs.
+// the event loop runs. A child told to stay adds an item instead and waits to be ended.
 void childStartup()
 {
     if (qEnvironmentVariableIsEmpty(ChildVariable))
@@ -45,6 +48,19 @@ void childStartup()
         report(QStringLiteral("box\t") + request.title + u'\t' + request.text);
         return 0;
     });
+    if (qgetenv(ChildVariable) == "stay") {
+        QTimer::singleShot(0, [] {
+            for (QWidget* widget : QApplication::topLevelWidgets()) {
+                if (auto* window = qobject_cast<MainWindow*>(widget)) {
+                    auto item = std::make_unique<Item>();
+                    item->setName(QStringLiteral("Recovered"));
+                    window->collection()->addItem(std::move(item));
+                    report(QStringLiteral("ready"));
+                }
+            }
+        });
+        return;
+    }
     QTimer::singleShot(0, [] {
         report(QStringLiteral("app\t") + QCoreApplication::organizationName() + u'\t'
                + QCoreApplication::applicationName());
@@ -80,6 +96,7 @@ private Q_SLOTS:
     void missingToolkitTranslation();
     void logWhenSwitchedOn();
     void unreadableStartDatabase();
+    void endedBySignalWithUnsavedChanges();
 
 private:
     struct Run
@@ -88,6 +105,7 @@ private:
         QStringList lines;
     };
     Run start(const QString& name, const QProcessEnvironment& extra = {});
+    void launch(QProcess& process, const QString& name, const QProcessEnvironment& extra);
     void writeSettings(const QString& product, const QVariantMap& values);
 
     // The user's copy of the demo database a product opens at first start.
@@ -129,10 +147,23 @@ void TestStartup::init()
 
 TestStartup::Run TestStartup::start(const QString& name, const QProcessEnvironment& extra)
 {
+    QProcess process;
+    launch(process, name, extra);
+    Run run;
+    if (!process.waitForFinished(30000)) {
+        process.kill();
+        return run;
+    }
+    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
+    run.lines = QString::fromUtf8(process.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+    return run;
+}
+
+void TestStartup::launch(QProcess& process, const QString& name, const QProcessEnvironment& extra)
+{
     // The product comes from the name the program is started under: a link to this test.
     const QString link = m_dir->filePath(QStringLiteral("bin/") + name);
     QFile::link(QCoreApplication::applicationFilePath(), link);
-    QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QString::fromLatin1(ChildVariable), QStringLiteral("1"));
     environment.insert(QString::fromLatin1(DataVariable), m_work);
@@ -146,14 +177,6 @@ TestStartup::Run TestStartup::start(const QString& name, const QProcessEnvironme
     // Started from a folder that holds nothing of the program's.
     process.setWorkingDirectory(m_dir->filePath(QStringLiteral("elsewhere")));
     process.start(link, {});
-    Run run;
-    if (!process.waitForFinished(30000)) {
-        process.kill();
-        return run;
-    }
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
-    run.lines = QString::fromUtf8(process.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
-    return run;
 }
 
 QString TestStartup::demoCopy(const QString& product, const QString& relativePath) const
@@ -262,6 +285,48 @@ void TestStartup::unreadableStartDatabase()
     QVERIFY2(run.lines.contains(QStringLiteral("window\t0\t0\t800\t600\tDomvara indboregistrering - ")), qPrintable(output));
     QSettings settings(m_config + QStringLiteral("/Quorvane/Domvara.conf"), QSettings::IniFormat);
     QCOMPARE(settings.value(QStringLiteral("LastSavedDBFile")).toString(), gone);
+}
+
+void TestStartup::endedBySignalWithUnsavedChanges()
+{
+    // A stock program with an unsaved item is asked to end: it ends without questions, gives
+    // its lock back, closes its log and keeps the item in a recovery copy, not in the database.
+    const QString database = demoCopy(QStringLiteral("Stockvane"), QStringLiteral("DemoStockvane/DemoStockvane.dk.db"));
+    const QString lock = demoCopy(QStringLiteral("Stockvane"), QStringLiteral("DemoStockvane/LockFile.txt"));
+    auto contents = [](const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    QProcessEnvironment extra;
+    extra.insert(QString::fromLatin1(ChildVariable), QStringLiteral("stay"));
+    extra.insert(QStringLiteral("DEBUGQUORVANE"), QStringLiteral("1"));
+    QProcess process;
+    launch(process, QStringLiteral("stockvane"), extra);
+    QByteArray output;
+    QTRY_VERIFY_WITH_TIMEOUT((output += process.readAllStandardOutput()).contains("ready\n"), 30000);
+    QVERIFY(QFile::exists(lock));
+    // The first start made the user's copy of the demo database, and the item is not in it.
+    const QByteArray before = contents(database);
+    QVERIFY(!before.isEmpty());
+    QVERIFY(::kill(pid_t(process.processId()), SIGTERM) == 0);
+    QVERIFY(process.waitForFinished(30000));
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), 0);
+    QVERIFY(!QFile::exists(lock));
+    QCOMPARE(contents(database), before);
+    QVERIFY(contents(demoCopy(QStringLiteral("Stockvane"), QStringLiteral("DemoStockvane/log.xml"))).endsWith("</LogFile>"));
+    const QDir recovery(m_data + QStringLiteral("/Quorvane/Stockvane/recovery"));
+    QCOMPARE(recovery.entryList({QStringLiteral("*.db")}).size(), 1);
+
+    // The next start offers it; the child opens it (every first button) and, closing, saves it
+    // into the database under its own name.
+    const Run run = start(QStringLiteral("stockvane"));
+    QCOMPARE(run.exitCode, 0);
+    const QString boxes = run.lines.filter(QStringLiteral("box\t")).join(u'\n');
+    QVERIFY2(boxes.startsWith(QStringLiteral("box\t/Stockvane/\t")) && boxes.contains(database), qPrintable(boxes));
+    QVERIFY(contents(database).contains(";Recovered;"));
+    QVERIFY(recovery.entryList({QStringLiteral("*.db")}).isEmpty());
+    QVERIFY(!QFile::exists(lock));
 }
 
 int main(int argc, char** argv)

@@ -1,14 +1,18 @@
 #include "DBItemCollection.h"
 #include "LogXML.h"
+#include "ProcessIdentity.h"
 #include "RecordingReporter.h"
 #include "Settings.h"
 #include "TestSettings.h"
 
 #include <QFile>
+#include <QProcess>
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTranslator>
+
+#include <unistd.h>
 
 namespace {
 
@@ -38,6 +42,9 @@ private Q_SLOTS:
     void otherProductsUseNoLock();
     void lockLiesBesideTheDatabase();
     void lockThatCannotBeCreated();
+    void danglingLinkAndUnreadableDatabase();
+    void leftLocks_data();
+    void leftLocks();
     void newDatabaseAfterALockedOne();
 
 private:
@@ -213,12 +220,125 @@ void TestLockFile::lockThatCannotBeCreated()
     DBItemCollection collection(&log, &reporter);
     QVERIFY(collection.LoadFromAsciiFile(reached));
     QCOMPARE(collection.count(), 1);
+    // The warning says what happened, not that another user holds the database.
     QCOMPARE(reporter.messages.size(), 1);
+    QCOMPARE(reporter.messages[0].title, QStringLiteral("LOCK_NOT_CREATED_TITLE"));
+    QVERIFY(reporter.messages[0].text.startsWith(QStringLiteral("LOCK_NOT_CREATED /proc/self/fd/LockFile.txt ")));
     QVERIFY(!collection.isReadOnly());
     log.CloseLog();
     QFile file(logDir.filePath(QStringLiteral("log.xml")));
     QVERIFY(file.open(QIODevice::ReadOnly));
     QVERIFY(file.readAll().contains("/proc/self/fd/LockFile.txt ErrorCreate</Entry>"));
+}
+
+void TestLockFile::danglingLinkAndUnreadableDatabase()
+{
+    // A lock file that is a link to nowhere holds nobody's lock.
+    QVERIFY(QFile::link(m_dir->filePath(QStringLiteral("gone.txt")), lockPath()));
+    RecordingReporter reporter;
+    auto collection = std::make_unique<DBItemCollection>(nullptr, &reporter);
+    QVERIFY(collection->LoadFromAsciiFile(m_db));
+    QVERIFY(!collection->isReadOnly());
+    QVERIFY(reporter.messages.isEmpty());
+    QVERIFY(!QFileInfo(lockPath()).isSymLink());
+    collection.reset();
+    QVERIFY(!QFileInfo(lockPath()).exists());
+
+    // A database that cannot be read takes no lock.
+    DBItemCollection missing;
+    QVERIFY(!missing.LoadFromAsciiFile(m_dir->filePath(QStringLiteral("missing.db"))));
+    QVERIFY(!QFileInfo(lockPath()).exists());
+}
+
+void TestLockFile::leftLocks_data()
+{
+    QTest::addColumn<QString>("holder");
+    QTest::addColumn<bool>("otherComputer");
+    QTest::addColumn<QList<int>>("answers");
+    QTest::addColumn<QStringList>("questions");
+    QTest::addColumn<bool>("taken");
+
+    const QString stale = QStringLiteral("STALE_LOCK_TITLE");
+    const QString held = QStringLiteral("FILE_ALLREADY_OPEN_WARNING");
+    const QString confirm = QStringLiteral("TAKE_OVER_LOCK_TITLE");
+    // Left by this program, killed: one question.
+    QTest::newRow("ended") << "ended" << false << QList<int>{0} << QStringList{stale} << true;
+    QTest::newRow("ended, kept read-only") << "ended" << false << QList<int>{1} << QStringList{stale} << false;
+    QTest::newRow("id now another program's") << "sleep" << false << QList<int>{0} << QStringList{stale} << true;
+    // This program still runs there: nothing to take over.
+    QTest::newRow("running") << "running" << false << QList<int>{0, 0} << QStringList{} << false;
+    // Another computer's, or without a process id: taken only when the user confirms.
+    QTest::newRow("other computer") << "ended" << true << QList<int>{1, 0} << QStringList{held, confirm} << true;
+    QTest::newRow("other computer, read-only") << "ended" << true << QList<int>{0} << QStringList{held} << false;
+    QTest::newRow("no process id, not confirmed") << "" << false << QList<int>{1, 1} << QStringList{held, confirm}
+                                                  << false;
+}
+
+void TestLockFile::leftLocks()
+{
+    QFETCH(QString, holder);
+    QFETCH(bool, otherComputer);
+    QFETCH(QList<int>, answers);
+    QFETCH(QStringList, questions);
+    QFETCH(bool, taken);
+
+    // The holder is a real process: one that has ended, one of another program, or a copy of
+    // this program that waits.
+    QProcess process;
+    if (holder == u"running") {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("LOCKTEST_HOLD"), QStringLiteral("1"));
+        process.setProcessEnvironment(environment);
+        process.start(QCoreApplication::applicationFilePath(), {});
+    } else if (holder == u"sleep") {
+        process.start(QStringLiteral("sleep"), {QStringLiteral("30")});
+    } else if (holder == u"ended") {
+        process.start(QStringLiteral("true"), {});
+    }
+    qint64 pid = 0;
+    if (!holder.isEmpty()) {
+        QVERIFY(process.waitForStarted());
+        pid = process.processId();
+    }
+    if (holder == u"ended")
+        QVERIFY(process.waitForFinished());
+
+    const QByteArray line = (m_db + QStringLiteral(" Locked by PC: ")
+                             + (otherComputer ? QStringLiteral("elsewhere") : ProcessIdentity::computerName())
+                             + QStringLiteral(", User: ") + ProcessIdentity::userName()
+                             + (pid ? QStringLiteral(", PID: %1").arg(pid) : QString()))
+                                .toLatin1();
+    {
+        QFile lock(lockPath());
+        QVERIFY(lock.open(QIODevice::WriteOnly));
+        lock.write(line);
+    }
+    RecordingReporter reporter;
+    reporter.answers = answers;
+    {
+        DBItemCollection collection(nullptr, &reporter);
+        QVERIFY(collection.LoadFromAsciiFile(m_db));
+        QCOMPARE(collection.isReadOnly(), !taken);
+        QStringList asked;
+        for (const auto& message : reporter.messages) {
+            if (message.kind == u"question")
+                asked << message.title;
+        }
+        QCOMPARE(asked, questions);
+        QFile lock(lockPath());
+        QVERIFY(lock.open(QIODevice::ReadOnly));
+        const QByteArray now = lock.readAll();
+        if (taken)
+            QVERIFY(now.endsWith(", PID: " + QByteArray::number(ProcessIdentity::processId())));
+        else
+            QCOMPARE(now, line);
+    }
+    // A lock taken over is given back like any other; another's stays.
+    QCOMPARE(QFile::exists(lockPath()), !taken);
+    if (holder == u"running")
+        QVERIFY(reporter.messages.value(0).text.endsWith(QString::fromLatin1(line)));
+    process.kill();
+    process.waitForFinished();
 }
 
 void TestLockFile::newDatabaseAfterALockedOne()
@@ -272,5 +392,15 @@ void TestLockFile::newDatabaseAfterALockedOne()
     QVERIFY(QFile::exists(lockPath()));
 }
 
-QTEST_GUILESS_MAIN(TestLockFile)
+int main(int argc, char** argv)
+{
+    // A copy of this program that holds a database for a while: a live process of it.
+    if (qEnvironmentVariableIsSet("LOCKTEST_HOLD")) {
+        ::sleep(30);
+        return 0;
+    }
+    QCoreApplication app(argc, argv);
+    TestLockFile test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_lockfile.moc"
