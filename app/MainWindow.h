@@ -73,6 +73,7 @@ public Q_SLOTS:
     QString GetHtmlOutputFile(QString htmlFileName);
     void ViewCurrentAsHTML();
     void Print();
+    void PrintPreview();
     void SetupWhatToPrint();
     void MakeReport();
     void SetupGroups();
@@ -164,6 +165,7 @@ private:
     QAction* m_saveAsHtmlAction = nullptr;
     QAction* m_saveAsXmlAction = nullptr;
     QAction* m_printAction = nullptr;
+    QAction* m_printPreviewAction = nullptr;
     QAction* m_updateLocationsAction = nullptr;
     QAction* m_printBarcodeAction = nullptr;
     QAction* m_viewHtmlTableAction = nullptr;

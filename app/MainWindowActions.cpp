@@ -75,8 +75,12 @@ void MainWindow::createActions()
                                 icon("print"), tr("HELP_TEXT_FILE_PRINT_BARCODE"), &MainWindow::PrintBarcode);
     m_printAction = make(tr("Udskriv..."), "Print", QKeySequence(QStringLiteral("Ctrl+P")), icon("print"),
                          tr("HELP_TEXT_FILE_PRINT"), &MainWindow::Print);
+    m_printPreviewAction = make(tr("PRINT_PREVIEW..."), "PrintPreview", QKeySequence(QStringLiteral("Ctrl+Shift+P")),
+                                QIcon::fromTheme(QStringLiteral("document-print-preview"), icon("print")),
+                                tr("HELP_TEXT_FILE_PRINT_PREVIEW"), &MainWindow::PrintPreview);
     // Nothing to print until a database is loaded.
     m_printAction->setEnabled(false);
+    m_printPreviewAction->setEnabled(false);
     m_quitAction = make(tr("QUIT"), nullptr, QKeySequence(QStringLiteral("Ctrl+Q")), QIcon(), QString(),
                         &MainWindow::Quit);
 
@@ -168,6 +172,7 @@ void MainWindow::createMenus()
     }
     m_fileMenu->addAction(m_printAction);
     m_listView->addContextMenuAction(m_printAction);
+    m_fileMenu->addAction(m_printPreviewAction);
     m_fileMenu->addSeparator();
     m_fileMenu->addAction(m_quitAction);
 

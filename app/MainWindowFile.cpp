@@ -158,6 +158,7 @@ bool MainWindow::LoadItemFile()
     // under the file's name; saving over the file then asks first.
 
     m_printAction->setEnabled(true);
+    m_printPreviewAction->setEnabled(true);
     followDatabaseFolder(mCurrentFileName, true);
     m_listView->fillItemRows(m_collection.get());
     m_viewAllAction->setChecked(m_settings->value(ShowAllItems, false).toBool());

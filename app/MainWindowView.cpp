@@ -243,6 +243,11 @@ void MainWindow::Print()
     ListPrinting::Print(*m_collection, this, [this](const QString& text, int ms) { showMessage(text, ms); });
 }
 
+void MainWindow::PrintPreview()
+{
+    ListPrinting::Preview(*m_collection, this, [this](const QString& text, int ms) { showMessage(text, ms); });
+}
+
 void MainWindow::SetupWhatToPrint()
 {
     auto* dialog = new printSelectDataDialog(m_collection.get(), this, QStringLiteral("Print setup"), true);

@@ -4,6 +4,7 @@
 #include "ExportWriter.h"
 #include "Item.h"
 #include "ItemListView.h"
+#include "ListPrinting.h"
 #include "PrintSettings.h"
 #include "WaitCursor.h"
 
@@ -184,11 +185,18 @@ bool writeHtml(DBItemCollection& collection, QIODevice& device, const HtmlPage& 
     if (page.singleItem != nullptr) {
         elements.writeItem(*page.singleItem, { .semicolon = false, .lineBreak = true, .caption = true, .skip = false });
     } else {
-        if (page.asTable)
-            collection.sort(settings->sortMethod);
+        // The table's rows come in the printed list's order, which is the item list's.
+        std::vector<const Item*> items;
+        if (page.asTable) {
+            items = ListPrinting::printOrder(collection, settings->sortMethod);
+        } else {
+            items.reserve(collection.items().size());
+            for (const auto& item : collection.items())
+                items.push_back(item.get());
+        }
         int counter = 1;
         int row = 0;
-        for (const auto& item : collection.items()) {
+        for (const Item* item : items) {
             out.line("<p>");
             if (page.showSpecialCase) {
                 if (item->priceToday() == 0.0) {

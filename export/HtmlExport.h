@@ -22,8 +22,9 @@ struct HtmlPage
     bool asTable = false;
 };
 
-// Writes the page. Sorts the collection by group (and, for the table, then by the sort of the
-// print settings); the collection keeps that order. False when a write failed.
+// Writes the page. Sorts the collection by group, and the collection keeps that order; the table
+// shows its rows in the order of the print settings' sort, as the printed list does. False when
+// a write failed.
 bool writeHtml(DBItemCollection& collection, QIODevice& device, const HtmlPage& page);
 // The same into a file, which is replaced only when the whole page was written; outcome, when
 // given, tells how the writing went.

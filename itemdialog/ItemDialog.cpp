@@ -1,4 +1,4 @@
-// The item dialog's construction, its geometry and printing. Its other source files hold the
+// The item dialog's construction, its geometry and printing (with its preview). Its other source files hold the
 // look per product (ItemDialogLayout.cpp), editing and validation (ItemDialogEditing.cpp), search
 // and stepping through the database (ItemDialogSearch.cpp), and the pictures, links and
 // documents (ItemDialogPictures.cpp).
@@ -12,15 +12,16 @@
 #include "Item.h"
 #include "ItemDialogPrivate.h"
 #include "ItemListView.h"
+#include "ItemPrinting.h"
 #include "LookupComboBox.h"
 #include "MessageBoxes.h"
 #include "PrintDialogs.h"
+#include "PrintLayout.h"
 #include "ProgramVariant.h"
 #include "Settings.h"
 #include "ShellHelpers.h"
 
 #include <QCloseEvent>
-#include <QPainter>
 #include <QPrinter>
 
 using namespace ItemDialogDetail;
@@ -142,6 +143,7 @@ void ItemDialog::connectWidgets()
     connect(ui.seachPushButton, &QPushButton::clicked, this, &ItemDialog::seach_slot);
     connect(ui.SearchAgainButton, &QPushButton::clicked, this, &ItemDialog::SearchAgainSlot);
     connect(ui.printButton, &QPushButton::clicked, this, &ItemDialog::print_Slot);
+    connect(ui.previewButton, &QPushButton::clicked, this, &ItemDialog::preview_Slot);
     connect(ui.showWwwPushButton, &QPushButton::clicked, this, &ItemDialog::showWww_slot);
     connect(ui.browsePhotoPushButton, &QPushButton::clicked, this, &ItemDialog::browsePhoto_slot);
     connect(ui.showPhotoPushButton, &QPushButton::clicked, this, &ItemDialog::showPhoto_slot);
@@ -197,37 +199,31 @@ void ItemDialog::help_slot()
 
 void ItemDialog::print_Slot()
 {
+    printItem(false);
+}
+
+void ItemDialog::preview_Slot()
+{
+    printItem(true);
+}
+
+void ItemDialog::printItem(bool preview)
+{
     // What the form shows is printed, unsaved edits included: the page is what the user sees.
     // Without an Item (a search) the page stays empty.
     const std::optional<Item> item = formItem();
     if (m_currentItem && !item)
         return;
-    QPrinter printer(QPrinter::ScreenResolution);
-    if (!PrintDialogs::ask(this, &printer))
-        return;
-    QPainter painter;
-    bool printed = painter.begin(&printer);
-    if (printed) {
-        painter.setFont(QFont(QStringLiteral("Courier"), 10, QFont::Normal));
-        if (item)
-            paintItem(painter, *item);
-        printed = painter.end();
-    }
-    if (!printed)
-        MessageBoxes::critical(this, tr("PRINT_FAILED_TITLE"), tr("PRINT_FAILED_TEXT"));
+    const ItemPrinting::Lines lines = item ? printedLines(*item) : ItemPrinting::Lines();
+    QPrinter printer(QPrinter::HighResolution);
+    PrintJob::run(preview ? PrintJob::Mode::Preview : PrintJob::Mode::Print, this, printer,
+                  [&lines](QPrinter& pages) { return ItemPrinting::render(pages, lines); });
 }
 
-void ItemDialog::paintItem(QPainter& painter, const Item& item) const
+ItemPrinting::Lines ItemDialog::printedLines(const Item& item) const
 {
-    const QFontMetrics metrics = painter.fontMetrics();
-    const int lineHeight = metrics.ascent() + metrics.descent();
-    int baseline = lineHeight + metrics.ascent();
-    auto line = [&painter, &baseline, lineHeight](const QString& label, const QString& value) {
-        painter.drawText(60, baseline, label);
-        painter.drawText(60 + 200, baseline, value);
-        baseline += lineHeight;
-    };
-
+    ItemPrinting::Lines lines;
+    auto line = [&lines](const QString& label, const QString& value) { lines.emplace_back(label, value); };
     line(headerText(GroupColumn), entryOf(m_collection->groups(), item.type()));
     line(headerText(NameColumn), item.name());
     line(headerText(ProductColumn), item.product());
@@ -251,6 +247,7 @@ void ItemDialog::paintItem(QPainter& painter, const Item& item) const
     line(headerText(Extra1Column + 1), item.extra2());
     line(headerText(Extra1Column + 2), item.extra3());
     line(headerText(Extra1Column + 3), item.extra4());
+    return lines;
 }
 
 void ItemDialog::ShowAsHTMLSlot()

@@ -2,6 +2,7 @@
 
 #include "DBItemCollection.h"
 #include "Item.h"
+#include "ItemPrinting.h"
 
 #include <QDialog>
 #include <QPixmap>
@@ -14,7 +15,6 @@
 class ItemListView;
 class QLabel;
 class QLineEdit;
-class QPainter;
 
 namespace Ui {
 class ItemDialogBase;
@@ -72,6 +72,7 @@ public Q_SLOTS:
     void showWww_slot();
     void ShowDocumentSlot();
     void print_Slot();
+    void preview_Slot();
     void wwwFieldChanged_slot();
     void photoFieldChangedSlot();
     void receiptFieldChangedSlot();
@@ -130,7 +131,9 @@ private:
     void selectRowOf(Item* item);
     // Asks for a file from the folder kept under the settings key; false when none was chosen.
     bool chooseFile(const char* settingsKey, const QString& filter, QLineEdit* target);
-    void paintItem(QPainter& painter, const Item& item) const;
+    // The label and value lines a printout of an Item shows.
+    ItemPrinting::Lines printedLines(const Item& item) const;
+    void printItem(bool preview);
     // Writes the form into an Item, as saving does.
     void writeFormInto(Item& item) const;
     // A copy of the Item shown with the form written into it, for printing and viewing what

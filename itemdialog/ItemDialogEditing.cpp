@@ -304,8 +304,9 @@ void ItemDialog::newItem_slot()
     if (!settleEdits())
         return;
     Ui::ItemDialogBase& ui = *m_ui;
-    for (QPushButton* button : { ui.newPushButton, ui.CopyPushButton, ui.resetPushButton, ui.seachPushButton,
-                                 ui.SearchAgainButton, ui.PrevPushButton, ui.NextPushButton, ui.printButton })
+    for (QPushButton* button :
+         { ui.newPushButton, ui.CopyPushButton, ui.resetPushButton, ui.seachPushButton, ui.SearchAgainButton,
+           ui.PrevPushButton, ui.NextPushButton, ui.printButton, ui.previewButton })
         button->setEnabled(false);
     // A search without a hit leaves these disabled; a new Item must be savable. A read-only
     // database disables them again in the configuration below.
@@ -483,7 +484,7 @@ bool ItemDialog::save_slot()
 
     Ui::ItemDialogBase& ui = *m_ui;
     for (QPushButton* button : { ui.CopyPushButton, ui.seachPushButton, ui.resetPushButton, ui.newPushButton,
-                                 ui.PrevPushButton, ui.NextPushButton, ui.printButton })
+                                 ui.PrevPushButton, ui.NextPushButton, ui.printButton, ui.previewButton })
         button->setEnabled(true);
     setTabEnabled(ui.picturePage, !m_currentItem->photolink().isEmpty());
     markFormUnchanged();

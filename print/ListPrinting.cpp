@@ -4,16 +4,19 @@
 #include "ItemListView.h"
 #include "MessageBoxes.h"
 #include "PrintDialogs.h"
+#include "ListOrder.h"
+#include "PrintLayout.h"
 #include "PrintSettings.h"
-#include "WaitCursor.h"
 
-#include <QFont>
-#include <QFontMetrics>
-#include <QGuiApplication>
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPrinter>
 
 #include <algorithm>
+#include <cmath>
+#include <optional>
 
 namespace {
 
@@ -51,203 +54,294 @@ constexpr std::array<PrintFieldInfo, PrintFieldCount> FieldTable{ {
     { PrintField::Extra4, &PrintSettings::printExtra4Field, &PrintSettings::printExtra4FieldLength, 20, MaxText },
 } };
 
-// How an item's text fills its column: which end survives when it is too long, and which side
-// the spaces go to when it is short. Paths and links keep their ends, where the file name is.
-enum class Cut { Head, Tail, None };
-enum class Align { Left, Right };
-
-struct Column
-{
-    PrintField field;
-    int width;
-    Cut cut;
-    Align align;
-};
-
-Cut cutOf(PrintField field)
+ListTable::Kind kindOf(PrintField field)
 {
     switch (field) {
+    case PrintField::ItemCount:
+        return ListTable::Kind::Number;
     case PrintField::Count:
-    case PrintField::Picture:
-    case PrintField::Www:
-    case PrintField::Receipt:
-    case PrintField::Document:
-    case PrintField::Extra1:
-    case PrintField::Extra2:
-    case PrintField::Extra3:
-    case PrintField::Extra4:
-        return Cut::Tail;
     case PrintField::Price:
     case PrintField::PriceToday:
-    case PrintField::Date:
-    case PrintField::ItemCount:
-        return Cut::None;
+        return ListTable::Kind::Figure;
     default:
-        return Cut::Head;
+        return ListTable::Kind::Text;
     }
 }
 
-Align alignOf(PrintField field)
+// The list column a sort method of the print settings sorts by; -1 keeps the order.
+int sortColumnOf(int sortMethod)
 {
-    switch (cutOf(field)) {
-    case Cut::Head:
-        return Align::Left;
+    switch (sortMethod) {
+    case 0:
+    case 1:
+    case 2:
+    case 5:
+    case 9:
+    case 10:
+        return sortMethod;
     default:
-        return Align::Right;
+        return -1;
     }
 }
 
-// The selected fields in print order, with their widths. Worked out once per print run.
-std::vector<Column> selectedColumns(const PrintSettings& settings)
+QFont listFont(qreal pointSize, bool header)
 {
-    std::vector<Column> columns;
-    for (const PrintFieldInfo& info : FieldTable) {
-        if (!(settings.*info.flag))
-            continue;
-        int width = ListPrinting::ItemCountWidth;
-        if (info.field == PrintField::Date)
-            width = ListPrinting::DateWidth;
-        else if (info.length)
-            // A length beyond what the print set-up accepts can only come from a settings file
-            // edited by hand; taken as it stands, a huge one would pad every line to gigabytes.
-            width = std::clamp(settings.*info.length, 0, info.maxLength);
-        columns.push_back({ info.field, width, cutOf(info.field), alignOf(info.field) });
-    }
-    return columns;
-}
-
-void appendSpaces(QString& line, qsizetype count)
-{
-    if (count > 0)
-        line.append(QString(count, u' '));
-}
-
-void appendFitted(QString& line, QStringView text, const Column& column)
-{
-    if (column.cut == Cut::Head && text.size() > column.width)
-        text = text.first(column.width);
-    else if (column.cut == Cut::Tail && text.size() > column.width)
-        text = text.last(column.width);
-    const qsizetype fill = column.width - text.size();
-    if (column.align == Align::Right)
-        appendSpaces(line, fill);
-    line.append(text);
-    if (column.align == Align::Left)
-        appendSpaces(line, fill);
-}
-
-// A group or location number with no entry in its list prints as an empty column.
-QStringView listEntry(const LookupList& list, int index)
-{
-    if (index < 0 || index >= list.size())
-        return {};
-    return list.at(index);
-}
-
-class LineBuilder
-{
-public:
-    LineBuilder(const PrintSettings& settings, const LookupList& groups, const LookupList& locations)
-        : m_columns(selectedColumns(settings))
-        , m_separator(settings.printSeparator)
-        , m_groups(groups)
-        , m_locations(locations)
-        , m_settings(settings)
-    {
-    }
-
-    QString line(const Item& item, int number) const
-    {
-        if (!m_settings.printsItem(item))
-            return QString();
-        QString line;
-        line.reserve(m_lastLength + 16);
-        for (const Column& column : m_columns) {
-            if (column.field == PrintField::ItemCount) {
-                const QString digits = QString::number(number);
-                appendSpaces(line, column.width - digits.size());
-                line.append(digits);
-                line.append(m_separator);
-                continue;
-            }
-            line.append(u' ');
-            appendField(line, item, column);
-            line.append(u' ');
-            line.append(m_separator);
-        }
-        m_lastLength = line.size();
-        return line;
-    }
-
-private:
-    void appendField(QString& line, const Item& item, const Column& column) const
-    {
-        switch (column.field) {
-        case PrintField::Group:
-            return appendFitted(line, listEntry(m_groups, item.type()), column);
-        case PrintField::Name:
-            return appendFitted(line, item.textView(Item::Name), column);
-        case PrintField::Model:
-            return appendFitted(line, item.textView(Item::Product), column);
-        case PrintField::ProductType:
-            return appendFitted(line, item.textView(Item::ProductModel), column);
-        case PrintField::Count:
-            return appendFitted(line, QString::number(item.number_of_items()), column);
-        case PrintField::Price:
-            return appendFitted(line, item.priceText(0), column);
-        case PrintField::PriceToday:
-            return appendFitted(line, item.priceTodayText(0), column);
-        case PrintField::Picture:
-            return appendFitted(line, item.textView(Item::Photolink), column);
-        case PrintField::Date:
-            return appendFitted(line, item.textView(Item::Date), column);
-        case PrintField::Location:
-            return appendFitted(line, listEntry(m_locations, item.location()), column);
-        case PrintField::Description:
-            return appendFitted(line, item.textView(Item::Description), column);
-        case PrintField::Supplier:
-            return appendFitted(line, item.textView(Item::Supplier), column);
-        case PrintField::Address:
-            return appendFitted(line, item.textView(Item::Address), column);
-        case PrintField::SerialNumber:
-            return appendFitted(line, item.textView(Item::Serialno), column);
-        case PrintField::Www:
-            return appendFitted(line, item.textView(Item::Www), column);
-        case PrintField::Receipt:
-            return appendFitted(line, item.textView(Item::Receipt), column);
-        case PrintField::Document:
-            return appendFitted(line, item.textView(Item::Document), column);
-        case PrintField::Extra1:
-            return appendFitted(line, item.textView(Item::Extra1), column);
-        case PrintField::Extra2:
-            return appendFitted(line, item.textView(Item::Extra2), column);
-        case PrintField::Extra3:
-            return appendFitted(line, item.textView(Item::Extra3), column);
-        case PrintField::Extra4:
-            return appendFitted(line, item.textView(Item::Extra4), column);
-        case PrintField::ItemCount:
-            return;
-        }
-    }
-
-    std::vector<Column> m_columns;
-    QString m_separator;
-    const LookupList& m_groups;
-    const LookupList& m_locations;
-    const PrintSettings& m_settings;
-    // Lines of one list are alike in length; the last one sizes the next one's buffer.
-    mutable qsizetype m_lastLength = 0;
-};
-
-QFont printFont(bool header)
-{
-    QFont font(QStringLiteral("Courier New"), 10, header ? QFont::Bold : QFont::Normal);
-    // Where no Courier New is installed the columns still line up in another fixed-pitch font.
-    font.setStyleHint(QFont::TypeWriter);
-    font.setFixedPitch(true);
+    QFont font = PrintLayout::fixedFont(QStringLiteral("Courier New"), pointSize, header ? QFont::Bold : QFont::Normal);
     font.setUnderline(header);
     return font;
 }
+
+// The widths of a list at one font size, in the device's units.
+struct Measures
+{
+    QFont font;
+    QFont headerFont;
+    qreal lineSpacing = 0.0;
+    qreal ascent = 0.0;
+    qreal space = 0.0;
+    qreal separator = 0.0;
+    // Each column's width without breaking anything but its texts at the print set-up's width,
+    // and the least width a text column may be narrowed to.
+    std::vector<qreal> wanted;
+    std::vector<qreal> least;
+    // The width each column's widest cell needs on one line.
+    std::vector<qreal> whole;
+
+    qreal padding() const
+    {
+        return 2 * space + separator;
+    }
+    qreal total(const std::vector<qreal>& widths) const
+    {
+        qreal sum = 0.0;
+        for (const qreal width : widths)
+            sum += width + padding();
+        return sum;
+    }
+};
+
+// The widest word of a caption: a caption may go on several lines, but a word of it only
+// breaks where the column is narrower than the word.
+qreal widestWord(const QString& caption, const QFontMetricsF& metrics)
+{
+    qreal widest = 0.0;
+    for (const QString& word : caption.split(u' ', Qt::SkipEmptyParts))
+        widest = std::max(widest, metrics.horizontalAdvance(word));
+    return widest;
+}
+
+// The widest cell of each column, found once: in a fixed-pitch font the widest cell is the
+// same at every size, so each size measures only these.
+std::vector<QString> widestCells(const ListTable& table)
+{
+    std::vector<QString> widest(table.columns.size());
+    auto consider = [&widest](const QStringList& cells) {
+        for (size_t column = 0; column < widest.size() && column < size_t(cells.size()); ++column) {
+            if (cells[qsizetype(column)].size() > widest[column].size())
+                widest[column] = cells[qsizetype(column)];
+        }
+    };
+    for (const QStringList& row : table.rows)
+        consider(row);
+    consider(table.sums);
+    return widest;
+}
+
+Measures measure(const ListTable& table, const std::vector<QString>& widest, qreal pointSize, const QString& separator,
+                 int narrowest, const QPaintDevice* device)
+{
+    Measures result;
+    result.font = listFont(pointSize, false);
+    result.headerFont = listFont(pointSize, true);
+    const QFontMetricsF metrics(result.font, device);
+    const QFontMetricsF headerMetrics(result.headerFont, device);
+    result.lineSpacing = std::max(metrics.lineSpacing(), headerMetrics.lineSpacing());
+    result.ascent = std::max(metrics.ascent(), headerMetrics.ascent());
+    result.space = metrics.horizontalAdvance(u' ');
+    result.separator = metrics.horizontalAdvance(separator);
+    const qreal character = metrics.horizontalAdvance(u'0');
+    for (size_t index = 0; index < table.columns.size(); ++index) {
+        const ListTable::Column& column = table.columns[index];
+        const qreal caption = widestWord(column.caption, headerMetrics);
+        // Measured text is widened by a hair, so that rounding never sends a last character to a
+        // line of its own.
+        const qreal content = std::ceil(metrics.horizontalAdvance(widest[index]) * 1.001);
+        result.whole.push_back(std::max({ content, caption, character }));
+        if (column.kind == ListTable::Kind::Text) {
+            const qreal allowed = column.maxCharacters * character;
+            const qreal wanted = std::min(std::max(content, caption), allowed);
+            result.wanted.push_back(std::max(wanted, character));
+            result.least.push_back(std::min(result.wanted.back(), narrowest * character));
+        } else {
+            result.wanted.push_back(std::max(content, caption));
+            result.least.push_back(result.wanted.back());
+        }
+    }
+    return result;
+}
+
+// Narrows the widest text columns, each no further than its least width, until the columns take
+// no more than the room there is. Returns whether they fit.
+bool narrowToFit(std::vector<qreal>& widths, const Measures& measures, qreal room)
+{
+    qreal excess = measures.total(widths) - room;
+    if (excess <= 0.0)
+        return true;
+    // Lowers a common cap on the text widths: each step brings the widest columns down to the
+    // next widest one, or as far as the excess needs.
+    for (int round = 0; round < 1000 && excess > 0.0; ++round) {
+        qreal widest = 0.0;
+        qreal next = 0.0;
+        int atWidest = 0;
+        for (size_t index = 0; index < widths.size(); ++index) {
+            if (widths[index] <= measures.least[index])
+                continue;
+            if (widths[index] > widest) {
+                next = widest;
+                widest = widths[index];
+                atWidest = 1;
+            } else if (widths[index] == widest) {
+                ++atWidest;
+            } else {
+                next = std::max(next, widths[index]);
+            }
+        }
+        if (atWidest == 0)
+            return false;
+        const qreal cap = std::max(next, widest - excess / atWidest);
+        for (size_t index = 0; index < widths.size(); ++index) {
+            if (widths[index] == widest && widths[index] > measures.least[index]) {
+                const qreal narrowed = std::max(cap, measures.least[index]);
+                excess -= widths[index] - narrowed;
+                widths[index] = narrowed;
+            }
+        }
+    }
+    return excess <= 0.0;
+}
+
+// Gives room the columns leave free on the page to the texts that would otherwise go on more
+// lines, evenly, each no wider than its widest cell needs.
+void widenToFill(std::vector<qreal>& widths, const Measures& measures, qreal room)
+{
+    for (int round = 0; round < 100; ++round) {
+        const qreal spare = room - measures.total(widths);
+        int wanting = 0;
+        for (size_t index = 0; index < widths.size(); ++index)
+            wanting += widths[index] < measures.whole[index] ? 1 : 0;
+        if (spare < 1.0 || wanting == 0)
+            return;
+        const qreal share = spare / wanting;
+        for (size_t index = 0; index < widths.size(); ++index) {
+            if (widths[index] < measures.whole[index])
+                widths[index] = std::min(measures.whole[index], widths[index] + share);
+        }
+    }
+}
+
+// One row of the list as it is printed: the lines of each cell.
+using PrintedRow = std::vector<QStringList>;
+
+PrintedRow wrapRow(const QStringList& cells, const std::vector<qreal>& widths, const QFont& font,
+                   const QPaintDevice* device, const QFontMetricsF& metrics)
+{
+    PrintedRow row(widths.size());
+    for (size_t column = 0; column < widths.size(); ++column) {
+        const QString cell = column < size_t(cells.size()) ? cells[qsizetype(column)] : QString();
+        if (metrics.horizontalAdvance(cell) <= widths[column] && !cell.contains(u'\n'))
+            row[column] = QStringList{ cell };
+        else
+            row[column] = PrintLayout::wrapText(cell, font, device, widths[column]);
+    }
+    return row;
+}
+
+int heightOf(const PrintedRow& row)
+{
+    qsizetype lines = 1;
+    for (const QStringList& cell : row)
+        lines = std::max(lines, cell.size());
+    return int(lines);
+}
+
+// A piece of a row on a page: a row taller than a page goes on over the next pages.
+struct Piece
+{
+    int row;
+    int firstLine;
+    int lines;
+};
+
+struct Page
+{
+    std::vector<Piece> pieces;
+    bool footer = false;
+};
+
+class ListPainter
+{
+public:
+    ListPainter(QPainter& painter, const ListTable& table, const Measures& measures, const std::vector<qreal>& widths,
+                const QString& separator, QPointF origin, const QPaintDevice* device)
+        : m_painter(painter)
+        , m_table(table)
+        , m_measures(measures)
+        , m_widths(widths)
+        , m_separator(separator)
+        , m_origin(origin)
+        , m_metrics(measures.font, device)
+    {
+    }
+
+    // Draws the lines of a row from its first line on, from a top edge; returns the next top.
+    qreal drawRow(const PrintedRow& row, int firstLine, int lines, qreal top, bool header)
+    {
+        m_painter.setFont(header ? m_measures.headerFont : m_measures.font);
+        for (int line = firstLine; line < firstLine + lines; ++line) {
+            const qreal baseline = top + m_measures.ascent;
+            qreal x = m_origin.x();
+            for (size_t column = 0; column < m_widths.size(); ++column) {
+                const QStringList& cell = row[column];
+                if (line < cell.size() && !cell[line].isEmpty()) {
+                    qreal textX = x + m_measures.space;
+                    // Figures and numbers stand right, headers and texts left.
+                    if (!header && m_table.columns[column].kind != ListTable::Kind::Text)
+                        textX += m_widths[column] - m_metrics.horizontalAdvance(cell[line]);
+                    m_painter.drawText(QPointF(textX, baseline), cell[line]);
+                }
+                x += m_measures.space + m_widths[column] + m_measures.space;
+                m_painter.setFont(m_measures.font);
+                m_painter.drawText(QPointF(x, baseline), m_separator);
+                m_painter.setFont(header ? m_measures.headerFont : m_measures.font);
+                x += m_measures.separator;
+            }
+            top += m_measures.lineSpacing;
+        }
+        return top;
+    }
+
+    qreal drawRule(qreal top)
+    {
+        const qreal y = top + m_measures.lineSpacing / 4;
+        m_painter.drawLine(QPointF(m_origin.x(), y), QPointF(m_origin.x() + m_measures.total(m_widths), y));
+        return top + m_measures.lineSpacing / 2;
+    }
+
+    void drawText(const QString& text, qreal top)
+    {
+        m_painter.setFont(m_measures.font);
+        m_painter.drawText(QPointF(m_origin.x(), top + m_measures.ascent), text);
+    }
+
+private:
+    QPainter& m_painter;
+    const ListTable& m_table;
+    const Measures& m_measures;
+    const std::vector<qreal>& m_widths;
+    const QString& m_separator;
+    QPointF m_origin;
+    QFontMetricsF m_metrics;
+};
 
 } // namespace
 
@@ -256,68 +350,61 @@ const PrintFieldInfo& printFieldInfo(PrintField field)
     return FieldTable[static_cast<size_t>(field)];
 }
 
-bool ListPrinting::Print(DBItemCollection& collection, QWidget* parent, const StatusMessage& message)
+bool ListPrinting::Print(const DBItemCollection& collection, QWidget* parent, const StatusMessage& message)
 {
-    // The collection is sorted before the printer is asked for, so it stays sorted even when
-    // printing is cancelled.
-    sortForPrinting(collection);
-    QPrinter printer(QPrinter::ScreenResolution);
-    if (!PrintDialogs::ask(parent, &printer)) {
-        message(tr("Print afbrudt"), 2000);
-        return false;
-    }
-    return printList(collection, printer, message);
+    return run(false, collection, parent, message);
 }
 
-void ListPrinting::sortForPrinting(DBItemCollection& collection)
+bool ListPrinting::Preview(const DBItemCollection& collection, QWidget* parent, const StatusMessage& message)
 {
-    collection.sort(PrintSettings().sortMethod);
+    return run(true, collection, parent, message);
 }
 
-bool ListPrinting::printList(const DBItemCollection& collection, QPrinter& printer, const StatusMessage& message)
+bool ListPrinting::run(bool preview, const DBItemCollection& collection, QWidget* parent, const StatusMessage& message)
 {
-    const WaitCursor waitCursor;
-    message(tr("Printing..."), 0);
-
-    // A printer that cannot be written to (a full disk, a file in a missing folder) is told,
-    // and the status no longer says the list is being printed.
-    auto failed = [&message]() {
+    const PrintSettings settings;
+    // Made once, under the wait cursor of the first painting: a preview paints more than once.
+    std::optional<ListTable> table;
+    QPrinter printer(QPrinter::HighResolution);
+    bool turned = false;
+    const PrintJob::Outcome outcome = PrintJob::run(
+        preview ? PrintJob::Mode::Preview : PrintJob::Mode::Print, parent, printer, [&](QPrinter& pages) {
+            if (!preview)
+                message(tr("Printing..."), 0);
+            if (!table)
+                table = buildTable(collection, settings, columnCaptions());
+            ListLayout layout;
+            const bool painted = render(pages, *table, settings.printSeparator, &layout, [&](int page) {
+                if (!preview)
+                    message(tr("Printing (page ") + QString::number(page) + tr(")..."), 0);
+            });
+            turned = turned || layout.turnedToLandscape;
+            if (preview && layout.turnedToLandscape)
+                message(tr("LIST_PRINTED_LANDSCAPE"), 10000);
+            return painted;
+        });
+    switch (outcome) {
+    case PrintJob::Outcome::Cancelled:
         message(tr("Print afbrudt"), 2000);
-        MessageBoxes::critical(nullptr, tr("PRINT_FAILED_TITLE"), tr("PRINT_FAILED_TEXT"));
         return false;
-    };
-    QPainter painter;
-    if (!painter.begin(&printer))
-        return failed();
-
-    const QFont headerFont = printFont(true);
-    const QFont lineFont = printFont(false);
-    PageMetrics metrics;
-    metrics.pageHeight = printer.height();
-    painter.setFont(headerFont);
-    metrics.headerAscent = painter.fontMetrics().ascent();
-    metrics.headerLineSpacing = painter.fontMetrics().lineSpacing();
-    painter.setFont(lineFont);
-    metrics.lineAscent = painter.fontMetrics().ascent();
-    metrics.lineDescent = painter.fontMetrics().descent();
-
-    const ListLines lines = buildLines(collection, PrintSettings(), columnCaptions());
-    const std::vector<PrintedPage> pages = layoutPages(lines.lines, metrics);
-    for (size_t page = 0; page < pages.size(); ++page) {
-        if (page > 0) {
-            message(tr("Printing (page ") + QString::number(page + 1) + tr(")..."), 0);
-            printer.newPage();
-        }
-        painter.setFont(headerFont);
-        painter.drawText(Margin, pages[page].headerBaseline, lines.header);
-        painter.setFont(lineFont);
-        for (const PrintedPage::Line& line : pages[page].lines)
-            painter.drawText(Margin, line.baseline, lines.lines[line.index]);
+    case PrintJob::Outcome::Failed:
+        message(QString(), 0);
+        return false;
+    case PrintJob::Outcome::Printed:
+        break;
     }
-    if (!painter.end())
-        return failed();
-    message(tr("Print færdig"), 2000);
+    // Said last, so that it stays in the status bar: the user chose portrait.
+    if (turned)
+        message(tr("LIST_PRINTED_LANDSCAPE"), 10000);
+    else
+        message(tr("Print færdig"), 2000);
     return true;
+}
+
+std::vector<const Item*> ListPrinting::printOrder(const DBItemCollection& collection, int sortMethod)
+{
+    return ListOrder().sorted(collection.items(), sortColumnOf(sortMethod), collection.groups(),
+                              collection.locations());
 }
 
 ListPrinting::Captions ListPrinting::columnCaptions()
@@ -328,62 +415,189 @@ ListPrinting::Captions ListPrinting::columnCaptions()
     return captions;
 }
 
-QString ListPrinting::headerLine(const PrintSettings& settings, const Captions& captions)
-{
-    QString header;
-    for (const Column& column : selectedColumns(settings)) {
-        const PrintFieldInfo& info = printFieldInfo(column.field);
-        if (column.field == PrintField::ItemCount) {
-            const QString text = tr("ITEM_COUNT");
-            appendSpaces(header, column.width - text.size());
-            header.append(text);
-        } else {
-            appendFitted(header, captions[info.column], { column.field, column.width, Cut::Head, Align::Left });
-        }
-        header.append(settings.printSeparator);
-    }
-    return header;
-}
-
-QString ListPrinting::itemLine(const Item& item, int number, const PrintSettings& settings, const LookupList& groups,
-                               const LookupList& locations)
-{
-    return LineBuilder(settings, groups, locations).line(item, number);
-}
-
-ListLines ListPrinting::buildLines(const DBItemCollection& collection, const PrintSettings& settings,
+ListTable ListPrinting::buildTable(const DBItemCollection& collection, const PrintSettings& settings,
                                    const Captions& captions)
 {
-    ListLines result;
-    result.header = headerLine(settings, captions);
-    const LineBuilder builder(settings, collection.groups(), collection.locations());
-    const auto& items = collection.items();
-    result.lines.reserve(qsizetype(items.size()));
+    ListTable table;
+    for (const PrintFieldInfo& info : FieldTable) {
+        if (!(settings.*info.flag))
+            continue;
+        const ListTable::Kind kind = kindOf(info.field);
+        int characters = 0;
+        if (info.field == PrintField::Date)
+            characters = DateCharacters;
+        else if (kind == ListTable::Kind::Text)
+            // A length beyond what the print set-up accepts can only come from a settings file
+            // edited by hand; a text is never narrower than one character.
+            characters = std::clamp(settings.*info.length, 1, info.maxLength);
+        const QString caption = info.column < 0 ? tr("ITEM_COUNT") : captions[size_t(info.column)];
+        table.columns.push_back({ info.field, kind, characters, caption });
+    }
+
+    const LookupList& groups = collection.groups();
+    const LookupList& locations = collection.locations();
+    std::vector<double> sums(table.columns.size(), 0.0);
+    qint64 units = 0;
     int number = 0;
-    for (const auto& item : items)
-        result.lines.append(builder.line(*item, ++number));
-    return result;
+    for (const Item* item : printOrder(collection, settings.sortMethod)) {
+        ++number;
+        if (!settings.printsItem(*item))
+            continue;
+        QStringList cells;
+        cells.reserve(qsizetype(table.columns.size()));
+        for (size_t index = 0; index < table.columns.size(); ++index) {
+            const PrintFieldInfo& info = printFieldInfo(table.columns[index].field);
+            if (info.field == PrintField::ItemCount) {
+                cells.append(QString::number(number));
+                continue;
+            }
+            cells.append(ListOrder::textOf(info.column, *item, groups, locations));
+            if (info.field == PrintField::Count)
+                units += item->number_of_items();
+            else if (table.columns[index].kind == ListTable::Kind::Figure)
+                sums[index] += ListOrder::figureOf(info.column, *item);
+        }
+        table.rows.push_back(std::move(cells));
+    }
+    table.count = int(table.rows.size());
+    table.countLine = tr("LIST_COUNT_TEXT").arg(table.count);
+
+    bool anyFigure = false;
+    bool labelled = false;
+    for (size_t index = 0; index < table.columns.size(); ++index) {
+        const ListTable::Column& column = table.columns[index];
+        if (column.kind == ListTable::Kind::Figure) {
+            anyFigure = true;
+            const int listColumn = printFieldInfo(column.field).column;
+            table.sums.append(column.field == PrintField::Count ? QString::number(units)
+                                                                : ListOrder::figureText(listColumn, sums[index]));
+        } else if (column.kind == ListTable::Kind::Text && !labelled) {
+            labelled = true;
+            table.sums.append(tr("LIST_SUM_TEXT"));
+        } else {
+            table.sums.append(QString());
+        }
+    }
+    if (!anyFigure)
+        table.sums.clear();
+    return table;
 }
 
-std::vector<PrintedPage> ListPrinting::layoutPages(const QStringList& lines, const PageMetrics& metrics)
+bool ListPrinting::render(QPagedPaintDevice& device, const ListTable& table, const QString& separator,
+                          ListLayout* layout, const std::function<void(int page)>& newPage)
 {
-    std::vector<PrintedPage> pages;
-    const int headerBaseline = Margin + metrics.headerAscent;
-    const int offsetBelowHeader = metrics.headerAscent + metrics.headerLineSpacing;
-    pages.push_back({ headerBaseline, {} });
-    int offset = offsetBelowHeader;
-    for (qsizetype index = 0; index < lines.size(); ++index) {
-        // Checked before every item, printed or not, so a full page is followed by a new one
-        // even when nothing more is printed on it.
-        if (metrics.pageHeight - Margin < offset + Margin) {
-            pages.push_back({ headerBaseline, {} });
-            offset = offsetBelowHeader;
+    ListLayout result;
+    const std::vector<QString> widest = widestCells(table);
+
+    // The layouts tried in turn: the orientation chosen, also a size smaller; then landscape,
+    // in smaller and smaller fonts; then texts narrowed and broken into more lines, first no
+    // narrower than a word of some length, at last down to a few characters.
+    const bool chosenPortrait = device.pageLayout().orientation() == QPageLayout::Portrait;
+    struct Attempt
+    {
+        bool landscape;
+        qreal pointSize;
+        int narrowest; // 0: texts as wide as the print set-up lets them be
+    };
+    std::vector<Attempt> attempts{ { !chosenPortrait, PointSize, 0 }, { !chosenPortrait, PointSize - 1.0, 0 } };
+    for (qreal size = PointSize; size >= SmallestPointSize; size -= 1.0)
+        attempts.push_back({ true, size, 0 });
+    for (qreal size = SmallestPointSize; size >= SmallestPointSize - 1.0; size -= 1.0)
+        attempts.push_back({ true, size, WordCharacters });
+    for (qreal size = SmallestPointSize - 1.0; size >= 4.0; size -= 1.0)
+        attempts.push_back({ true, size, NarrowestCharacters });
+
+    Measures measures;
+    std::vector<qreal> widths;
+    for (const Attempt& attempt : attempts) {
+        device.setPageOrientation(attempt.landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+        const qreal room = PrintLayout::contentRect(device).width();
+        measures = measure(table, widest, attempt.pointSize, separator, attempt.narrowest, &device);
+        widths = measures.wanted;
+        result.turnedToLandscape = chosenPortrait && attempt.landscape;
+        result.pointSize = attempt.pointSize;
+        result.narrowed = attempt.narrowest > 0;
+        if (result.narrowed ? narrowToFit(widths, measures, room) : measures.total(widths) <= room) {
+            widenToFill(widths, measures, room);
+            break;
         }
-        if (lines[index].isEmpty())
-            continue;
-        offset += metrics.lineAscent;
-        pages.back().lines.push_back({ int(index), Margin + offset });
-        offset += metrics.lineDescent;
     }
-    return pages;
+    result.widths = widths;
+
+    const QRectF area = PrintLayout::contentRect(device);
+    const QFontMetricsF metrics(measures.font, &device);
+    const QFontMetricsF headerMetrics(measures.headerFont, &device);
+
+    QStringList captions;
+    for (const ListTable::Column& column : table.columns)
+        captions.append(column.caption);
+    const PrintedRow header = wrapRow(captions, widths, measures.headerFont, &device, headerMetrics);
+    const int headerLines = heightOf(header);
+    const PrintedRow sums = wrapRow(table.sums, widths, measures.font, &device, metrics);
+    // The sums stand below a rule and the count below them, kept together on the last page.
+    const int footerLines = table.sums.isEmpty() ? 1 : heightOf(sums) + 2;
+    const qreal lineSpacing = measures.lineSpacing;
+    const int linesPerPage
+        = std::max(1, int((area.height() - headerLines * lineSpacing - lineSpacing / 2) / lineSpacing));
+
+    std::vector<int> heights;
+    heights.reserve(table.rows.size());
+    for (const QStringList& row : table.rows)
+        heights.push_back(heightOf(wrapRow(row, widths, measures.font, &device, metrics)));
+
+    std::vector<Page> pages(1);
+    int used = 0;
+    for (int row = 0; row < int(heights.size()); ++row) {
+        int first = 0;
+        int left = heights[size_t(row)];
+        // A row that fits on a page is kept on one; a taller one goes on over the next pages.
+        if (used > 0 && used + left > linesPerPage && left <= linesPerPage) {
+            pages.emplace_back();
+            used = 0;
+        }
+        while (left > 0) {
+            if (used == linesPerPage) {
+                pages.emplace_back();
+                used = 0;
+            }
+            const int lines = std::min(left, linesPerPage - used);
+            pages.back().pieces.push_back({ row, first, lines });
+            used += lines;
+            first += lines;
+            left -= lines;
+        }
+    }
+    if (used > 0 && used + footerLines > linesPerPage)
+        pages.emplace_back();
+    pages.back().footer = true;
+    result.pages = int(pages.size());
+    if (layout)
+        *layout = result;
+
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
+    ListPainter draw(painter, table, measures, widths, separator, area.topLeft(), &device);
+    for (size_t page = 0; page < pages.size(); ++page) {
+        if (page > 0) {
+            if (newPage)
+                newPage(int(page) + 1);
+            device.newPage();
+        }
+        qreal top = draw.drawRow(header, 0, headerLines, area.top(), true);
+        top = draw.drawRule(top);
+        for (const Piece& piece : pages[page].pieces) {
+            const PrintedRow row = wrapRow(table.rows[size_t(piece.row)], widths, measures.font, &device, metrics);
+            top = draw.drawRow(row, piece.firstLine, piece.lines, top, false);
+        }
+        if (pages[page].footer) {
+            if (!table.sums.isEmpty()) {
+                top = draw.drawRule(top);
+                top = draw.drawRow(sums, 0, heightOf(sums), top, false);
+            }
+            draw.drawText(table.countLine, top + (table.sums.isEmpty() ? 0.0 : lineSpacing / 2));
+        }
+    }
+    painter.end();
+    return true;
 }

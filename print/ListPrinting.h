@@ -10,8 +10,7 @@
 
 class DBItemCollection;
 class Item;
-class LookupList;
-class QPrinter;
+class QPagedPaintDevice;
 class QWidget;
 struct PrintSettings;
 
@@ -41,7 +40,8 @@ enum class PrintField {
     Extra4,
 };
 inline constexpr int PrintFieldCount = 22;
-// The longest a text field may be printed; the print set-up accepts no more.
+// The most characters a line of a printed text column may be set to hold; the print set-up
+// accepts no more.
 inline constexpr int MaxPrintTextLength = 200;
 
 // What a print field is made of: its flag and length in the print settings (no length for the
@@ -57,68 +57,90 @@ struct PrintFieldInfo
 };
 const PrintFieldInfo& printFieldInfo(PrintField field);
 
-// The texts of a printed list: the header every page starts with, and one line per item of the
-// collection in its order, empty for an item the group or location filter leaves out.
-struct ListLines
+// A printed list in cells: its columns with their captions, one row of cells per printed item
+// in the printed order, and what ends the list: the sums of the figure columns and the count.
+struct ListTable
 {
-    QString header;
-    QStringList lines;
-};
-
-// Font measures and the page height, in the printer's units.
-struct PageMetrics
-{
-    int pageHeight = 0;
-    int headerAscent = 0;
-    int headerLineSpacing = 0;
-    int lineAscent = 0;
-    int lineDescent = 0;
-};
-
-// Where a page puts its header and its lines (each the index of a line of ListLines).
-struct PrintedPage
-{
-    struct Line
-    {
-        int index;
-        int baseline;
+    enum class Kind {
+        Number, // the running number
+        Figure, // a figure, right-aligned and never broken
+        Text, // a text, broken into lines where it is wider than its column may be
     };
-    int headerBaseline = 0;
-    std::vector<Line> lines;
+    struct Column
+    {
+        PrintField field;
+        Kind kind;
+        // The most characters a line of a text column holds before its texts go on the next line.
+        int maxCharacters;
+        QString caption;
+    };
+    std::vector<Column> columns;
+    std::vector<QStringList> rows;
+    // One cell per column: the sums of the figure columns, the word for them in the first text
+    // column; empty when no figure column is printed.
+    QStringList sums;
+    int count = 0;
+    // The line that ends the list, with the number of items printed.
+    QString countLine;
+};
+
+// How a list was fitted to its pages.
+struct ListLayout
+{
+    // Turned from portrait to landscape because the columns would not fit across.
+    bool turnedToLandscape = false;
+    qreal pointSize = 0.0;
+    // Texts narrowed below the widths the print set-up gives them.
+    bool narrowed = false;
+    // The width of each column's texts, in the device's units.
+    std::vector<qreal> widths;
+    int pages = 0;
 };
 
 // Shows a text in the main window's status bar for a time in milliseconds (0: until replaced).
 using StatusMessage = std::function<void(const QString& text, int milliseconds)>;
 
-// Prints the database as a column-aligned plain text list: which fields, their widths, the
-// separator, the sorting and the filters come from the print settings.
+// Prints the database as a list in columns: which fields, how wide their texts may be, the
+// separator, the order and the filters come from the print settings. The columns always fit
+// across the page: the list turns to landscape, takes a smaller font or breaks long texts into
+// lines, so that nothing is cut.
 class ListPrinting
 {
     Q_DECLARE_TR_FUNCTIONS(ListPrinting)
 
 public:
-    static constexpr int Margin = 50;
-    static constexpr int ItemCountWidth = 3;
-    static constexpr int DateWidth = 11;
+    static constexpr qreal PointSize = 10.0;
+    // The smallest font the list goes down to before it breaks texts into narrower columns.
+    static constexpr qreal SmallestPointSize = 7.0;
+    static constexpr int DateCharacters = 10;
+    // For the list to fit, text columns are narrowed to no fewer characters than a word of some
+    // length takes; only where even that does not fit, further.
+    static constexpr int WordCharacters = 8;
+    static constexpr int NarrowestCharacters = 4;
     static constexpr int CaptionCount = 21;
     using Captions = std::array<QString, CaptionCount>;
 
-    // The whole print command: sorts the collection by the stored sort method (it keeps that
-    // order), asks for a printer and prints. False when cancelled or nothing could be printed.
-    static bool Print(DBItemCollection& collection, QWidget* parent, const StatusMessage& message);
-    // What follows a confirmed printer dialog: the wait cursor, the pages and their status texts.
-    static bool printList(const DBItemCollection& collection, QPrinter& printer, const StatusMessage& message);
-    static void sortForPrinting(DBItemCollection& collection);
+    // The print command: asks for a printer and prints. False when cancelled or failed.
+    static bool Print(const DBItemCollection& collection, QWidget* parent, const StatusMessage& message);
+    // The print preview: shows the pages, from which the user prints or goes back.
+    static bool Preview(const DBItemCollection& collection, QWidget* parent, const StatusMessage& message);
 
+    // The items in the order of a sort method of the print settings (0 group, 1 name, 2 product,
+    // 5 the list's price column, 9 date, 10 location), ordered as the item list orders its
+    // columns; any other method keeps the database's order.
+    static std::vector<const Item*> printOrder(const DBItemCollection& collection, int sortMethod);
     // The list columns' captions as the item list currently names them.
     static Captions columnCaptions();
-    static QString headerLine(const PrintSettings& settings, const Captions& captions);
-    // The line of one item; number is its running number in the collection, counted from 1.
-    static QString itemLine(const Item& item, int number, const PrintSettings& settings, const LookupList& groups,
-                            const LookupList& locations);
-    static ListLines buildLines(const DBItemCollection& collection, const PrintSettings& settings,
+    // The cells of the list. The running number counts every item in the printed order, printed
+    // or not, from 1; a figure column shows what the list's column of that caption shows.
+    static ListTable buildTable(const DBItemCollection& collection, const PrintSettings& settings,
                                 const Captions& captions);
-    // Splits the lines into pages: a page is full when fewer than a margin's height would be left
-    // below the next line. Filtered-out lines take no room but still start a page when it is full.
-    static std::vector<PrintedPage> layoutPages(const QStringList& lines, const PageMetrics& metrics);
+    // Paints the list on the device, turning it to landscape first when the columns need it;
+    // newPage is told the number of each page from the second on. False when the device cannot
+    // be painted on.
+    static bool render(QPagedPaintDevice& device, const ListTable& table, const QString& separator,
+                       ListLayout* layout = nullptr, const std::function<void(int page)>& newPage = {});
+
+private:
+    static bool run(bool preview, const DBItemCollection& collection, QWidget* parent, const StatusMessage& message);
 };

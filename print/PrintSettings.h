@@ -66,7 +66,8 @@ struct PrintSettings
     int printExtra4FieldLength = 15;
 
     QString printSeparator = QStringLiteral("|");
-    // A key of the collection's sort: 0 group, 1 name, 2 product, 5 value, 9 date, 10 location.
+    // The list column the printed list is sorted by: 0 group, 1 name, 2 product, 5 price (as the
+    // list shows it), 9 date, 10 location.
     int sortMethod = 0;
     bool printGroupOnly = false;
     int groupToPrint = 0;

@@ -541,14 +541,6 @@ Skriv cifre med højst ét decimalkomma eller -punktum og højst to decimaler, u
         <translation>Databasefilen i dette program gemmer ikke feltet, så det kan ikke udfyldes her.</translation>
     </message>
     <message>
-        <source>PRINT_FAILED_TITLE</source>
-        <translation>Udskrivning mislykkedes</translation>
-    </message>
-    <message>
-        <source>PRINT_FAILED_TEXT</source>
-        <translation>Der kunne ikke skrives til printeren eller filen, så intet er udskrevet. Kontrollér printeren eller den valgte fil, og prøv igen.</translation>
-    </message>
-    <message>
         <source>DELETE_READ_ONLY</source>
         <translation>Databasen er åbnet kun til læsning, fordi en anden bruger har den åben. Intet er slettet.</translation>
     </message>
@@ -1107,6 +1099,14 @@ Skriv cifre med højst ét decimalkomma eller -punktum og højst to decimaler, u
         <source>WHATSHIS_CANCEL_BTN</source>
         <translation>Lukker dialogen. Det, du har skrevet siden sidste tryk på Gem, gemmes ikke.</translation>
     </message>
+    <message>
+        <source>TOOLTIP_PRINT_PREVIEW_BTN</source>
+        <translation>Vis udskriften af posten, før den udskrives</translation>
+    </message>
+    <message>
+        <source>PRINT_PREVIEW</source>
+        <translation>Vis udskrift</translation>
+    </message>
 </context>
 <context>
     <name>ItemListView</name>
@@ -1224,12 +1224,16 @@ Kommando: %1
         <translation>Nr.</translation>
     </message>
     <message>
-        <source>PRINT_FAILED_TITLE</source>
-        <translation>Udskrivning mislykkedes</translation>
+        <source>LIST_PRINTED_LANDSCAPE</source>
+        <translation>Listen er for bred til stående papir og udskrives derfor på liggende papir</translation>
     </message>
     <message>
-        <source>PRINT_FAILED_TEXT</source>
-        <translation>Der kunne ikke skrives til printeren eller filen, så listen er ikke udskrevet. Kontrollér printeren eller den valgte fil, og prøv igen.</translation>
+        <source>LIST_COUNT_TEXT</source>
+        <translation>Udskrevne poster: %1</translation>
+    </message>
+    <message>
+        <source>LIST_SUM_TEXT</source>
+        <translation>I alt</translation>
     </message>
 </context>
 <context>
@@ -1744,12 +1748,31 @@ Vil du åbne gendannelseskopien nu (selve databasen forbliver uændret, indtil d
         <source>RECOVERY_OPENED %1 %2</source>
         <translation>%1 genstande gendannet til %2; gem for at beholde dem.</translation>
     </message>
+    <message>
+        <source>PRINT_PREVIEW...</source>
+        <translation>Vis u&amp;dskrift...</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_FILE_PRINT_PREVIEW</source>
+        <translation>Viser siderne af listen, som de bliver udskrevet. Derfra kan du udskrive dem eller gå tilbage.</translation>
+    </message>
 </context>
 <context>
     <name>MessageListDialogBase</name>
     <message>
         <source>COPY_LIST_TO_CLIPBOARD</source>
         <translation>&amp;Kopiér listen</translation>
+    </message>
+</context>
+<context>
+    <name>PrintJob</name>
+    <message>
+        <source>PRINT_FAILED_TITLE</source>
+        <translation>Udskrivning mislykkedes</translation>
+    </message>
+    <message>
+        <source>PRINT_FAILED_TEXT</source>
+        <translation>Der kunne ikke udskrives på &quot;%1&quot;. Kontrollér printeren, og prøv igen. Intet er udskrevet.</translation>
     </message>
 </context>
 <context>
@@ -1778,14 +1801,6 @@ Vil du åbne gendannelseskopien nu (selve databasen forbliver uændret, indtil d
         <source>DOMVARA_REPORT_HEADER_TEXT</source>
         <translation>Samlet oversigt pr. gruppe</translation>
     </message>
-    <message>
-        <source>PRINT_FAILED_TITLE</source>
-        <translation>Udskrivning mislykkedes</translation>
-    </message>
-    <message>
-        <source>PRINT_FAILED_TEXT</source>
-        <translation>Der kunne ikke skrives til printeren eller filen, så rapporten er ikke udskrevet. Kontrollér printeren eller den valgte fil, og prøv igen.</translation>
-    </message>
 </context>
 <context>
     <name>ReportDialogBase</name>
@@ -1808,6 +1823,14 @@ Vil du åbne gendannelseskopien nu (selve databasen forbliver uændret, indtil d
     <message>
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>PREVIEW_REPORT_TOOLTIP</source>
+        <translation>Vis rapporten, som den bliver udskrevet</translation>
+    </message>
+    <message>
+        <source>PRINT_PREVIEW</source>
+        <translation>&amp;Vis udskrift</translation>
     </message>
 </context>
 <context>

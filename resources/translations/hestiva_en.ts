@@ -541,14 +541,6 @@ Write digits with at most one decimal comma or point and at most two decimals, w
         <translation>This program&apos;s database file does not keep this field, so it cannot be filled in here.</translation>
     </message>
     <message>
-        <source>PRINT_FAILED_TITLE</source>
-        <translation>Printing failed</translation>
-    </message>
-    <message>
-        <source>PRINT_FAILED_TEXT</source>
-        <translation>The printer or file could not be written to, so nothing was printed. Check the printer or the chosen file and try again.</translation>
-    </message>
-    <message>
         <source>DELETE_READ_ONLY</source>
         <translation>The database is open read-only because another user has it open. Nothing was deleted.</translation>
     </message>
@@ -1107,6 +1099,14 @@ Write digits with at most one decimal comma or point and at most two decimals, w
         <source>WHATSHIS_CANCEL_BTN</source>
         <translation>Closes the dialog. What you have typed since you last pressed Save is not stored.</translation>
     </message>
+    <message>
+        <source>TOOLTIP_PRINT_PREVIEW_BTN</source>
+        <translation>Show the printout of the entry before printing it</translation>
+    </message>
+    <message>
+        <source>PRINT_PREVIEW</source>
+        <translation>Preview</translation>
+    </message>
 </context>
 <context>
     <name>ItemListView</name>
@@ -1224,12 +1224,16 @@ Command: %1
         <translation>No.</translation>
     </message>
     <message>
-        <source>PRINT_FAILED_TITLE</source>
-        <translation>Printing failed</translation>
+        <source>LIST_PRINTED_LANDSCAPE</source>
+        <translation>The list is too wide for portrait paper, so it is printed in landscape</translation>
     </message>
     <message>
-        <source>PRINT_FAILED_TEXT</source>
-        <translation>The printer or file could not be written to, so the list was not printed. Check the printer or the chosen file and try again.</translation>
+        <source>LIST_COUNT_TEXT</source>
+        <translation>Items printed: %1</translation>
+    </message>
+    <message>
+        <source>LIST_SUM_TEXT</source>
+        <translation>Total</translation>
     </message>
 </context>
 <context>
@@ -1744,12 +1748,31 @@ Do you want to open the recovery copy now (the database itself stays as it is un
         <source>RECOVERY_OPENED %1 %2</source>
         <translation>%1 items recovered for %2; save to keep them.</translation>
     </message>
+    <message>
+        <source>PRINT_PREVIEW...</source>
+        <translation>Print Pre&amp;view...</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_FILE_PRINT_PREVIEW</source>
+        <translation>Shows the pages of the list as they will print. From there you can print them or go back.</translation>
+    </message>
 </context>
 <context>
     <name>MessageListDialogBase</name>
     <message>
         <source>COPY_LIST_TO_CLIPBOARD</source>
         <translation>&amp;Copy list</translation>
+    </message>
+</context>
+<context>
+    <name>PrintJob</name>
+    <message>
+        <source>PRINT_FAILED_TITLE</source>
+        <translation>Printing failed</translation>
+    </message>
+    <message>
+        <source>PRINT_FAILED_TEXT</source>
+        <translation>Could not print on &quot;%1&quot;. Check the printer and try again. Nothing was printed.</translation>
     </message>
 </context>
 <context>
@@ -1778,14 +1801,6 @@ Do you want to open the recovery copy now (the database itself stays as it is un
         <source>DOMVARA_REPORT_HEADER_TEXT</source>
         <translation>Summary by group</translation>
     </message>
-    <message>
-        <source>PRINT_FAILED_TITLE</source>
-        <translation>Printing failed</translation>
-    </message>
-    <message>
-        <source>PRINT_FAILED_TEXT</source>
-        <translation>The printer or file could not be written to, so the report was not printed. Check the printer or the chosen file and try again.</translation>
-    </message>
 </context>
 <context>
     <name>ReportDialogBase</name>
@@ -1808,6 +1823,14 @@ Do you want to open the recovery copy now (the database itself stays as it is un
     <message>
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>PREVIEW_REPORT_TOOLTIP</source>
+        <translation>Show the report as it will print</translation>
+    </message>
+    <message>
+        <source>PRINT_PREVIEW</source>
+        <translation>Pre&amp;view</translation>
     </message>
 </context>
 <context>

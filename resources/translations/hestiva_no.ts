@@ -541,14 +541,6 @@ Skriv sifre med høyst ett desimalkomma eller -punktum og høyst to desimaler, u
         <translation>Databasefilen i dette programmet lagrer ikke feltet, så det kan ikke fylles ut her.</translation>
     </message>
     <message>
-        <source>PRINT_FAILED_TITLE</source>
-        <translation>Utskrift mislyktes</translation>
-    </message>
-    <message>
-        <source>PRINT_FAILED_TEXT</source>
-        <translation>Det kunne ikke skrives til skriveren eller filen, så ingenting er skrevet ut. Kontroller skriveren eller den valgte filen, og prøv igjen.</translation>
-    </message>
-    <message>
         <source>DELETE_READ_ONLY</source>
         <translation>Databasen er åpnet bare for lesing fordi en annen bruker har den åpen. Ingenting er slettet.</translation>
     </message>
@@ -1107,6 +1099,14 @@ Skriv sifre med høyst ett desimalkomma eller -punktum og høyst to desimaler, u
         <source>WHATSHIS_CANCEL_BTN</source>
         <translation>Lukker dialogen. Det du har skrevet siden du sist trykket Lagre, blir ikke lagret.</translation>
     </message>
+    <message>
+        <source>TOOLTIP_PRINT_PREVIEW_BTN</source>
+        <translation>Vis utskriften av posten før den skrives ut</translation>
+    </message>
+    <message>
+        <source>PRINT_PREVIEW</source>
+        <translation>Forhåndsvisning</translation>
+    </message>
 </context>
 <context>
     <name>ItemListView</name>
@@ -1224,12 +1224,16 @@ Kommando: %1
         <translation>Nr.</translation>
     </message>
     <message>
-        <source>PRINT_FAILED_TITLE</source>
-        <translation>Utskrift mislyktes</translation>
+        <source>LIST_PRINTED_LANDSCAPE</source>
+        <translation>Listen er for bred for stående papir og skrives derfor ut på liggende papir</translation>
     </message>
     <message>
-        <source>PRINT_FAILED_TEXT</source>
-        <translation>Det kunne ikke skrives til skriveren eller filen, så listen er ikke skrevet ut. Kontroller skriveren eller den valgte filen, og prøv igjen.</translation>
+        <source>LIST_COUNT_TEXT</source>
+        <translation>Utskrevne poster: %1</translation>
+    </message>
+    <message>
+        <source>LIST_SUM_TEXT</source>
+        <translation>Totalt</translation>
     </message>
 </context>
 <context>
@@ -1744,12 +1748,31 @@ Vil du åpne gjenopprettingskopien nå (selve databasen forblir uendret til du l
         <source>RECOVERY_OPENED %1 %2</source>
         <translation>%1 gjenstander gjenopprettet til %2; lagre for å beholde dem.</translation>
     </message>
+    <message>
+        <source>PRINT_PREVIEW...</source>
+        <translation>Forhånds&amp;visning...</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_FILE_PRINT_PREVIEW</source>
+        <translation>Viser sidene i listen slik de blir skrevet ut. Derfra kan du skrive dem ut eller gå tilbake.</translation>
+    </message>
 </context>
 <context>
     <name>MessageListDialogBase</name>
     <message>
         <source>COPY_LIST_TO_CLIPBOARD</source>
         <translation>&amp;Kopier listen</translation>
+    </message>
+</context>
+<context>
+    <name>PrintJob</name>
+    <message>
+        <source>PRINT_FAILED_TITLE</source>
+        <translation>Utskrift mislyktes</translation>
+    </message>
+    <message>
+        <source>PRINT_FAILED_TEXT</source>
+        <translation>Kunne ikke skrive ut på «%1». Kontroller skriveren og prøv igjen. Ingenting er skrevet ut.</translation>
     </message>
 </context>
 <context>
@@ -1778,14 +1801,6 @@ Vil du åpne gjenopprettingskopien nå (selve databasen forblir uendret til du l
         <source>DOMVARA_REPORT_HEADER_TEXT</source>
         <translation>Samlet oversikt per gruppe</translation>
     </message>
-    <message>
-        <source>PRINT_FAILED_TITLE</source>
-        <translation>Utskrift mislyktes</translation>
-    </message>
-    <message>
-        <source>PRINT_FAILED_TEXT</source>
-        <translation>Det kunne ikke skrives til skriveren eller filen, så rapporten er ikke skrevet ut. Kontroller skriveren eller den valgte filen, og prøv igjen.</translation>
-    </message>
 </context>
 <context>
     <name>ReportDialogBase</name>
@@ -1808,6 +1823,14 @@ Vil du åpne gjenopprettingskopien nå (selve databasen forblir uendret til du l
     <message>
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>PREVIEW_REPORT_TOOLTIP</source>
+        <translation>Vis rapporten slik den blir skrevet ut</translation>
+    </message>
+    <message>
+        <source>PRINT_PREVIEW</source>
+        <translation>&amp;Forhåndsvisning</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,7 @@
 #include "MainWindow.h"
 #include "MessageBoxes.h"
 #include "RecoveryFile.h"
+#include "PrintDialogs.h"
 #include "Settings.h"
 #include "TestSettings.h"
 
@@ -19,6 +20,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QLineEdit>
 #include <QStatusBar>
@@ -123,6 +125,7 @@ private Q_SLOTS:
     void languageChangeKeepsTheDatabase();
     void helpAndLanguageMenusByProduct();
     void selectedRowEnablesShowCommands();
+    void printPreviewBesidePrint();
     void lockedStockDatabaseIsReadOnly();
     void cancelledQuitKeepsWindow();
     void recoveryCopyFollowsUnsavedChanges();
@@ -614,6 +617,32 @@ void TestMainWindow::selectedRowEnablesShowCommands()
     // A group row enables none of them.
     window.ItemSelected(window.listView()->topLevelItem(0));
     QVERIFY(!action("ViewUrl")->isEnabled());
+}
+
+void TestMainWindow::printPreviewBesidePrint()
+{
+    MainWindow window;
+    QVERIFY(window.startDatabaseLoaded());
+    const QList<QAction*> file = menuTitled(window, QStringLiteral("&Fil"))->actions();
+    QAction* preview = file.value(file.indexOf(window.findChild<QAction*>(QStringLiteral("Print"))) + 1);
+    QVERIFY(preview);
+    QCOMPARE(preview->objectName(), QStringLiteral("PrintPreview"));
+    QCOMPARE(preview->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+P")));
+    QVERIFY(preview->isEnabled());
+
+    // The preview shows the list's pages; printing from it prints them.
+    const QString pdf = m_work->filePath(QStringLiteral("preview.pdf"));
+    PrintDialogs::setPreviewAnswerer([&pdf](QPrinter* printer, const PrintDialogs::PaintPages& paint) {
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(pdf);
+        paint(printer);
+        return true;
+    });
+    preview->trigger();
+    PrintDialogs::setPreviewAnswerer({});
+    QVERIFY(QFileInfo(pdf).size() > 1000);
+    QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("Print færdig"));
+    QVERIFY(m_boxes.isEmpty());
 }
 
 void TestMainWindow::lockedStockDatabaseIsReadOnly()

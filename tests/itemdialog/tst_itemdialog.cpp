@@ -210,7 +210,7 @@ void TestItemDialog::newItemPerProduct()
     QVERIFY(text(d, "nameLineEdit").isEmpty());
     QVERIFY(!tabEnabled(d, "picturePage"));
     for (const char* name : { "newPushButton", "CopyPushButton", "resetPushButton", "seachPushButton",
-                              "SearchAgainButton", "PrevPushButton", "NextPushButton", "printButton" })
+                              "SearchAgainButton", "PrevPushButton", "NextPushButton", "printButton", "previewButton" })
         QVERIFY2(!button(d, name)->isEnabled(), name);
     QVERIFY(button(d, "savePushButton")->isEnabled());
     QVERIFY(button(d, "buttonOk")->isEnabled());
@@ -385,7 +385,7 @@ void TestItemDialog::saveNewItem()
     QCOMPARE(row->parent()->text(0), QStringLiteral("Hall"));
     QCOMPARE(row->text(1), QStringLiteral("Umbrella stand"));
     for (const char* name : { "newPushButton", "CopyPushButton", "resetPushButton", "seachPushButton", "PrevPushButton",
-                              "NextPushButton", "printButton" })
+                              "NextPushButton", "printButton", "previewButton" })
         QVERIFY2(button(d, name)->isEnabled(), name);
 
     // Saving again changes the same Item and row, and adds nothing.

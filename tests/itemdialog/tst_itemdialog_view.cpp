@@ -294,15 +294,16 @@ void TestItemDialogView::tabOrder()
     fill();
     const auto dialog = open(nullptr);
     const QStringList expected
-        = QStringLiteral("groupComboBox nameLineEdit productLineEdit productBrandLineEdit numberOfItemsLineEdit "
-                         "priceLineEdit priceTodayLineEdit buyQDateEdit locationComboBox supplierComboBox "
-                         "addressLineEdit wwwLineEdit serialnoLineEdit infoLineEdit photolinkLineEdit receiptLineEdit "
-                         "documentLineEdit extra1LineEdit extra2LineEdit extra3LineEdit extra4LineEdit "
-                         "buttonOk PrevPushButton NextPushButton helpPushButton buttonCancel "
-                         "savePushButton CopyPushButton newPushButton resetPushButton seachPushButton "
-                         "SearchAgainButton printButton showWwwPushButton browsePhotoPushButton showPhotoPushButton "
-                         "browseReceiptPushButton showReceiptPushButton insertDocumentPushButton "
-                         "showDocumentPushButton ViewCurrentAsHtmlPushButton primaryTabWidget")
+        = QStringLiteral(
+              "groupComboBox nameLineEdit productLineEdit productBrandLineEdit numberOfItemsLineEdit "
+              "priceLineEdit priceTodayLineEdit buyQDateEdit locationComboBox supplierComboBox "
+              "addressLineEdit wwwLineEdit serialnoLineEdit infoLineEdit photolinkLineEdit receiptLineEdit "
+              "documentLineEdit extra1LineEdit extra2LineEdit extra3LineEdit extra4LineEdit "
+              "buttonOk PrevPushButton NextPushButton helpPushButton buttonCancel "
+              "savePushButton CopyPushButton newPushButton resetPushButton seachPushButton "
+              "SearchAgainButton printButton previewButton showWwwPushButton browsePhotoPushButton showPhotoPushButton "
+              "browseReceiptPushButton showReceiptPushButton insertDocumentPushButton "
+              "showDocumentPushButton ViewCurrentAsHtmlPushButton primaryTabWidget")
               .split(u' ');
     // The focus chain, read from the first field, holds the named widgets in this order.
     QStringList chain;
@@ -599,6 +600,20 @@ void TestItemDialogView::printToPdf()
     QVERIFY(indexOf("Serie no.") < indexOf("Beskrivelse"));
     QVERIFY(indexOf("Beskrivelse") < indexOf("Billede"));
     QVERIFY(indexOf("Dok.") < indexOf("Extra1"));
+
+    // The preview beside it shows the same pages and prints from them.
+    const QString previewed = m_files->filePath(QStringLiteral("preview.pdf"));
+    PrintDialogs::setPreviewAnswerer([&previewed](QPrinter* printer, const PrintDialogs::PaintPages& paint) {
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(previewed);
+        paint(printer);
+        return true;
+    });
+    QVERIFY(click(*dialog, "previewButton"));
+    PrintDialogs::setPreviewAnswerer({});
+    process.start(pdftotext, { QStringLiteral("-layout"), previewed, QStringLiteral("-") });
+    QVERIFY(process.waitForFinished(30000));
+    QCOMPARE(QString::fromUtf8(process.readAllStandardOutput()), printed);
 }
 
 QTEST_MAIN(TestItemDialogView)

@@ -1,6 +1,7 @@
-// List printing: header and item lines (fields, widths, cutting, padding, separator, running
-// number, group and location names, filters), page breaks, the sort the collection keeps, and
-// whole print runs into PDF files with their status messages.
+// List printing: the cells of a printed list (fields, figures as the item list shows them, the
+// running number, group and location names, filters, sums and count), its order, and whole
+// print runs and previews into PDF files: page breaks with the header on every page, columns
+// fitted to the page, status messages and failures.
 
 #include "DBItemCollection.h"
 #include "ListPrinting.h"
@@ -11,12 +12,16 @@
 
 #include <QFile>
 #include <QGuiApplication>
+#include <QPageLayout>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -29,6 +34,28 @@ PrintSettings noFields()
     return settings;
 }
 
+void storeNoFields()
+{
+    PrintSettings settings = noFields();
+    settings.write();
+}
+
+// Texts with their placeholders, so that the tests see the count and the word for the sums.
+class ListTranslator : public QTranslator
+{
+public:
+    QString translate(const char* context, const char* source, const char*, int) const override
+    {
+        static const QHash<QByteArray, QString> texts{
+            { "LIST_SUM_TEXT", QStringLiteral("Sum") },
+            { "LIST_COUNT_TEXT", QStringLiteral("Printed items: %1") },
+            { "PRINT_FAILED_TEXT", QStringLiteral("Cannot print on %1") },
+        };
+        const bool ours = qstrcmp(context, "ListPrinting") == 0 || qstrcmp(context, "PrintJob") == 0;
+        return ours ? texts.value(source) : QString();
+    }
+};
+
 int pdfPageCount(const QString& path)
 {
     QFile file(path);
@@ -38,7 +65,7 @@ int pdfPageCount(const QString& path)
     return int(QString::fromLatin1(file.readAll()).count(page));
 }
 
-// The text of each page, when poppler's pdftotext is installed; empty otherwise.
+// The text of each page, with runs of spaces as one; empty when poppler's pdftotext is missing.
 QStringList pdfPages(const QString& path)
 {
     const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
@@ -50,7 +77,22 @@ QStringList pdfPages(const QString& path)
     QStringList pages = QString::fromUtf8(process.readAllStandardOutput()).split(u'\f');
     if (!pages.isEmpty() && pages.last().trimmed().isEmpty())
         pages.removeLast();
+    for (QString& page : pages) {
+        QStringList lines = page.split(u'\n');
+        for (QString& line : lines)
+            line = line.simplified();
+        lines.removeAll(QString());
+        page = lines.join(u'\n');
+    }
     return pages;
+}
+
+QStringList column(const ListTable& table, int index)
+{
+    QStringList cells;
+    for (const QStringList& row : table.rows)
+        cells.append(row.value(index));
+    return cells;
 }
 
 } // namespace
@@ -60,33 +102,40 @@ class TestListPrinting : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase();
     void init();
     void cleanup();
-    void defaultHeaderAndLine();
-    void cuttingAndPadding_data();
-    void cuttingAndPadding();
-    void printOrderAndHeader();
-    void groupAndLocationNames();
+    void defaultTable();
+    void figuresAsTheList_data();
+    void figuresAsTheList();
+    void textsWholeAndNamesOfNumbers();
     void filters_data();
     void filters();
-    void pageBreaks();
-    void sortKeptAfterCancel();
+    void orderAsTheList_data();
+    void orderAsTheList();
+    void cancelledKeepsTheDatabase();
     void printToPdf();
-    void printerThatCannotPaint();
+    void wideListFitsThePage();
+    void previewPrintsFromThePages();
+    void failuresAreReported();
 
 private:
     Item* add(int type, const QString& name, int location = 0);
-    QString line(const Item& item, const PrintSettings& settings, int number = 1) const
-    {
-        return ListPrinting::itemLine(item, number, settings, m_collection->groups(), m_collection->locations());
-    }
+    void printInto(const QString& pdf);
 
+    ListTranslator m_translator;
     std::unique_ptr<TestSettings> m_settings;
     std::unique_ptr<DBItemCollection> m_collection;
     std::unique_ptr<QTemporaryDir> m_dir;
     QList<std::pair<QString, int>> m_messages;
+    QList<MessageBoxes::Request> m_boxes;
     StatusMessage m_message;
 };
+
+void TestListPrinting::initTestCase()
+{
+    QCoreApplication::installTranslator(&m_translator);
+}
 
 void TestListPrinting::init()
 {
@@ -96,12 +145,19 @@ void TestListPrinting::init()
     m_collection->groups().setEntries({ QStringLiteral("Kitchen"), QStringLiteral("Hall"), QStringLiteral("Attic") });
     m_collection->locations().setEntries({ QStringLiteral("Ground floor"), QStringLiteral("Loft") });
     m_messages.clear();
+    m_boxes.clear();
     m_message = [this](const QString& text, int milliseconds) { m_messages.append({ text, milliseconds }); };
+    MessageBoxes::setAnswerer([this](const MessageBoxes::Request& request) {
+        m_boxes.append(request);
+        return 0;
+    });
 }
 
 void TestListPrinting::cleanup()
 {
     PrintDialogs::setAnswerer({});
+    PrintDialogs::setPreviewAnswerer({});
+    MessageBoxes::setAnswerer({});
     m_collection.reset();
     m_settings.reset();
 }
@@ -115,186 +171,178 @@ Item* TestListPrinting::add(int type, const QString& name, int location)
     return m_collection->addItem(std::move(item));
 }
 
-void TestListPrinting::defaultHeaderAndLine()
+void TestListPrinting::printInto(const QString& pdf)
+{
+    PrintDialogs::setAnswerer([pdf](QPrinter* printer) {
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(pdf);
+        return true;
+    });
+}
+
+void TestListPrinting::defaultTable()
 {
     Item* lamp = add(1, QStringLiteral("Desk lamp"));
     lamp->setProduct(QStringLiteral("Lumo"));
     lamp->setPrice(1234.4);
+    lamp->setNumber_of_items(2);
     lamp->setPriceToday(900);
     lamp->setDate(QStringLiteral("24.12.2009"));
     lamp->setDescription(QStringLiteral("not printed by default"));
-    const ListLines lines = ListPrinting::buildLines(*m_collection, PrintSettings(), ListPrinting::columnCaptions());
-    QCOMPARE(lines.header,
-             QStringLiteral("Gruppe         |Navn           |Fabrikat       |Pris     |Vurd.    |Dato       |"));
-    QCOMPARE(lines.lines,
-             QStringList{ QStringLiteral(
-                 " Hall            | Desk lamp       | Lumo            |      1234 |       900 |  24.12.2009 |") });
+    const ListTable table = ListPrinting::buildTable(*m_collection, PrintSettings(), ListPrinting::columnCaptions());
+    QStringList captions;
+    for (const ListTable::Column& column : table.columns)
+        captions << column.caption;
+    QCOMPARE(captions, QStringList({ u"Gruppe"_s, u"Navn"_s, u"Fabrikat"_s, u"Pris"_s, u"Vurd."_s, u"Dato"_s }));
+    QCOMPARE(table.rows.size(), size_t(1));
+    QCOMPARE(table.rows[0],
+             QStringList({ u"Hall"_s, u"Desk lamp"_s, u"Lumo"_s, u"2468.80"_s, u"900.00"_s, u"24.12.2009"_s }));
+    QCOMPARE(table.sums, QStringList({ u"Sum"_s, u""_s, u""_s, u"2468.80"_s, u"900.00"_s, u""_s }));
+    QCOMPARE(table.countLine, QStringLiteral("Printed items: 1"));
 }
 
-void TestListPrinting::cuttingAndPadding_data()
+void TestListPrinting::figuresAsTheList_data()
 {
-    QTest::addColumn<int>("field");
-    QTest::addColumn<int>("length");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("name: first characters") << int(PrintField::Name) << 4 << " Wing |";
-    QTest::newRow("name: padded right") << int(PrintField::Name) << 10 << " Wingback   |";
-    QTest::newRow("count: last digits") << int(PrintField::Count) << 3 << " 345 |";
-    QTest::newRow("count: padded left") << int(PrintField::Count) << 7 << "   12345 |";
-    QTest::newRow("price: rounded, never cut") << int(PrintField::Price) << 3 << " 1234568 |";
-    QTest::newRow("price today: padded left") << int(PrintField::PriceToday) << 5 << "    10 |";
-    QTest::newRow("picture: last characters") << int(PrintField::Picture) << 9 << " chair.jpg |";
-    QTest::newRow("picture: padded left") << int(PrintField::Picture) << 22 << "   /home/pics/chair.jpg |";
-    QTest::newRow("date: 11 wide, whatever L") << int(PrintField::Date) << 1 << "  01.02.2003 |";
-    QTest::newRow("www: last characters") << int(PrintField::Www) << 6 << " le.com |";
-    QTest::newRow("receipt: last characters") << int(PrintField::Receipt) << 7 << " ipt.pdf |";
-    QTest::newRow("extra 2: last characters") << int(PrintField::Extra2) << 3 << " 789 |";
-    QTest::newRow("supplier: first characters") << int(PrintField::Supplier) << 3 << " Fur |";
-    QTest::newRow("negative length counts as 0") << int(PrintField::Document) << -4 << "  |";
-    // Lengths beyond the print set-up's range come only from a settings file edited by hand.
-    QTest::newRow("name: at most 200") << int(PrintField::Name) << 100000
-                                       << QStringLiteral(" Wingback%1 |").arg(QString(192, u' '));
-    QTest::newRow("count: at most 20") << int(PrintField::Count) << 30000000
-                                       << QStringLiteral(" %1 |").arg(QStringLiteral("12345"), 20);
+    QTest::addColumn<ProgramVariant>("variant");
+    QTest::addColumn<QStringList>("prices");
+    QTest::addColumn<QString>("priceSum");
+    // The list's price column shows the value (items × price), in Pictova the price itself.
+    QTest::newRow("Domvara") << ProgramVariant::Domvara << QStringList{ u"3703.50"_s, u"0.25"_s } << u"3703.75"_s;
+    QTest::newRow("Stockvane") << ProgramVariant::Stockvane << QStringList{ u"3703.50"_s, u"0.25"_s } << u"3703.75"_s;
+    QTest::newRow("Pictova") << ProgramVariant::Pictova << QStringList{ u"1234.50"_s, u"0.25"_s } << u"1234.75"_s;
 }
 
-void TestListPrinting::cuttingAndPadding()
+void TestListPrinting::figuresAsTheList()
 {
-    QFETCH(int, field);
-    QFETCH(int, length);
-    QFETCH(QString, expected);
-    Item* chair = add(0, QStringLiteral("Wingback"));
-    chair->setNumber_of_items(12345);
-    chair->setPrice(1234567.5);
+    QFETCH(ProgramVariant, variant);
+    QFETCH(QStringList, prices);
+    QFETCH(QString, priceSum);
+    m_settings = std::make_unique<TestSettings>(variant);
+    Item* chair = add(0, QStringLiteral("Chair"));
+    chair->setNumber_of_items(3);
+    chair->setPrice(1234.5);
     chair->setPriceToday(9.5);
-    chair->setPhotolink(QStringLiteral("/home/pics/chair.jpg"));
-    chair->setDate(QStringLiteral("01.02.2003"));
-    chair->setWww(QStringLiteral("https://example.com"));
-    chair->setReceipt(QStringLiteral("receipt.pdf"));
-    chair->setDocument(QStringLiteral("manual.odt"));
-    chair->setExtra2(QStringLiteral("123456789"));
-    chair->setSupplier(QStringLiteral("Furniture Ltd"));
+    Item* pin = add(0, QStringLiteral("Pin"));
+    pin->setNumber_of_items(1);
+    pin->setPrice(0.25);
+    pin->setPriceToday(100000000.126);
     PrintSettings settings = noFields();
-    const PrintFieldInfo& info = printFieldInfo(PrintField(field));
-    settings.*info.flag = true;
-    if (info.length)
-        settings.*info.length = length;
-    QCOMPARE(line(*chair, settings), expected);
+    settings.printCountField = settings.printPriceField = settings.printPriceTodayField = true;
+    const ListTable table = ListPrinting::buildTable(*m_collection, settings, ListPrinting::columnCaptions());
+    QCOMPARE(column(table, 0), QStringList({ u"3"_s, u"1"_s }));
+    QCOMPARE(column(table, 1), prices);
+    QCOMPARE(column(table, 2), QStringList({ u"9.50"_s, u"100000000.13"_s }));
+    // No text column for the word: the sums alone.
+    QCOMPARE(table.sums, QStringList({ u"4"_s, priceSum, u"100000009.63"_s }));
 }
 
-void TestListPrinting::printOrderAndHeader()
+void TestListPrinting::textsWholeAndNamesOfNumbers()
 {
-    Item* item = add(2, QStringLiteral("N"), 1);
-    const Item::TextField texts[]
-        = { Item::Product,  Item::ProductModel, Item::Photolink, Item::Date,   Item::Description,
-            Item::Supplier, Item::Address,      Item::Serialno,  Item::Www,    Item::Receipt,
-            Item::Document, Item::Extra1,       Item::Extra2,    Item::Extra3, Item::Extra4 };
-    const QString letters = QStringLiteral("PTcdDSA#wro1234");
-    for (int index = 0; index < letters.size(); ++index)
-        item->setText(texts[index], QString(letters[index]));
-    item->setNumber_of_items(4);
-    PrintSettings settings;
-    for (int field = 0; field < PrintFieldCount; ++field) {
-        const PrintFieldInfo& info = printFieldInfo(PrintField(field));
-        settings.*info.flag = true;
-        if (info.length)
-            settings.*info.length = 1;
-    }
-    settings.printGroupFieldLength = 5;
-    settings.printLocationFieldLength = 4;
-    settings.printSeparator = QStringLiteral(";");
-    // Product type follows the model and the receipt follows the www field, unlike in the dialog.
-    QCOMPARE(line(*item, settings, 7),
-             QStringLiteral("  7; Attic ; N ; P ; T ; 4 ; 0 ; 0 ; c ;           d ; Loft ;"
-                            " D ; S ; A ; # ; w ; r ; o ; 1 ; 2 ; 3 ; 4 ;"));
-    // A running number wider than 3 is not cut; neither is the item count's caption.
-    QVERIFY(line(*item, settings, 12345).startsWith(QStringLiteral("12345; Attic ;")));
-    ListPrinting::Captions captions = ListPrinting::columnCaptions();
-    captions[9] = QStringLiteral("Date of purchase");
-    QCOMPARE(ListPrinting::headerLine(settings, captions),
-             QStringLiteral("ITEM_COUNT;Grupp;N;F;P;A;P;V;B;Date of pur;Rum ;B;L;A;S;W;K;D;E;E;E;E;"));
-    // Without fields: empty header and lines, and pages without lines.
-    const ListLines none = ListPrinting::buildLines(*m_collection, noFields(), captions);
-    QVERIFY(none.header.isEmpty());
-    QCOMPARE(none.lines, QStringList{ QString() });
-    QVERIFY(ListPrinting::layoutPages(none.lines, PageMetrics{ 1000, 10, 12, 10, 3 }).at(0).lines.empty());
-}
-
-void TestListPrinting::groupAndLocationNames()
-{
-    add(2, QStringLiteral("a"), 1);
+    add(2, QStringLiteral("a"), 1)->setPhotolink(QStringLiteral("/home/pics/a very long folder name/chair.jpg"));
     add(3, QStringLiteral("b"), 2);
     add(-1, QStringLiteral("c"), -5);
     PrintSettings settings = noFields();
-    settings.printGroupField = settings.printLocationField = true;
-    settings.printGroupFieldLength = 4;
-    settings.printLocationFieldLength = 6;
-    const ListLines lines = ListPrinting::buildLines(*m_collection, settings, ListPrinting::columnCaptions());
-    // Numbers outside their lists print as empty columns of the same width.
-    QCOMPARE(lines.lines,
-             QStringList({ QStringLiteral(" Atti | Loft   |"), QStringLiteral("      |        |"),
-                           QStringLiteral("      |        |") }));
+    settings.printGroupField = settings.printLocationField = settings.printPictureField = true;
+    settings.printGroupFieldLength = 2;
+    settings.printPictureFieldLength = 5;
+    settings.sortMethod = 1;
+    const ListTable table = ListPrinting::buildTable(*m_collection, settings, ListPrinting::columnCaptions());
+    // Texts longer than their columns are kept whole (they go on more lines when printed);
+    // numbers outside their lists have no name.
+    QCOMPARE(column(table, 0), QStringList({ u"Attic"_s, u""_s, u""_s }));
+    QCOMPARE(column(table, 1).first(), QStringLiteral("/home/pics/a very long folder name/chair.jpg"));
+    QCOMPARE(column(table, 2), QStringList({ u"Loft"_s, u""_s, u""_s }));
+    QCOMPARE(table.columns[0].maxCharacters, 2);
+    QCOMPARE(table.columns[1].maxCharacters, 5);
+    QVERIFY(table.sums.isEmpty());
 }
 
 void TestListPrinting::filters_data()
 {
     QTest::addColumn<bool>("groupOnly");
     QTest::addColumn<bool>("locationOnly");
-    QTest::addColumn<QString>("lines");
-    // Items: a (group 0, location 0), b (1, 1), c (2, 1), d (1, 0); lines joined by "/". The number
-    // counts every item, printed or not.
-    QTest::newRow("no filter") << false << false << "  1| a |/  2| b |/  3| c |/  4| d |";
-    QTest::newRow("group") << true << false << "/  2| b |//  4| d |";
-    QTest::newRow("location") << false << true << "/  2| b |/  3| c |/";
-    QTest::newRow("either matches") << true << true << "/  2| b |/  3| c |/  4| d |";
+    QTest::addColumn<QString>("rows");
+    // Items: a (group 0, location 0), b (1, 1), c (2, 1), d (1, 0), in this order (sorted by
+    // name). The number counts every item, printed or not.
+    QTest::newRow("no filter") << false << false << "1 a/2 b/3 c/4 d";
+    QTest::newRow("group") << true << false << "2 b/4 d";
+    QTest::newRow("location") << false << true << "2 b/3 c";
+    QTest::newRow("either matches") << true << true << "2 b/3 c/4 d";
 }
 
 void TestListPrinting::filters()
 {
     QFETCH(bool, groupOnly);
     QFETCH(bool, locationOnly);
-    QFETCH(QString, lines);
-    add(0, QStringLiteral("a"), 0);
-    add(1, QStringLiteral("b"), 1);
-    add(2, QStringLiteral("c"), 1);
+    QFETCH(QString, rows);
     add(1, QStringLiteral("d"), 0);
+    add(0, QStringLiteral("a"), 0);
+    add(2, QStringLiteral("c"), 1);
+    add(1, QStringLiteral("b"), 1);
     PrintSettings settings = noFields();
     settings.printItemCount = settings.printNameField = true;
-    settings.printNameFieldLength = 1;
+    settings.sortMethod = 1;
     settings.printGroupOnly = groupOnly;
     settings.groupToPrint = 1;
     settings.printLocationOnly = locationOnly;
     settings.locationToPrint = 1;
-    QCOMPARE(ListPrinting::buildLines(*m_collection, settings, ListPrinting::columnCaptions()).lines.join(u'/'), lines);
+    const ListTable table = ListPrinting::buildTable(*m_collection, settings, ListPrinting::columnCaptions());
+    QStringList printed;
+    for (const QStringList& row : table.rows)
+        printed << row.join(u' ');
+    QCOMPARE(printed.join(u'/'), rows);
+    QCOMPARE(table.count, int(printed.size()));
 }
 
-void TestListPrinting::pageBreaks()
+void TestListPrinting::orderAsTheList_data()
 {
-    // Height 200: a page is full once the running offset passes 100. The header takes 22, each
-    // line 13, so seven lines fit on a page.
-    const PageMetrics metrics{ 200, 10, 12, 10, 3 };
-    QStringList lines(16, QStringLiteral("x"));
-    std::vector<PrintedPage> pages = ListPrinting::layoutPages(lines, metrics);
-    QCOMPARE(pages.size(), size_t(3));
-    QCOMPARE(pages[2].headerBaseline, 60);
-    QCOMPARE(pages[0].lines.size(), size_t(7));
-    QCOMPARE(pages[0].lines[0].baseline, 50 + 22 + 10);
-    QCOMPARE(pages[0].lines[6].baseline, 50 + 22 + 6 * 13 + 10);
-    QCOMPARE(pages[1].lines[0].index, 7);
-    QCOMPARE(pages[1].lines[0].baseline, 50 + 22 + 10);
-    QCOMPARE(pages[2].lines.size(), size_t(2));
-
-    // Filtered-out lines take no room, but after a full page they start one with the header only.
-    lines = QStringList(7, QStringLiteral("x")) + QStringList(5, QString());
-    pages = ListPrinting::layoutPages(lines, metrics);
-    QCOMPARE(pages.size(), size_t(2));
-    QVERIFY(pages[1].lines.empty());
-    pages = ListPrinting::layoutPages({ QStringLiteral("a"), QString(), QString(), QStringLiteral("b") }, metrics);
-    QCOMPARE(pages.size(), size_t(1));
-    QCOMPARE(pages[0].lines[1].index, 3);
-    QCOMPARE(pages[0].lines[1].baseline, pages[0].lines[0].baseline + 13);
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<int>("sortMethod");
+    QTest::addColumn<QString>("order");
+    // Items: name, group, value, date, location (see the test).
+    QTest::newRow("names, Danish") << "dk" << 1 << "apple,delta,Zulu,æble,Øl,Åse";
+    QTest::newRow("names, Norwegian") << "no" << 1 << "apple,delta,Zulu,æble,Øl,Åse";
+    QTest::newRow("names, English") << "en" << 1 << "æble,apple,Åse,delta,Øl,Zulu";
+    QTest::newRow("groups by name") << "dk" << 0 << "delta,Øl,Åse,Zulu,apple,æble";
+    QTest::newRow("value by figure") << "dk" << 5 << "Åse,Øl,apple,Zulu,delta,æble";
+    QTest::newRow("date by calendar, no date first") << "dk" << 9 << "æble,Åse,Zulu,apple,delta,Øl";
+    QTest::newRow("location by name") << "en" << 10 << "Zulu,delta,apple,Øl,æble,Åse";
+    QTest::newRow("other keeps the order") << "dk" << 3 << "Zulu,delta,apple,æble,Øl,Åse";
 }
 
-void TestListPrinting::sortKeptAfterCancel()
+void TestListPrinting::orderAsTheList()
+{
+    QFETCH(QString, language);
+    QFETCH(int, sortMethod);
+    QFETCH(QString, order);
+    m_settings->setValue("Language", language);
+    m_collection->groups().setEntries(
+        { QStringLiteral("bath"), QStringLiteral("Attic"), QStringLiteral("cellar"), QStringLiteral("Zoo") });
+    m_collection->locations().setEntries({ QStringLiteral("loft"), QStringLiteral("Hall"), QStringLiteral("attic") });
+    const struct
+    {
+        const char* name;
+        int group;
+        double value;
+        const char* date;
+        int location;
+    } rows[] = {
+        { "Zulu", 0, 100, "31.12.2000", 2 }, { "delta", 1, 250, "02.01.2001", 2 }, { "apple", 2, 20, "01.01.2001", 1 },
+        { "æble", 3, 1000, "1.1.2001", 0 },  { "Øl", 1, 9.5, "03.01.2001", 1 },    { "Åse", 1, 3, "", 0 },
+    };
+    for (const auto& row : rows) {
+        Item* item = add(row.group, QString::fromUtf8(row.name), row.location);
+        item->setNumber_of_items(1);
+        item->setPrice(row.value);
+        item->setDate(QString::fromLatin1(row.date));
+    }
+    QStringList names;
+    for (const Item* item : ListPrinting::printOrder(*m_collection, sortMethod))
+        names << item->name();
+    QCOMPARE(names.join(u','), order);
+}
+
+void TestListPrinting::cancelledKeepsTheDatabase()
 {
     add(0, QStringLiteral("delta"));
     add(0, QStringLiteral("Zulu"));
@@ -302,27 +350,29 @@ void TestListPrinting::sortKeptAfterCancel()
     m_settings->setValue("Print/sortMethod", 1);
     PrintDialogs::setAnswerer([](QPrinter*) { return false; });
     QVERIFY(!ListPrinting::Print(*m_collection, nullptr, m_message));
-    QCOMPARE(m_collection->at(0)->name(), QStringLiteral("Zulu"));
-    QCOMPARE(m_collection->at(2)->name(), QStringLiteral("delta"));
+    // Printing reads the database and never reorders it.
+    QCOMPARE(m_collection->at(0)->name(), QStringLiteral("delta"));
+    QCOMPARE(m_collection->at(2)->name(), QStringLiteral("alpha"));
     QCOMPARE(m_messages, (QList<std::pair<QString, int>>{ { QStringLiteral("Print afbrudt"), 2000 } }));
+    QVERIFY(m_boxes.isEmpty());
 }
 
 void TestListPrinting::printToPdf()
 {
-    // Sorted by group, group 2 alone (or location 5, which no item has): numbers 301 to 450.
-    for (int index = 1; index <= 450; ++index)
-        add(index % 3, QStringLiteral("Thing %1").arg(index, 3, 10, QLatin1Char('0')));
+    // Sorted by group name ("Attic" first), group 2 alone (or location 5, which no item has):
+    // numbers 1 to 150, every third item.
+    for (int index = 1; index <= 450; ++index) {
+        Item* item = add(index % 3, QStringLiteral("Thing %1").arg(index, 3, 10, QLatin1Char('0')));
+        item->setNumber_of_items(2);
+        item->setPrice(index);
+    }
     m_settings->setValue("Print/printItemCount", true);
     m_settings->setValue("Print/printGroupOnly", true);
     m_settings->setValue("Print/groupToPrint", 2);
     m_settings->setValue("Print/printLocationOnly", true);
     m_settings->setValue("Print/locationToPrint", 5);
     const QString pdf = m_dir->filePath(QStringLiteral("list.pdf"));
-    PrintDialogs::setAnswerer([&pdf](QPrinter* printer) {
-        printer->setOutputFormat(QPrinter::PdfFormat);
-        printer->setOutputFileName(pdf);
-        return true;
-    });
+    printInto(pdf);
     QVERIFY(ListPrinting::Print(*m_collection, nullptr, m_message));
     QVERIFY(!QGuiApplication::overrideCursor());
 
@@ -339,34 +389,143 @@ void TestListPrinting::printToPdf()
         QSKIP("pdftotext (poppler-utils) is not installed; the printed text was not read back");
     QCOMPARE(pages.size(), pageBreaks + 1);
     for (const QString& page : pages)
-        QVERIFY(page.trimmed().startsWith(QStringLiteral("ITEM_COUNT|Gruppe")));
-    // pdftotext does not keep every space of a fixed-pitch line, so runs of spaces count as one.
-    const QString all = pages.join(u'\n').simplified();
-    QVERIFY(all.contains(QStringLiteral("301| Attic | Thing 002 | | 0 | 0 |")));
-    QVERIFY(all.contains(QStringLiteral("450| Attic | Thing 449 |")));
-    QVERIFY(!all.contains(QStringLiteral("300|")));
+        QVERIFY2(page.startsWith(QStringLiteral("ITEM_COUNT | Gruppe | Navn | Fabrikat | Pris | Vurd. | Dato |")),
+                 qPrintable(page.left(200)));
+    const QString all = pages.join(u'\n');
+    QVERIFY(all.contains(QStringLiteral("\n1 | Attic | Thing 002 | | 4.00 | 0.00 | |\n")));
+    QVERIFY(all.contains(QStringLiteral("\n150 | Attic | Thing 449 | | 898.00 | 0.00 | |\n")));
+    QVERIFY(!all.contains(QStringLiteral("151 |")));
     QCOMPARE(all.count(QStringLiteral("| Attic |")), 150);
+    // The list ends with the sums of what was printed (2 × (2 + 5 + ... + 449)) and the count.
+    QVERIFY(pages.last().endsWith(QStringLiteral("Sum | | | 67650.00 | 0.00 | |\nPrinted items: 150")));
 }
 
-void TestListPrinting::printerThatCannotPaint()
+void TestListPrinting::wideListFitsThePage()
+{
+    const QString longest = QStringLiteral("A description of forty-five characters, whole");
+    Item* item = add(0, QStringLiteral("Wingback chair"), 1);
+    item->setDescription(longest);
+    item->setProduct(QStringLiteral("Carl Hansen & Søn"));
+    item->setWww(QStringLiteral("https://example.com/chair"));
+    item->setNumber_of_items(100000);
+    item->setPrice(99999.99);
+    item->setPriceToday(1234567.5);
+    add(1, QStringLiteral("Lamp"));
+    for (const char* key : { "Print/printCountField", "Print/printDescribeField", "Print/printWwwField" })
+        m_settings->setValue(key, true);
+    for (const char* key :
+         { "Print/printDescribeFieldLength", "Print/printWwwFieldLength", "Print/printModelFieldLength" })
+        m_settings->setValue(key, 50);
+    const ListTable table = ListPrinting::buildTable(*m_collection, PrintSettings(), ListPrinting::columnCaptions());
+
+    // Too wide for portrait paper: it turns to landscape and says so.
+    const QString pdf = m_dir->filePath(QStringLiteral("wide.pdf"));
+    printInto(pdf);
+    QVERIFY(ListPrinting::Print(*m_collection, nullptr, m_message));
+    QCOMPARE(m_messages.last(), std::make_pair(QStringLiteral("LIST_PRINTED_LANDSCAPE"), 10000));
+    {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(m_dir->filePath(QStringLiteral("layout.pdf")));
+        ListLayout layout;
+        QVERIFY(ListPrinting::render(printer, table, QStringLiteral("|"), &layout));
+        QVERIFY(layout.turnedToLandscape);
+        QVERIFY(!layout.narrowed);
+        QCOMPARE(printer.pageLayout().orientation(), QPageLayout::Landscape);
+        // The columns fit inside the page.
+        qreal width = 0.0;
+        for (const qreal column : layout.widths)
+            width += column;
+        QVERIFY(width < printer.pageLayout().paintRectPixels(printer.resolution()).width());
+    }
+
+    QStringList pages = pdfPages(pdf);
+    if (pages.isEmpty())
+        QSKIP("pdftotext (poppler-utils) is not installed; the printed text was not read back");
+    QCOMPARE(pages.size(), 1);
+    // The captions head their columns; the longest text and the largest figures are there whole;
+    // the list ends with the sums and the count.
+    QCOMPARE(pages[0].section(u'\n', 0, 0),
+             QStringLiteral("Gruppe | Navn | Fabrikat | Antal | Pris | Vurd. | Dato | Beskrivelse | Www |"));
+    QVERIFY2(pages[0].contains(QStringLiteral("\nKitchen | Wingback chair | Carl Hansen & Søn | 100000 | 9999999000.00 "
+                                              "| 1234567.50 | | ")
+                               + longest + QStringLiteral(" | https://example.com/chair |")),
+             qPrintable(pages[0]));
+    QVERIFY(
+        pages[0].endsWith(QStringLiteral("Sum | | | 100000 | 9999999000.00 | 1234567.50 | | | |\nPrinted items: 2")));
+
+    // A text wider than the page even in the smallest font goes on more lines, and nothing is lost.
+    storeNoFields();
+    m_settings->setValue("Print/printDescribeField", true);
+    m_settings->setValue("Print/printDescribeFieldLength", 200);
+    QStringList words;
+    for (int word = 1; word <= 30; ++word)
+        words << QStringLiteral("word%1").arg(word);
+    item->setDescription(words.join(u' ') + QStringLiteral(" ") + QString(40, u'x'));
+    const QString tight = m_dir->filePath(QStringLiteral("tight.pdf"));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(tight);
+    ListLayout layout;
+    QVERIFY(
+        ListPrinting::render(printer, ListPrinting::buildTable(*m_collection, PrintSettings(), {}), u"|"_s, &layout));
+    QVERIFY(layout.narrowed);
+    pages = pdfPages(tight);
+    QVERIFY2(pages.value(0).count(u'\n') >= 4, qPrintable(pages.value(0)));
+    // The lines of the cell, one below the other, read as the text.
+    // Below the header and the lamp's row (Hall comes before Kitchen), above the count.
+    QString cell = pages.value(0).section(u'\n', 2, -2);
+    cell.remove(u'|');
+    QCOMPARE(cell.simplified(), item->description());
+}
+
+void TestListPrinting::previewPrintsFromThePages()
+{
+    add(0, QStringLiteral("Kettle"));
+    const QString pdf = m_dir->filePath(QStringLiteral("preview.pdf"));
+    int paintings = 0;
+    // The preview shows the pages; going back prints nothing.
+    PrintDialogs::setPreviewAnswerer([&](QPrinter* printer, const PrintDialogs::PaintPages& paint) {
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(pdf);
+        paint(printer);
+        ++paintings;
+        return paintings > 1;
+    });
+    QVERIFY(!ListPrinting::Preview(*m_collection, nullptr, m_message));
+    QCOMPARE(m_messages.last().first, QStringLiteral("Print afbrudt"));
+    QVERIFY(ListPrinting::Preview(*m_collection, nullptr, m_message));
+    QCOMPARE(m_messages.last().first, QStringLiteral("Print færdig"));
+    const QStringList pages = pdfPages(pdf);
+    if (pages.isEmpty())
+        QSKIP("pdftotext (poppler-utils) is not installed; the printed text was not read back");
+    QVERIFY(pages.value(0).contains(QStringLiteral("\nKitchen | Kettle |")));
+}
+
+void TestListPrinting::failuresAreReported()
 {
     add(0, QStringLiteral("a"));
-    QPrinter printer(QPrinter::ScreenResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(m_dir->filePath(QStringLiteral("missing/folder/list.pdf")));
-    QList<MessageBoxes::Request> boxes;
-    MessageBoxes::setAnswerer([&boxes](const MessageBoxes::Request& request) {
-        boxes.append(request);
-        return 0;
-    });
-    QVERIFY(!ListPrinting::printList(*m_collection, printer, m_message));
-    MessageBoxes::setAnswerer({});
+    // A printer that cannot be painted on is reported, and printing is not said to be done.
+    printInto(m_dir->filePath(QStringLiteral("missing/folder/list.pdf")));
+    QVERIFY(!ListPrinting::Print(*m_collection, nullptr, m_message));
     QVERIFY(!QGuiApplication::overrideCursor());
-    // Told in a box, and the status no longer says the list is being printed.
-    QCOMPARE(boxes.size(), 1);
-    QCOMPARE(boxes[0].text, QStringLiteral("PRINT_FAILED_TEXT"));
-    QCOMPARE(m_messages, (QList<std::pair<QString, int>>{ { QStringLiteral("Printing..."), 0 },
-                                                          { QStringLiteral("Print afbrudt"), 2000 } }));
+    QCOMPARE(m_boxes.size(), 1);
+    QCOMPARE(m_boxes[0].icon, QMessageBox::Critical);
+    QVERIFY(m_boxes[0].text.contains(QStringLiteral("missing/folder/list.pdf")));
+    for (const auto& message : std::as_const(m_messages))
+        QVERIFY(message.first != QStringLiteral("Print færdig"));
+
+    // The same when the printer is lost on the way from the preview.
+    m_boxes.clear();
+    PrintDialogs::setPreviewAnswerer([this](QPrinter* printer, const PrintDialogs::PaintPages& paint) {
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(m_dir->filePath(QStringLiteral("missing/preview.pdf")));
+        paint(printer);
+        return true;
+    });
+    storeNoFields();
+    QVERIFY(!ListPrinting::Preview(*m_collection, nullptr, m_message));
+    QCOMPARE(m_boxes.size(), 1);
 }
 
 QTEST_MAIN(TestListPrinting)

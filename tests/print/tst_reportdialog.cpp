@@ -1,5 +1,6 @@
 // The group summary report: figures per group and over all groups, which groups get a line and
-// in which order, the Pictova layout, the window's text, and printing it into a PDF file.
+// in which order, the Pictova layout, the window's text, and printing and previewing it into PDF
+// files: every group over as many pages as it takes, with the heading on each, figures whole.
 
 #include "DBItemCollection.h"
 #include "MessageBoxes.h"
@@ -32,12 +33,46 @@ public:
             { "FUNI_TOTAL_TEXT", QStringLiteral("All groups") },
             { "FUNI_COUNT_TEXT", QStringLiteral("Records: %1") },
             { "DOMVARA_REPORT_HEADER_TEXT", QStringLiteral("Summary by group") },
+            { "PICTOVA_REPORT_HEADER_TEXT", QStringLiteral("Pictures by group") },
+            { "PRINT_FAILED_TEXT", QStringLiteral("Cannot print on %1") },
         };
-        return qstrcmp(context, "ReportDialog") == 0 ? texts.value(source) : QString();
+        const bool ours = qstrcmp(context, "ReportDialog") == 0 || qstrcmp(context, "PrintJob") == 0;
+        return ours ? texts.value(source) : QString();
     }
 };
 
 const QString Dashes = QString(57, u'-') + u'\n';
+
+// The lines of each page as pdftotext reads them, runs of spaces as one; empty without the tool.
+QList<QStringList> pdfPages(const QString& pdf)
+{
+    const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (tool.isEmpty())
+        return {};
+    QProcess process;
+    process.start(tool, { QStringLiteral("-layout"), pdf, QStringLiteral("-") });
+    process.waitForFinished(30000);
+    QList<QStringList> pages;
+    for (const QString& page : QString::fromUtf8(process.readAllStandardOutput()).split(u'\f')) {
+        QStringList lines;
+        for (const QString& line : page.split(u'\n')) {
+            if (!line.trimmed().isEmpty())
+                lines.append(line.simplified());
+        }
+        if (!lines.isEmpty())
+            pages.append(lines);
+    }
+    return pages;
+}
+
+void printInto(const QString& pdf)
+{
+    PrintDialogs::setAnswerer([pdf](QPrinter* printer) {
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(pdf);
+        return true;
+    });
+}
 
 } // namespace
 
@@ -54,6 +89,7 @@ private Q_SLOTS:
     void windowText();
     void pictovaLayout();
     void printing();
+    void manyGroupsOverSeveralPages();
     void cancelledOrFailedPrinting();
 
 private:
@@ -87,6 +123,8 @@ void TestReportDialog::init()
 void TestReportDialog::cleanup()
 {
     PrintDialogs::setAnswerer({});
+    PrintDialogs::setPreviewAnswerer({});
+    MessageBoxes::setAnswerer({});
     m_collection.reset();
     m_settings.reset();
 }
@@ -104,13 +142,13 @@ void TestReportDialog::add(int type, int units, double price, double priceToday)
 void TestReportDialog::figuresPerGroup()
 {
     const ReportDialog report(*m_collection);
-    // Sorted as texts, capitals before small letters; the empty entry has no line; units, not
-    // records, are counted; the prices today are not multiplied by the units.
+    // By name, whatever the letter case; the empty entry has no line; units, not records, are
+    // counted; the prices today are not multiplied by the units.
     QCOMPARE(report.reportLines(),
-             QStringList({ QStringLiteral("Bath                     |   0|      0.0|      0.0"),
+             QStringList({ QStringLiteral("attic                    |   0|      0.0|      0.0"),
+                           QStringLiteral("Bath                     |   0|      0.0|      0.0"),
                            QStringLiteral("Hall                     |   3|      3.6|      0.5"),
-                           QStringLiteral("Kitchen %2               |   3|     25.5|     12.0"),
-                           QStringLiteral("attic                    |   0|      0.0|      0.0"), Dashes,
+                           QStringLiteral("Kitchen %2               |   3|     25.5|     12.0"), Dashes,
                            QStringLiteral("All groups               |  11|    137.1|     63.5") }));
     QCOMPARE(report.countLine(), QStringLiteral("Records: 5"));
 }
@@ -151,7 +189,7 @@ void TestReportDialog::pictovaLayout()
     const QString text = report.findChild<QPlainTextEdit*>(QStringLiteral("reportMultiLineEdit"))->toPlainText();
     QVERIFY(text.startsWith(QStringLiteral("-------Gruppe-------------------Pris----Vurd.\n")));
     // Price sums, not multiplied by the units; no counts and no values.
-    QCOMPARE(report.reportLines().at(2), QStringLiteral("Kitchen %2               |     15.5|     12.0"));
+    QCOMPARE(report.reportLines().at(3), QStringLiteral("Kitchen %2               |     15.5|     12.0"));
     QCOMPARE(report.reportLines().at(5), QStringLiteral("All groups               |    118.7|     63.5"));
 }
 
@@ -159,38 +197,75 @@ void TestReportDialog::printing()
 {
     ReportDialog report(*m_collection);
     const QString pdf = m_dir.filePath(QStringLiteral("report.pdf"));
-    PrintDialogs::setAnswerer([&pdf](QPrinter* printer) {
-        printer->setOutputFormat(QPrinter::PdfFormat);
-        printer->setOutputFileName(pdf);
-        return true;
-    });
+    printInto(pdf);
     QTest::mouseClick(report.findChild<QPushButton*>(QStringLiteral("reportPushButton")), Qt::LeftButton);
     QFile file(pdf);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll().count("/Type /Page\n"), 1);
 
-    const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-    if (tool.isEmpty())
+    const QList<QStringList> pages = pdfPages(pdf);
+    if (pages.isEmpty())
         QSKIP("pdftotext (poppler-utils) is not installed; the printed text was not read back");
-    QProcess process;
-    process.start(tool, { QStringLiteral("-layout"), pdf, QStringLiteral("-") });
-    QVERIFY(process.waitForFinished(30000));
-    QStringList lines;
-    // pdftotext does not keep every space, and ends the page with a form feed.
-    for (const QString& line : QString::fromUtf8(process.readAllStandardOutput()).split(u'\n')) {
-        if (!line.trimmed().isEmpty())
-            lines.append(line.simplified());
+    // The heading, the captions over their columns, the lines; a rule stands for the dashes.
+    const QList<QStringList> expected{
+        { QStringLiteral("Summary by group"), QStringLiteral("Gruppe Antal Pris Vurd."),
+          QStringLiteral("attic | 0| 0.0| 0.0"), QStringLiteral("Bath | 0| 0.0| 0.0"),
+          QStringLiteral("Hall | 3| 3.6| 0.5"), QStringLiteral("Kitchen %2 | 3| 25.5| 12.0"),
+          QStringLiteral("All groups | 11| 137.1| 63.5"), QStringLiteral("Records: 5") }
+    };
+    QCOMPARE(pages, expected);
+}
+
+void TestReportDialog::manyGroupsOverSeveralPages()
+{
+    // 120 groups and a register whose totals run into the thousands of millions.
+    m_collection->clear();
+    QStringList names;
+    for (int group = 0; group < 120; ++group)
+        names << QStringLiteral("Group %1").arg(group, 3, 10, QLatin1Char('0'));
+    m_collection->groups().setEntries(names);
+    for (int index = 0; index < 1200; ++index)
+        add(index % 120, 100, 99999.99, 123456.75);
+    ReportDialog report(*m_collection);
+    const QString total = fixedText(m_collection->total(DBItemCollection::AllGroups, false, false), 1);
+    QCOMPARE(total, QStringLiteral("11999998800.0"));
+    // The window's columns widen to the largest figure.
+    QVERIFY(report.reportLines().last().endsWith(QStringLiteral("|120000|11999998800.0|148148100.0")));
+    QVERIFY(report.reportLines().first().endsWith(QStringLiteral("|  1000|   99999990.0|  1234567.5")));
+
+    // Printed from the preview: every group, the total whole, the heading on every page.
+    const QString pdf = m_dir.filePath(QStringLiteral("groups.pdf"));
+    PrintDialogs::setPreviewAnswerer([&pdf](QPrinter* printer, const PrintDialogs::PaintPages& paint) {
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(pdf);
+        paint(printer);
+        return true;
+    });
+    QTest::mouseClick(report.findChild<QPushButton*>(QStringLiteral("previewPushButton")), Qt::LeftButton);
+    const QList<QStringList> pages = pdfPages(pdf);
+    if (pages.isEmpty())
+        QSKIP("pdftotext (poppler-utils) is not installed; the printed text was not read back");
+    QVERIFY2(pages.size() >= 3, qPrintable(QString::number(pages.size())));
+    QStringList printed;
+    for (const QStringList& page : pages) {
+        QCOMPARE(page.value(0), QStringLiteral("Summary by group"));
+        QCOMPARE(page.value(1), QStringLiteral("Gruppe Antal Pris Vurd."));
+        printed += page.mid(2);
     }
-    // The caption line is shown in the window only.
-    QCOMPARE(lines,
-             QStringList({ QStringLiteral("Summary by group"), QStringLiteral("Bath | 0| 0.0| 0.0"),
-                           QStringLiteral("Hall | 3| 3.6| 0.5"), QStringLiteral("Kitchen %2 | 3| 25.5| 12.0"),
-                           QStringLiteral("attic | 0| 0.0| 0.0"), QString(57, u'-'),
-                           QStringLiteral("All groups | 11| 137.1| 63.5"), QStringLiteral("Records: 5") }));
+    QCOMPARE(printed.size(), 122);
+    for (int group = 0; group < 120; ++group)
+        QCOMPARE(printed[group], QStringLiteral("%1 | 1000| 99999990.0| 1234567.5").arg(names[group]));
+    QCOMPARE(printed[120], QStringLiteral("All groups |120000|11999998800.0|148148100.0"));
+    QCOMPARE(printed[121], QStringLiteral("Records: 1200"));
 }
 
 void TestReportDialog::cancelledOrFailedPrinting()
 {
+    QList<MessageBoxes::Request> boxes;
+    MessageBoxes::setAnswerer([&boxes](const MessageBoxes::Request& request) {
+        boxes.append(request);
+        return 0;
+    });
     ReportDialog report(*m_collection);
     const QString pdf = m_dir.filePath(QStringLiteral("cancelled.pdf"));
     PrintDialogs::setAnswerer([&pdf](QPrinter* printer) {
@@ -200,23 +275,14 @@ void TestReportDialog::cancelledOrFailedPrinting()
     });
     report.report_slot();
     QVERIFY(!QFile::exists(pdf));
+    QVERIFY(boxes.isEmpty());
 
-    // A printer that cannot be written to is told, not taken for a printed report.
-    const QString missing = m_dir.filePath(QStringLiteral("no/such/folder/report.pdf"));
-    PrintDialogs::setAnswerer([&missing](QPrinter* printer) {
-        printer->setOutputFormat(QPrinter::PdfFormat);
-        printer->setOutputFileName(missing);
-        return true;
-    });
-    QList<MessageBoxes::Request> boxes;
-    MessageBoxes::setAnswerer([&boxes](const MessageBoxes::Request& request) {
-        boxes.append(request);
-        return 0;
-    });
+    // A printer that cannot be painted on is reported.
+    printInto(m_dir.filePath(QStringLiteral("no/such/folder/report.pdf")));
     report.report_slot();
-    MessageBoxes::setAnswerer({});
     QCOMPARE(boxes.size(), 1);
-    QCOMPARE(boxes[0].text, QStringLiteral("PRINT_FAILED_TEXT"));
+    QCOMPARE(boxes[0].icon, QMessageBox::Critical);
+    QVERIFY(boxes[0].text.contains(QStringLiteral("no/such/folder/report.pdf")));
 }
 
 QTEST_MAIN(TestReportDialog)
