@@ -10,6 +10,7 @@
 #include "ItemListView.h"
 #include "LogXML.h"
 #include "MainWindowPrivate.h"
+#include "ModifiedObserver.h"
 #include "MessageBoxes.h"
 #include "ProgramVariant.h"
 #include "Settings.h"
@@ -58,6 +59,8 @@ MainWindow::MainWindow(QWidget* parent)
             [this](const QString& text) { statusBar()->showMessage(text); });
     connect(qApp, &QGuiApplication::lastWindowClosed, this, &MainWindow::Quit);
 
+    // The title marks unsaved changes whoever makes them: the list, a dialog, an update.
+    setModifiedObserver([this](bool modified) { setWindowModified(modified); });
     m_listView = new ItemListView(this);
     connect(m_listView, &ItemListView::rowSelected, this, &MainWindow::ItemSelected);
     FileNew();
@@ -78,6 +81,7 @@ MainWindow::MainWindow(QWidget* parent)
 
 MainWindow::~MainWindow()
 {
+    setModifiedObserver({});
     // The list rows point into the collection, which goes first.
     m_listView->clearRows();
 }

@@ -112,6 +112,9 @@ protected:
 
 private:
     void createActions();
+    // The caption with the database's name, the mark for unsaved changes and, in words, a
+    // database opened read-only.
+    void updateTitle();
     void createMenus();
     void LoadStartDatabase();
     void changeLanguage(const char* language);

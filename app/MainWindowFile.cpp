@@ -74,7 +74,7 @@ void MainWindow::FileNew()
     m_collection->setDatabaseDir(QString());
     m_listView->clearRows();
     m_listView->createGroupRows(m_collection.get());
-    setWindowTitle(GetCaption(QString()));
+    updateTitle();
 }
 
 void MainWindow::Load()
@@ -90,7 +90,7 @@ void MainWindow::Load(bool ShowOpenDialog)
     if (ShowOpenDialog) {
         const FileDialogs::Answer answer = FileDialogs::ask(
             this, {FileDialogs::Mode::Open, tr("Åben domvara register fil"), GetLastDBDir(),
-                   QStringLiteral("DB (*.inb *.txt *.db)")});
+                   QStringLiteral("DB (*.inb *.txt *.db);;") + tr("ALL_FILES (*)")});
         // The program was asked to end while the dialog was open.
         if (m_shutDown || answer.fileName.isEmpty())
             return;
@@ -151,7 +151,7 @@ bool MainWindow::LoadItemFile()
         // The file that failed is no longer the current one, so that a save cannot write the
         // emptied database over it.
         mCurrentFileName.clear();
-        setWindowTitle(GetCaption(QString()));
+        updateTitle();
         return false;
     }
     // A load that stopped at a damaged line (the collection has said where) shows what it read
@@ -172,9 +172,19 @@ bool MainWindow::LoadItemFile()
     return loaded;
 }
 
+void MainWindow::updateTitle()
+{
+    // The desktop's mark for unsaved changes goes where "[*]" stands.
+    QString title = GetCaption(mCurrentFileName) + QStringLiteral("[*]");
+    if (m_collection && m_collection->isReadOnly() && m_collection->count() > 0)
+        title += u' ' + tr("TITLE_READ_ONLY");
+    setWindowTitle(title);
+    setWindowModified(DBItemCollection::isModified());
+}
+
 void MainWindow::UpdateAfterLoad()
 {
-    setWindowTitle(GetCaption(mCurrentFileName));
+    updateTitle();
     const bool readOnly = m_collection->isReadOnly() && m_collection->count() > 0;
     m_fileSaveAction->setEnabled(!readOnly);
     if (isStockvane())
@@ -241,7 +251,7 @@ bool MainWindow::Save(bool SetmCurrentFileName)
         m_settings->setValue(Setting::LastSavedDBFile, mCurrentFileName);
         DBItemCollection::setModified(false);
         m_recovery->discard();
-        setWindowTitle(GetCaption(mCurrentFileName));
+        updateTitle();
     }
     Q_EMIT message(tr("ITEMS_SAVED_DB_MESSAGE ")
                        .arg(mCurrentFileName, QString::number(m_collection->count()), elapsedText(timer.elapsed())),
@@ -289,7 +299,7 @@ bool MainWindow::saveAs()
 {
     const FileDialogs::Answer answer = FileDialogs::ask(
         this, {FileDialogs::Mode::Save, tr("Åben domvara register fil"), GetLastDBDir(),
-               QStringLiteral("DB (*.inb *.txt *.db)")});
+               QStringLiteral("DB (*.inb *.txt *.db)"), QStringLiteral("db")});
     // A cancelled dialog saves a database that has a name under that name.
     if (answer.fileName.isEmpty())
         return !mCurrentFileName.isEmpty() && Save(true);
@@ -317,8 +327,9 @@ bool MainWindow::saveAs()
 
 void MainWindow::Backup()
 {
-    const FileDialogs::Answer answer = FileDialogs::ask(
-        this, {FileDialogs::Mode::Save, tr("BackupCurrentDB"), GetLastDBDir(), QStringLiteral("DB (*.bak)")});
+    const FileDialogs::Answer answer = FileDialogs::ask(this, {FileDialogs::Mode::Save, tr("BackupCurrentDB"),
+                                                               GetLastDBDir(), QStringLiteral("DB (*.bak)"),
+                                                               QStringLiteral("bak")});
     if (answer.fileName.isEmpty()) {
         MessageBoxes::ask(nullptr, {QMessageBox::Critical, tr("FileError"), tr("NO_BACKUP_ERROR_NO_FILE_SAVED"),
                                     {tr("Ok")}, 0, 0});

@@ -137,7 +137,7 @@ void MainWindow::EnLanguage()
 void MainWindow::chooseViewerProgram(const char* settingsKey, const QString& caption, const QString& filter)
 {
     const FileDialogs::Answer answer =
-        FileDialogs::ask(this, {FileDialogs::Mode::Save, caption, QString(), filter});
+        FileDialogs::ask(this, {FileDialogs::Mode::Open, caption, QString(), filter});
     if (!answer.fileName.isEmpty())
         m_settings->setValue(QLatin1StringView(settingsKey), QDir::toNativeSeparators(answer.fileName));
 }

@@ -23,9 +23,11 @@ namespace {
 // window caption to standard output, separated by tabs.
 void quitAfterStart(MainWindow& window)
 {
+    // The caption as the desktop shows it, without the place of the unsaved-changes mark.
+    QString caption = window.windowTitle();
+    caption.replace(QStringLiteral("[*]"), window.isWindowModified() ? QStringLiteral("*") : QString());
     const QString line = GetVariantName() + u'\t' + window.currentFileName() + u'\t'
-        + QString::number(window.collection() ? window.collection()->count() : 0) + u'\t' + window.windowTitle()
-        + u'\n';
+        + QString::number(window.collection() ? window.collection()->count() : 0) + u'\t' + caption + u'\n';
     std::fputs(line.toLocal8Bit().constData(), stdout);
     std::fflush(stdout);
     window.close();
@@ -62,6 +64,16 @@ int hestivaMain(int argc, char** argv)
     if (appTranslator.load(QStringLiteral("hestiva_") + QString::fromLatin1(language), dataDir()))
         QCoreApplication::installTranslator(&appTranslator);
 
+    // The toolkit's own texts (the What's This button, the buttons of its dialogs, the edit
+    // menus) are translated before the window that shows some of them is made. English needs
+    // none, so only a missing Danish or Norwegian one is told.
+    QTranslator qtTranslator;
+    const QString qtName = QStringLiteral("qt_") + QString::fromLatin1(language);
+    if (qtTranslator.load(qtName, dataDir()))
+        QCoreApplication::installTranslator(&qtTranslator);
+    else if (language != "en")
+        MessageBoxes::critical(nullptr, QStringLiteral("Error loding"), qtName);
+
     // A signal that asks the program to end (a log-out, a shutdown, Ctrl+C) ends it as Quit
     // does, without questions; one that comes while the window is being made waits for it.
     QuitSignals quitSignals;
@@ -69,14 +81,6 @@ int hestivaMain(int argc, char** argv)
     MainWindow window;
     QObject::connect(&quitSignals, &QuitSignals::received, &window, &MainWindow::quitWithoutQuestions);
     quitSignals.start();
-
-    QTranslator qtTranslator;
-    if (language != "en") {
-        const QString name = QStringLiteral("qt_") + QString::fromLatin1(language);
-        if (!qtTranslator.load(name, dataDir()))
-            MessageBoxes::critical(&window, QStringLiteral("Error loding"), name);
-        QCoreApplication::installTranslator(&qtTranslator);
-    }
 
     window.resize(settings->value(Setting::MainWinWidth, Setting::MainWinWidthDefault).toInt(),
                   settings->value(Setting::MainWinHeight, Setting::MainWinHeightDefault).toInt());

@@ -1,6 +1,7 @@
 #include "DBItemCollection.h"
 
 #include "LogXML.h"
+#include "ModifiedObserver.h"
 #include "Settings.h"
 #include "UiReporter.h"
 
@@ -13,6 +14,7 @@
 namespace {
 
 bool g_modified = false;
+std::function<void(bool)> g_modifiedObserver;
 quint64 g_modificationCount = 0;
 // Where the next search continues; one position for the whole process, -1 while unset.
 qsizetype g_searchCursor = -1;
@@ -414,6 +416,13 @@ void DBItemCollection::setModified(bool modified)
     g_modified = modified;
     if (modified)
         ++g_modificationCount;
+    if (g_modifiedObserver)
+        g_modifiedObserver(modified);
+}
+
+void setModifiedObserver(std::function<void(bool modified)> observer)
+{
+    g_modifiedObserver = std::move(observer);
 }
 
 quint64 DBItemCollection::modificationCount()

@@ -170,6 +170,11 @@ int ListOrder::compareTexts(QStringView a, QStringView b) const
     return m_collator.compare(a, b);
 }
 
+QCollatorSortKey ListOrder::sortKey(const QString& text) const
+{
+    return m_collator.sortKey(text);
+}
+
 int ListOrder::compare(int column, const Item& a, const Item& b, const LookupList& groups,
                        const LookupList& locations) const
 {
@@ -211,10 +216,15 @@ std::vector<const Item*> ListOrder::sorted(const std::vector<std::unique_ptr<Ite
         [](const QCollatorSortKey& a, const QCollatorSortKey& b) { return a.compare(b) < 0; });
 }
 
-int compareForList(int column, const Item& a, const Item& b, const LookupList& groups, const LookupList& locations)
+const ListOrder& listOrder()
 {
     // A sort compares many times, so the order is made once: a new language takes effect at the
     // next start only.
     static const ListOrder order;
-    return order.compare(column, a, b, groups, locations);
+    return order;
+}
+
+int compareForList(int column, const Item& a, const Item& b, const LookupList& groups, const LookupList& locations)
+{
+    return listOrder().compare(column, a, b, groups, locations);
 }

@@ -19,6 +19,8 @@ public:
         QString caption;
         QString directory;
         QString filter;
+        // Save: added (after a ".") to a name the user typed without any extension.
+        QString defaultSuffix = {};
     };
     struct Answer
     {
@@ -29,6 +31,8 @@ public:
     };
     using Answerer = std::function<Answer(const Request&)>;
 
+    // A chosen name is given the request's default suffix when it has no extension, whether a
+    // person or a test answered.
     static Answer ask(QWidget* parent, const Request& request);
     // Tests choose files through this; an empty answerer shows real dialogs again.
     static void setAnswerer(Answerer answerer);

@@ -140,4 +140,12 @@ void ItemDialog::relabelFromFieldLabels()
     ui.extra2TextLabel->setText(label(18));
     ui.extra3TextLabel->setText(label(19));
     ui.extra4TextLabel->setText(label(20));
+    // The labels come from a file anybody can edit: what it says is shown, never read as markup.
+    for (QLabel* shown : { ui.TypeTextLabel, ui.NameTextLabel, ui.ProductTextLabel, ui.NumberTextLabel,
+                           ui.PriceTextLabel, ui.PriceTodayTextLabel, ui.PictureTextLabel, ui.DateTextLabel,
+                           ui.LocationTextLabel, ui.DescriptionTextLabel, ui.SupplierTextLabel,
+                           ui.SupplierExtraTextLabel, ui.SerialNoTextLabel, ui.WwwTextLabel, ui.ReceiptTextLabel,
+                           ui.documentTextLabel, ui.ManufacturerTextLabel, ui.extra1TextLabel, ui.extra2TextLabel,
+                           ui.extra3TextLabel, ui.extra4TextLabel })
+        shown->setTextFormat(Qt::PlainText);
 }

@@ -95,8 +95,9 @@ void ItemDialog::finishSearch(Item* found)
         showItem(found);
         selectRowOf(found);
     } else {
-        MessageBoxes::ask(nullptr,
-                          { QMessageBox::Critical, tr("Fejl søgning"), tr("Search_Error"), { tr("Ok") }, 0, 0 });
+        // Finding nothing is an answer, not a failure.
+        MessageBoxes::ask(this,
+                          { QMessageBox::Information, tr("Fejl søgning"), tr("Search_Error"), { tr("Ok") }, 0, 0 });
     }
     for (QPushButton* button : { ui.buttonOk, ui.savePushButton, ui.NextPushButton, ui.PrevPushButton })
         button->setEnabled(hit);

@@ -1,4 +1,5 @@
 #include "ItemListView.h"
+#include "ItemListViewColumns.h"
 
 #include "ExportCommands.h"
 
@@ -16,44 +17,14 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QTimer>
 #include <QTreeWidgetItemIterator>
 
 #include <array>
 
+using namespace ItemListViewDetail;
+
 namespace {
-
-struct Column
-{
-    const char* header;
-    const char* widthKey;
-    int width;
-};
-
-// The 21 columns: default header, the key their width is kept under in the group "ListView",
-// and the width a new user starts with.
-constexpr std::array<Column, ItemListView::ColumnCount> Columns{ {
-    { "Gruppe", "GROUPCOLUMNwidth", 120 },
-    { "Navn", "NAMECOLUMNwidth", 120 },
-    { "Fabrikat", "MODELCOLUMNwidth", 65 },
-    { "Produkt model", "PRODUCTTYPECOLUMNwidth", 120 },
-    { "Antal", "COUNTCOLUMNwidth", 18 },
-    { "Pris", "PRICECOLUMNwidth", 65 },
-    { "Vurd.", "PRICETODAYCOLUMNwidth", 70 },
-    { "Billede", "PICTURECOLUMNwidth", 50 },
-    { "Kvitt.", "RECEIPTCOLUMNwidth", 50 },
-    { "Dato", "DATECOLUMNwidth", 66 },
-    { "Rum", "LOCATIONCOLUMNwidth", 120 },
-    { "Beskrivelse", "DESCRIPTIONCOLUMNwidth", 120 },
-    { "Leverand\xc3\xb8r", "SUPPLIERCOLUMNwidth", 120 },
-    { "Adresse", "ADDRESSCOLUMNwidth", 120 },
-    { "Serie no.", "SERIALNOCOLUMNwidth", 120 },
-    { "Www", "WWWCOLUMNwidth", 120 },
-    { "Dok.", "DOCUMENTCOLUMNwidth", 120 },
-    { "Extra1", "EXTRA1COLUMNwidth", 120 },
-    { "Extra2", "EXTRA2COLUMNwidth", 120 },
-    { "Extra3", "EXTRA3COLUMNwidth", 120 },
-    { "Extra4", "EXTRA4COLUMNwidth", 120 },
-} };
 
 using enum ItemListView::ColumnNumber;
 
@@ -64,7 +35,6 @@ constexpr std::array<int, 17> LabelColumns{
     SerialnoColumn, WwwColumn,  ReceiptColumn,  DocumentColumn,    ProductModelColumn,
 };
 
-constexpr char ListViewGroup[] = "ListView";
 constexpr char PictureViewerKey[] = "PictureViewerProgram";
 constexpr char WwwProgramKey[] = "wwwProgram";
 
@@ -156,19 +126,15 @@ ItemListView::ItemListView(QWidget* parent)
     headers[NameColumn] = tr("Navn");
     setColumnCount(ColumnCount);
     setHeaderLabels(headers);
-    // The style's smallest section would widen the narrow count column beyond its stored width.
+    // The style's smallest section would widen a narrow column beyond the width the user set.
     header()->setMinimumSectionSize(8);
-    const auto settings = openSettings();
-    settings->beginGroup(QLatin1StringView(ListViewGroup));
-    for (int column = 0; column < ColumnCount; ++column) {
-        setColumnWidth(column,
-                       settings->value(QLatin1StringView(Columns[column].widthKey), Columns[column].width).toInt());
-        headerItem()->setTextAlignment(column, funiQListViewItem::columnAlignment(column));
-    }
     header()->setSectionResizeMode(QHeaderView::Interactive);
     header()->setStretchLastSection(true);
     setSortingEnabled(true);
     sortByColumn(GroupColumn, Qt::AscendingOrder);
+    for (int column = 0; column < ColumnCount; ++column)
+        headerItem()->setTextAlignment(column, funiQListViewItem::columnAlignment(column));
+    restoreColumnWidths();
 
     if (isPictova())
         setWhatsThis(tr("LIST_HELP_PICTOVA"));
@@ -180,21 +146,21 @@ ItemListView::ItemListView(QWidget* parent)
     m_contextMenu->setObjectName(QStringLiteral("listContextMenu"));
     setContextMenuPolicy(Qt::CustomContextMenu);
 
-    connect(this, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* row) {
-        ItemSelected(row);
-        Q_EMIT rowSelected(row);
-    });
-    connect(this, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* row) {
-        ItemSelected(row);
-        Q_EMIT rowSelected(row);
-    });
+    // Shift and Ctrl select ranges and single rows as in any list: the view keeps the selection,
+    // the list follows its current row.
+    connect(this, &QTreeWidget::itemClicked, this, &ItemListView::followCurrentRow);
+    connect(this, &QTreeWidget::currentItemChanged, this, &ItemListView::followCurrentRow);
     connect(this, &QTreeWidget::itemDoubleClicked, this, &ItemListView::doubleClickOnItemSlot);
     connect(this, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& position) { ShowContextMenu(itemAt(position)); });
     connect(this, &QTreeWidget::itemPressed, this, &ItemListView::MousePressed);
 }
 
-ItemListView::~ItemListView() = default;
+ItemListView::~ItemListView()
+{
+    if (m_widthSaveTimer->isActive())
+        saveChosenColumnWidths();
+}
 
 void ItemListView::addContextMenuAction(QAction* action)
 {
@@ -207,16 +173,6 @@ void ItemListView::addContextMenuAction(QAction* action)
 QMenu* ItemListView::contextMenu() const
 {
     return m_contextMenu;
-}
-
-void ItemListView::saveColumnWidths()
-{
-    const auto settings = openSettings();
-    settings->beginGroup(QLatin1StringView(ListViewGroup));
-    settings->setValue(QStringLiteral("Colums"), ColumnCount);
-    settings->setValue(QStringLiteral("childCount"), topLevelItemCount());
-    for (int column = 0; column < ColumnCount; ++column)
-        settings->setValue(QLatin1StringView(Columns[column].widthKey), columnWidth(column));
 }
 
 void ItemListView::createGroupRows(DBItemCollection* collection)
@@ -310,10 +266,9 @@ void ItemListView::addItemRow(Item* item, bool select)
     group->addChild(row);
     group->setHidden(false);
     m_currentRow = row;
-    if (select) {
-        clearSelection();
-        row->setSelected(true);
-    }
+    // A new row shows where it went: its group opens and the row is selected and in view.
+    if (select)
+        ItemSelected(row);
 }
 
 void ItemListView::updateItemRow(QTreeWidgetItem* row, Item* item)
@@ -423,10 +378,10 @@ void ItemListView::UpdateGroupItemName(int item, const QString& name)
 
 void ItemListView::DeleteItem()
 {
-    Item* item = currentRowItem();
-    // Nothing asks before deleting, so only a row the user sees selected goes: after a load, or
-    // a search through the rows, the current row can be one that nobody selected.
-    if (!item || !m_currentRow->isSelected())
+    // Only rows the user sees selected go: after a load, or a search through the rows, the
+    // current row can be one that nobody selected.
+    const QList<QTreeWidgetItem*> rows = selectedItemRows();
+    if (rows.isEmpty())
         return;
     // A database another user holds cannot be saved: a delete would be gone again at the next
     // start, or lost with other changes the user then cannot keep.
@@ -434,16 +389,43 @@ void ItemListView::DeleteItem()
         MessageBoxes::warning(this, tr("READ ONLY"), tr("DELETE_READ_ONLY"));
         return;
     }
-    QTreeWidgetItem* row = m_currentRow;
+    // One row is deleted as the user pressed Delete; several only when the user says so once.
+    if (rows.size() > 1) {
+        MessageBoxes::Request question;
+        question.icon = QMessageBox::Question;
+        question.title = GetVariantName(true);
+        question.text = tr("DELETE_ROWS_QUESTION %1").arg(rows.size());
+        question.buttons = { tr("DELETE_ROWS"), tr("&Fortryd") };
+        question.defaultButton = 1;
+        question.escapeButton = 1;
+        if (MessageBoxes::ask(this, question) != 0)
+            return;
+    }
     m_currentRow = nullptr;
-    // The Item is taken out first and destroyed last, so that nothing the row's removal sets
-    // off (a new current row, for one) can meet a row that points at a destroyed Item.
-    std::unique_ptr<Item> owned = m_collection ? m_collection->removeItem(item) : nullptr;
-    delete row;
-    dropUnknownGroupRowWhenEmpty();
-    m_currentRow = nullptr;
+    bool removed = false;
+    {
+        // The view moves its current row as rows go; the list follows it once, at the end.
+        const QSignalBlocker blocker(this);
+        for (QTreeWidgetItem* row : rows) {
+            // The Item is taken out first and destroyed last, so that nothing the row's removal
+            // sets off can meet a row that points at a destroyed Item.
+            std::unique_ptr<Item> owned
+                = m_collection ? m_collection->removeItem(funiQListViewItem::itemOf(row)) : nullptr;
+            delete row;
+            removed = removed || owned;
+        }
+        dropUnknownGroupRowWhenEmpty();
+    }
+    // The row the view now highlights is the one the commands act on.
+    QTreeWidgetItem* next = currentItem();
+    if (next) {
+        clearSelection();
+        next->setSelected(true);
+    }
+    m_currentRow = next;
+    Q_EMIT rowSelected(next);
     // Deleting is a change like any other: the database has to be saved to keep it.
-    if (owned)
+    if (removed)
         DBItemCollection::setModified(true);
 }
 
@@ -511,10 +493,44 @@ void ItemListView::ItemSelected(QTreeWidgetItem* row)
 {
     if (!row)
         return;
-    if (m_currentRow)
-        clearSelection();
-    m_currentRow = row;
+    for (QTreeWidgetItem* group = row->parent(); group; group = group->parent())
+        group->setExpanded(true);
+    // Scrolling waits until the events are handled: a batch of new rows (a location update,
+    // items made in advance) scrolls once, to the last, rather than laying the list out for each.
+    const bool scrolling = hasAutoScroll();
+    setAutoScroll(false);
+    setCurrentItem(row);
+    setAutoScroll(scrolling);
+    clearSelection();
     row->setSelected(true);
+    m_currentRow = row;
+    m_rowToReveal = QPersistentModelIndex(indexFromItem(row));
+    if (!m_revealPending) {
+        m_revealPending = true;
+        QTimer::singleShot(0, this, [this] {
+            m_revealPending = false;
+            if (m_rowToReveal.isValid())
+                scrollTo(m_rowToReveal);
+        });
+    }
+}
+
+void ItemListView::followCurrentRow(QTreeWidgetItem* row)
+{
+    if (!row)
+        return;
+    m_currentRow = row;
+    Q_EMIT rowSelected(row);
+}
+
+QList<QTreeWidgetItem*> ItemListView::selectedItemRows() const
+{
+    QList<QTreeWidgetItem*> rows;
+    for (QTreeWidgetItemIterator it(const_cast<ItemListView*>(this), QTreeWidgetItemIterator::Selected); *it; ++it) {
+        if (funiQListViewItem::itemOf(*it))
+            rows.append(*it);
+    }
+    return rows;
 }
 
 QTreeWidgetItem* ItemListView::isItemSelected()
@@ -705,6 +721,7 @@ void ItemListView::renameHeaders()
                 rename(index, label, false);
         }
     }
+    fitColumnsNotChosen();
 }
 
 void ItemListView::openItemDialog(Item* item, const QString& kind, bool searchMode, QWidget* parent,

@@ -4,14 +4,17 @@
 
 #include <QByteArray>
 #include <QIcon>
+#include <QPersistentModelIndex>
 #include <QTreeWidget>
 
+#include <array>
 #include <functional>
 #include <vector>
 
 class DBItemCollection;
 class QAction;
 class QMenu;
+class QTimer;
 class funiQListViewItem;
 
 // True when a path names a picture the program can show itself: it holds one of the picture
@@ -56,6 +59,7 @@ public:
     // The main window fills the context menu; a null action adds a separator.
     void addContextMenuAction(QAction* action);
     QMenu* contextMenu() const;
+    // Writes the widths of all columns, as the main window's save-settings command does.
     void saveColumnWidths();
 
     void createGroupRows(DBItemCollection* collection);
@@ -82,13 +86,16 @@ public Q_SLOTS:
     bool HasDocument(QTreeWidgetItem* item);
     int GetNumberOfGroups();
     void UpdateGroupItemName(int item, const QString& name);
-    // Removes and destroys the Item of the current row, when that row is selected.
+    // Removes and destroys the Items of all selected item rows as one change, asking first when
+    // there is more than one; group rows are left alone. The row the list then highlights
+    // becomes the current row.
     void DeleteItem();
     void SeachItem();
     void ShowPicture1();
     void ShowImage2();
     void ShowDocument();
     void ShowUrl();
+    // Makes a row the current one, alone selected and in view (its group opened).
     void ItemSelected(QTreeWidgetItem* row);
     QTreeWidgetItem* isItemSelected();
     void selectionChangedSlot(funiQListViewItem* row);
@@ -109,6 +116,17 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // The view moved its current row (click, keys, a removed row): selection is the view's.
+    void followCurrentRow(QTreeWidgetItem* row);
+    // The selected item rows in list order; group rows are left out.
+    QList<QTreeWidgetItem*> selectedItemRows() const;
+    // The width a column starts with until the user sets one: wide enough for its header and
+    // for what it typically shows.
+    int fittedWidth(int column) const;
+    void restoreColumnWidths();
+    void fitColumnsNotChosen();
+    void columnResized(int column);
+    void saveChosenColumnWidths();
     funiQListViewItem* groupRow(int group) const;
     // Whether an item row's Item has the link; false without a current row.
     bool hasLink(const QTreeWidgetItem* row, Item::TextField link) const;
@@ -133,4 +151,11 @@ private:
     QIcon m_pictureIcon;
     QIcon m_receiptIcon;
     QIcon m_documentIcon;
+    // Columns whose width the user set (now or at an earlier start): they are never refitted.
+    std::array<bool, ColumnCount> m_widthChosen{};
+    bool m_settingWidths = false;
+    QTimer* m_widthSaveTimer = nullptr;
+    // The row to scroll into view once the events are handled.
+    QPersistentModelIndex m_rowToReveal;
+    bool m_revealPending = false;
 };

@@ -1,5 +1,6 @@
 #include "funiQListViewItem.h"
 
+#include "ListOrder.h"
 #include "ProgramVariant.h"
 
 #include <QHeaderView>
@@ -80,6 +81,7 @@ void funiQListViewItem::setCells(const Item& shown, const QString& locationText,
     m_shown = shown;
     m_location = locationText;
     m_dayNumberKnown = false;
+    m_sortKey.reset();
     if (picture)
         m_pictureIcon = *picture;
     if (receipt)
@@ -158,19 +160,43 @@ bool funiQListViewItem::operator<(const QTreeWidgetItem& other) const
     const int column = list ? list->sortColumn() : 0;
     const funiQListViewItem* mine = cellsOf(*this);
     const funiQListViewItem* theirs = cellsOf(other);
+    // Group rows show nothing but their names.
     if (!mine || !theirs)
-        return QTreeWidgetItem::operator<(other);
-
-    // Between item rows the texts are compared where they are kept, as the view would compare
-    // the cell texts, without making a text for every comparison of a large sort.
-    if (column == DateColumn)
+        return listOrder().compareTexts(text(0), other.text(0)) < 0;
+    // The values are compared where they are kept, without making a text for every comparison
+    // of a large sort.
+    switch (ListOrder::kindOf(column)) {
+    case ListOrder::Kind::Figure:
+        return ListOrder::figureOf(column, m_shown) < ListOrder::figureOf(column, theirs->m_shown);
+    case ListOrder::Kind::Date:
         return dayNumber() < theirs->dayNumber();
-    if (column == LocationColumn)
-        return m_location.compare(theirs->m_location) < 0;
-    const Item::TextField field = textFieldOf(column);
-    if (field != Item::TextFieldCount)
-        return m_shown.textView(field).compare(theirs->m_shown.textView(field)) < 0;
-    return cellText(column).compare(theirs->cellText(column)) < 0;
+    case ListOrder::Kind::Text:
+        break;
+    }
+    return sortKey(column).compare(theirs->sortKey(column)) < 0;
+}
+
+QString funiQListViewItem::sortText(int column) const
+{
+    switch (column) {
+    case PictureColumn:
+        return m_shown.photolink();
+    case ReceiptColumn:
+        return m_shown.receipt();
+    case DocumentColumn:
+        return m_shown.document();
+    default:
+        return cellText(column);
+    }
+}
+
+const QCollatorSortKey& funiQListViewItem::sortKey(int column) const
+{
+    if (!m_sortKey || m_sortKeyColumn != column) {
+        m_sortKey = listOrder().sortKey(sortText(column));
+        m_sortKeyColumn = column;
+    }
+    return *m_sortKey;
 }
 
 qint64 funiQListViewItem::dayNumber() const

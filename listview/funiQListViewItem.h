@@ -2,8 +2,11 @@
 
 #include "Item.h"
 
+#include <QCollatorSortKey>
 #include <QIcon>
 #include <QTreeWidgetItem>
+
+#include <optional>
 
 // One row of the item list: a group row (expandable, no Item) or an item row that shows one
 // Item of the database. The row never owns its Item; the collection does.
@@ -31,7 +34,9 @@ public:
                   const QIcon* document);
 
     QVariant data(int column, int role) const override;
-    // Column 9 (the date) sorts by calendar date between item rows; everything else as text.
+    // Rows sort as the printed list and the HTML table do: figures by value, the date by calendar
+    // date, texts case-insensitively in the alphabetical order of the user's language. Group
+    // rows sort by their names whatever the column.
     bool operator<(const QTreeWidgetItem& other) const override;
 
     // A row is a group row when it is marked expandable, as the list marks its group rows.
@@ -49,6 +54,9 @@ public:
 private:
     QString cellText(int column) const;
     qint64 dayNumber() const;
+    // The text an item row sorts by in a text column: its cell, or the path behind an icon.
+    QString sortText(int column) const;
+    const QCollatorSortKey& sortKey(int column) const;
     // The item row of the same kind as this one, or null.
     static const funiQListViewItem* cellsOf(const QTreeWidgetItem& row);
 
@@ -62,4 +70,7 @@ private:
     // many times.
     mutable qint64 m_dayNumber = 0;
     mutable bool m_dayNumberKnown = false;
+    // Likewise the sort key of the text column sorted by last.
+    mutable std::optional<QCollatorSortKey> m_sortKey;
+    mutable int m_sortKeyColumn = -1;
 };

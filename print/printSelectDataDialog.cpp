@@ -156,6 +156,7 @@ void printSelectDataDialog::setUpFields()
     // Below the length edits: why a keystroke was not taken.
     m_lengthNotice = new QLabel(m_ui->lengthGroupBox);
     m_lengthNotice->setObjectName(QStringLiteral("lengthNoticeLabel"));
+    m_lengthNotice->setTextFormat(Qt::PlainText);
     m_lengthNotice->setWordWrap(true);
     m_lengthNotice->hide();
     if (auto* grid = qobject_cast<QGridLayout*>(m_ui->lengthGroupBox->layout()))
@@ -220,8 +221,11 @@ void printSelectDataDialog::setUpFields()
         const PrintFieldInfo& info = printFieldInfo(field);
         const QString caption = info.column < 0 ? tr("ITEM_COUNT") : fieldCaption(info.column);
         const Widgets widgets = widgetsOf(field);
-        if (widgets.label)
+        // Captions come from the field labels file: shown as written, never read as markup.
+        if (widgets.label) {
+            widgets.label->setTextFormat(Qt::PlainText);
             widgets.label->setText(caption);
+        }
         if (widgets.edit) {
             // Every refusal goes through the validator, which tells it; a length limit of the
             // edit itself would drop a keystroke without a word.

@@ -18,6 +18,8 @@ namespace {
 constexpr char PicturePathKey[] = "PicturePath";
 constexpr char ReceiptPathKey[] = "ReceiptPath";
 constexpr char DocumentPathKey[] = "DocumentPath";
+// Read by the item dialog: whether the stock count can be typed.
+constexpr char CountEditableKey[] = "EnableNumberOfItemsLineEdit";
 
 } // namespace
 
@@ -44,6 +46,12 @@ CommonSetup::CommonSetup(QWidget* parent, const QString& name, bool modal)
         m_ui->PicturePathLabel->setText(tr("BILLED_PATH"));
         m_ui->ReceipthPathLabel->setText(tr("KVITTERINGS_PATH"));
     }
+
+    // Stock counts come from the location updates; a user who counts by hand may switch the
+    // count field of the item dialog on.
+    m_ui->countEditableCheckBox->setVisible(isStockvane());
+    m_ui->countEditableCheckBox->setChecked(
+        settings->value(QLatin1StringView(CountEditableKey), false).toBool());
 
     // Labels are printed by the stock product only. An empty printer means the one named in the
     // printer device file, which the field shows greyed.
@@ -129,6 +137,7 @@ void CommonSetup::Apply()
             settings->setValue(QLatin1StringView(key), folder);
     }
     if (isStockvane()) {
+        settings->setValue(QLatin1StringView(CountEditableKey), m_ui->countEditableCheckBox->isChecked());
         // An emptied printer field goes back to the printer device file.
         settings->setValue(QLatin1StringView(BarcodeSetting::PrinterQueue),
                            m_ui->labelPrinterComboBox->currentText().trimmed());

@@ -73,6 +73,8 @@ setupdialog::setupdialog(ItemListView* listView, DBItemCollection* collection, i
     // Connected before the list is filled, so that the first entry arrives in the edit field.
     connect(m_ui->listLineEdit, &QListWidget::currentItemChanged, this, &setupdialog::listLineEdit_highlighted);
 
+    // The caption comes from the field labels file: shown as written, never read as markup.
+    m_ui->typeLabel->setTextFormat(Qt::PlainText);
     m_ui->typeLabel->setText(listCaption(m_kind));
 
     if (m_kind == Groups && isStockvane()) {

@@ -154,6 +154,14 @@ større end 0 og mindre end 1000</translation>
         <source>NAME_ON_LOCATION_LABELS</source>
         <translation>Navn på &amp;lokationsetiketter</translation>
     </message>
+    <message>
+        <source>TOOL_TIP_COUNT_EDITABLE</source>
+        <translation>Normalt tælles lageret af placeringsopdateringerne. Slå dette til for selv at kunne skrive antallet.</translation>
+    </message>
+    <message>
+        <source>COUNT_EDITABLE_IN_ITEM_DIALOG</source>
+        <translation>Antal på lager kan rettes i vare&amp;dialogen</translation>
+    </message>
 </context>
 <context>
     <name>DBItemCollection</name>
@@ -1164,6 +1172,18 @@ Klik på ikonet for billede, kvittering eller dokument, eller på en webadresse,
         <source>DELETE_READ_ONLY</source>
         <translation>Databasen er åbnet kun til læsning, fordi en anden bruger har den åben. Intet er slettet.</translation>
     </message>
+    <message>
+        <source>DELETE_ROWS_QUESTION %1</source>
+        <translation>Slet de %1 valgte poster?</translation>
+    </message>
+    <message>
+        <source>DELETE_ROWS</source>
+        <translation>&amp;Slet</translation>
+    </message>
+    <message>
+        <source>&amp;Fortryd</source>
+        <translation>&amp;Fortryd</translation>
+    </message>
 </context>
 <context>
     <name>LabelPrintJob</name>
@@ -1432,7 +1452,7 @@ Kommando: %1
     </message>
     <message>
         <source>&amp;Hvad er det ?</source>
-        <translation>&amp;Hvad er det?</translation>
+        <translation>Hvad er &amp;det?</translation>
     </message>
     <message>
         <source>Fil</source>
@@ -1612,15 +1632,15 @@ Quorvane</translation>
     </message>
     <message>
         <source>StockvaneEditSearch</source>
-        <translation>&amp;Søg vare...</translation>
+        <translation>Sø&amp;g vare...</translation>
     </message>
     <message>
         <source>MintoraEditSearc</source>
-        <translation>&amp;Søg mønt...</translation>
+        <translation>Sø&amp;g mønt...</translation>
     </message>
     <message>
         <source>PictovaEditSearc</source>
-        <translation>&amp;Søg billede...</translation>
+        <translation>Sø&amp;g billede...</translation>
     </message>
     <message>
         <source>Sø&amp;g Domvara...</source>
@@ -1680,7 +1700,7 @@ Quorvane</translation>
     </message>
     <message>
         <source>PRINT_BARCODE...</source>
-        <translation>Udskriv &amp;stregkoder...</translation>
+        <translation>Udskriv s&amp;tregkoder...</translation>
     </message>
     <message>
         <source>HELP_TEXT_FILE_PRINT_BARCODE</source>
@@ -1755,6 +1775,14 @@ Vil du åbne gendannelseskopien nu (selve databasen forbliver uændret, indtil d
     <message>
         <source>HELP_TEXT_FILE_PRINT_PREVIEW</source>
         <translation>Viser siderne af listen, som de bliver udskrevet. Derfra kan du udskrive dem eller gå tilbage.</translation>
+    </message>
+    <message>
+        <source>ALL_FILES (*)</source>
+        <translation>Alle filer (*)</translation>
+    </message>
+    <message>
+        <source>TITLE_READ_ONLY</source>
+        <translation>(skrivebeskyttet)</translation>
     </message>
 </context>
 <context>

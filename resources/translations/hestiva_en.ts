@@ -154,6 +154,14 @@ greater than 0 and less than 1000</translation>
         <source>NAME_ON_LOCATION_LABELS</source>
         <translation>Name on &amp;location labels</translation>
     </message>
+    <message>
+        <source>TOOL_TIP_COUNT_EDITABLE</source>
+        <translation>Stock is normally counted by the location updates. Switch this on to type the count yourself.</translation>
+    </message>
+    <message>
+        <source>COUNT_EDITABLE_IN_ITEM_DIALOG</source>
+        <translation>Stock count can be typed in the article &amp;dialog</translation>
+    </message>
 </context>
 <context>
     <name>DBItemCollection</name>
@@ -1164,6 +1172,18 @@ Click the picture, receipt or document icon, or a web address, to open it. Right
         <source>DELETE_READ_ONLY</source>
         <translation>The database is open read-only because another user has it open. Nothing was deleted.</translation>
     </message>
+    <message>
+        <source>DELETE_ROWS_QUESTION %1</source>
+        <translation>Delete the %1 selected entries?</translation>
+    </message>
+    <message>
+        <source>DELETE_ROWS</source>
+        <translation>&amp;Delete</translation>
+    </message>
+    <message>
+        <source>&amp;Fortryd</source>
+        <translation>&amp;Cancel</translation>
+    </message>
 </context>
 <context>
     <name>LabelPrintJob</name>
@@ -1272,7 +1292,7 @@ Command: %1
     </message>
     <message>
         <source>BACKUP...</source>
-        <translation>&amp;Backup...</translation>
+        <translation>Bac&amp;kup...</translation>
     </message>
     <message>
         <source>HELP_TEXT_FILE_BACKUP</source>
@@ -1316,11 +1336,11 @@ Command: %1
     </message>
     <message>
         <source>PICTOVA_SHOW_PICTURE</source>
-        <translation>Show &amp;picture</translation>
+        <translation>Show p&amp;icture</translation>
     </message>
     <message>
         <source>VIS_BILLEDE</source>
-        <translation>Show &amp;picture</translation>
+        <translation>Show p&amp;icture</translation>
     </message>
     <message>
         <source>TOOLTIP_SHOW_IMAGE_BTN</source>
@@ -1336,7 +1356,7 @@ Command: %1
     </message>
     <message>
         <source>VIS_KVITTERING</source>
-        <translation>Show &amp;receipt</translation>
+        <translation>Show re&amp;ceipt</translation>
     </message>
     <message>
         <source>HELP_TEXT_VIEW_BACKSIDE_PICTURE_MINTORA</source>
@@ -1356,7 +1376,7 @@ Command: %1
     </message>
     <message>
         <source>VIS_DOCUMENT</source>
-        <translation>Show &amp;document</translation>
+        <translation>Show d&amp;ocument</translation>
     </message>
     <message>
         <source>HELP_TEXT_VIEW_DOCUMENTATION</source>
@@ -1384,7 +1404,7 @@ Command: %1
     </message>
     <message>
         <source>&amp;Billedvisnings program...</source>
-        <translation>&amp;Picture viewer...</translation>
+        <translation>P&amp;icture viewer...</translation>
     </message>
     <message>
         <source>Internet program (&amp;www)...</source>
@@ -1640,7 +1660,7 @@ Quorvane</translation>
     </message>
     <message>
         <source>VIEW_ALL_SPECIAL_MINTORA_CASES_AS_HTML</source>
-        <translation>Show coins &amp;without value as HTML</translation>
+        <translation>Show coins without &amp;value as HTML</translation>
     </message>
     <message>
         <source>WHATS_THIS_VIEW_ALL_SPECIAL_MINTORA_CASES_AS_HTML</source>
@@ -1755,6 +1775,14 @@ Do you want to open the recovery copy now (the database itself stays as it is un
     <message>
         <source>HELP_TEXT_FILE_PRINT_PREVIEW</source>
         <translation>Shows the pages of the list as they will print. From there you can print them or go back.</translation>
+    </message>
+    <message>
+        <source>ALL_FILES (*)</source>
+        <translation>All files (*)</translation>
+    </message>
+    <message>
+        <source>TITLE_READ_ONLY</source>
+        <translation>(read-only)</translation>
     </message>
 </context>
 <context>

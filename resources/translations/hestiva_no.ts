@@ -154,6 +154,14 @@ større enn 0 og mindre enn 1000</translation>
         <source>NAME_ON_LOCATION_LABELS</source>
         <translation>Navn på &amp;lokasjonsetiketter</translation>
     </message>
+    <message>
+        <source>TOOL_TIP_COUNT_EDITABLE</source>
+        <translation>Vanligvis telles lageret av plasseringsoppdateringene. Slå dette på for å kunne skrive antallet selv.</translation>
+    </message>
+    <message>
+        <source>COUNT_EDITABLE_IN_ITEM_DIALOG</source>
+        <translation>Antall på lager kan endres i vare&amp;dialogen</translation>
+    </message>
 </context>
 <context>
     <name>DBItemCollection</name>
@@ -1164,6 +1172,18 @@ Klikk på ikonet for bilde, kvittering eller dokument, eller på en nettadresse,
         <source>DELETE_READ_ONLY</source>
         <translation>Databasen er åpnet bare for lesing fordi en annen bruker har den åpen. Ingenting er slettet.</translation>
     </message>
+    <message>
+        <source>DELETE_ROWS_QUESTION %1</source>
+        <translation>Slette de %1 valgte postene?</translation>
+    </message>
+    <message>
+        <source>DELETE_ROWS</source>
+        <translation>&amp;Slett</translation>
+    </message>
+    <message>
+        <source>&amp;Fortryd</source>
+        <translation>&amp;Avbryt</translation>
+    </message>
 </context>
 <context>
     <name>LabelPrintJob</name>
@@ -1336,7 +1356,7 @@ Kommando: %1
     </message>
     <message>
         <source>VIS_KVITTERING</source>
-        <translation>Vis &amp;kvittering</translation>
+        <translation>Vis k&amp;vittering</translation>
     </message>
     <message>
         <source>HELP_TEXT_VIEW_BACKSIDE_PICTURE_MINTORA</source>
@@ -1432,7 +1452,7 @@ Kommando: %1
     </message>
     <message>
         <source>&amp;Hvad er det ?</source>
-        <translation>&amp;Hva er dette?</translation>
+        <translation>Hva er &amp;dette?</translation>
     </message>
     <message>
         <source>Fil</source>
@@ -1584,7 +1604,7 @@ Quorvane</translation>
     </message>
     <message>
         <source>Udskriv...</source>
-        <translation>&amp;Skriv ut...</translation>
+        <translation>Skriv &amp;ut...</translation>
     </message>
     <message>
         <source>HELP_TEXT_FILE_PRINT</source>
@@ -1612,15 +1632,15 @@ Quorvane</translation>
     </message>
     <message>
         <source>StockvaneEditSearch</source>
-        <translation>&amp;Søk vare...</translation>
+        <translation>Sø&amp;k vare...</translation>
     </message>
     <message>
         <source>MintoraEditSearc</source>
-        <translation>&amp;Søk mynt...</translation>
+        <translation>Sø&amp;k mynt...</translation>
     </message>
     <message>
         <source>PictovaEditSearc</source>
-        <translation>&amp;Søk bilde...</translation>
+        <translation>Sø&amp;k bilde...</translation>
     </message>
     <message>
         <source>Sø&amp;g Domvara...</source>
@@ -1672,7 +1692,7 @@ Quorvane</translation>
     </message>
     <message>
         <source>UPDATE_LOCATIONS...</source>
-        <translation>Oppdater &amp;plasseringer...</translation>
+        <translation>&amp;Oppdater plasseringer...</translation>
     </message>
     <message>
         <source>HELP_TEXT_FILE_UPDATE_LOCATIONS</source>
@@ -1680,7 +1700,7 @@ Quorvane</translation>
     </message>
     <message>
         <source>PRINT_BARCODE...</source>
-        <translation>Skriv ut &amp;strekkoder...</translation>
+        <translation>Skriv ut s&amp;trekkoder...</translation>
     </message>
     <message>
         <source>HELP_TEXT_FILE_PRINT_BARCODE</source>
@@ -1755,6 +1775,14 @@ Vil du åpne gjenopprettingskopien nå (selve databasen forblir uendret til du l
     <message>
         <source>HELP_TEXT_FILE_PRINT_PREVIEW</source>
         <translation>Viser sidene i listen slik de blir skrevet ut. Derfra kan du skrive dem ut eller gå tilbake.</translation>
+    </message>
+    <message>
+        <source>ALL_FILES (*)</source>
+        <translation>Alle filer (*)</translation>
+    </message>
+    <message>
+        <source>TITLE_READ_ONLY</source>
+        <translation>(skrivebeskyttet)</translation>
     </message>
 </context>
 <context>

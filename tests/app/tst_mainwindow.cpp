@@ -27,6 +27,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 
 namespace {
 
@@ -130,6 +131,8 @@ private Q_SLOTS:
     void cancelledQuitKeepsWindow();
     void recoveryCopyFollowsUnsavedChanges();
     void viewerProgram();
+    void fileNamesAndTitle();
+    void menuMnemonicsUnique();
     void elapsedText();
 
 private:
@@ -223,7 +226,7 @@ void TestMainWindow::startOpensDemoDatabase()
     }
     QVERIFY(pictures > 0);
     QVERIFY(QFile::exists(userDemoDatabaseDir(ProgramVariant::Domvara) + QStringLiteral("/log.xml")));
-    QCOMPARE(window.windowTitle(), GetCaption(demo));
+    QCOMPARE(window.windowTitle(), GetCaption(demo) + QStringLiteral("[*]"));
     QCOMPARE(openSettings()->value(Setting::LastSavedDBFile).toString(), demo);
     QCOMPARE(window.listView()->topLevelItemCount(), window.collection()->groups().size());
     // Without translations the message shows its key; the start-up test reads the real text.
@@ -380,7 +383,7 @@ void TestMainWindow::newThenSaveAsksForName()
     const QByteArray groups = readFile(demoGroups);
     window.FileNew();
     QVERIFY(window.currentFileName().isEmpty());
-    QCOMPARE(window.windowTitle(), GetCaption(QString()));
+    QCOMPARE(window.windowTitle(), GetCaption(QString()) + QStringLiteral("[*]"));
     // A group added now belongs to the new database, not to the folder of the one before.
     addGroup(window, QStringLiteral("Greenhouse"));
     QCOMPARE(readFile(demoGroups), groups);
@@ -398,7 +401,7 @@ void TestMainWindow::newThenSaveAsksForName()
     QVERIFY(!QFile::exists(m_work->filePath(QStringLiteral("groups"))));
     QCOMPARE(openSettings()->value(Setting::LastDBDir).toString(), folder);
     QCOMPARE(openSettings()->value(Setting::LastSavedDBFile).toString(), folder + QStringLiteral("/home.db"));
-    QCOMPARE(window.windowTitle(), GetCaption(folder + QStringLiteral("/home.db")));
+    QCOMPARE(window.windowTitle(), GetCaption(folder + QStringLiteral("/home.db")) + QStringLiteral("[*]"));
 }
 
 void TestMainWindow::backupLeavesEverythingElse()
@@ -662,6 +665,7 @@ void TestMainWindow::lockedStockDatabaseIsReadOnly()
     QVERIFY(m_boxes[0].text.endsWith(QStringLiteral("User: colleague")));
     QVERIFY(!window.findChild<QAction*>(QStringLiteral("FileSave"))->isEnabled());
     QVERIFY(window.styleSheet().contains(QStringLiteral("red")));
+    QVERIFY(window.windowTitle().endsWith(QStringLiteral(" TITLE_READ_ONLY")));
 
     // A delete could never be saved: it is refused like any other change, and said so.
     const int count = window.collection()->count();
@@ -750,6 +754,8 @@ void TestMainWindow::viewerProgram()
     MainWindow window;
     m_chosen = {{QStringLiteral("/usr/bin/viewer"), QStringLiteral("/usr/bin")}};
     window.browsePictureViewer_slot();
+    // An existing program is chosen: nothing asks whether to replace it.
+    QCOMPARE(m_dialogs[0].mode, FileDialogs::Mode::Open);
     QCOMPARE(openSettings()->value(QStringLiteral("PictureViewerProgram")).toString(),
              QDir::toNativeSeparators(QStringLiteral("/usr/bin/viewer")));
     // Cancelled: the setting stays.
@@ -757,6 +763,71 @@ void TestMainWindow::viewerProgram()
     QCOMPARE(openSettings()->value(QStringLiteral("PictureViewerProgram")).toString(),
              QDir::toNativeSeparators(QStringLiteral("/usr/bin/viewer")));
     QVERIFY(!openSettings()->contains(QStringLiteral("wwwProgram")));
+}
+
+void TestMainWindow::fileNamesAndTitle()
+{
+    MainWindow window;
+    // The title marks unsaved changes as desktop programs do.
+    QVERIFY(!window.isWindowModified());
+    window.collection()->addItem(std::make_unique<Item>());
+    QVERIFY(window.isWindowModified());
+
+    // Names typed without an extension get the database's and the backup's.
+    const QString folder = m_work->filePath(QStringLiteral("typed"));
+    QDir().mkpath(folder);
+    m_chosen = {{folder + QStringLiteral("/inv"), folder}, {folder + QStringLiteral("/copy"), folder}};
+    window.SaveAs();
+    QCOMPARE(window.currentFileName(), folder + QStringLiteral("/inv.db"));
+    QVERIFY(QFile::exists(folder + QStringLiteral("/inv.db")));
+    QVERIFY(!window.isWindowModified());
+    window.Backup();
+    QVERIFY(QFile::exists(folder + QStringLiteral("/copy.bak")));
+    QCOMPARE(QDir(folder).entryList({QStringLiteral("inv*"), QStringLiteral("copy*")}, QDir::Files),
+             (QStringList{QStringLiteral("copy.bak"), QStringLiteral("inv.db")}));
+
+    // Open offers any file besides the databases.
+    window.Load();
+    QCOMPARE(m_dialogs.last().mode, FileDialogs::Mode::Open);
+    QVERIFY(m_dialogs.last().filter.endsWith(QStringLiteral(";;ALL_FILES (*)")));
+    QVERIFY(m_boxes.isEmpty());
+}
+
+void TestMainWindow::menuMnemonicsUnique()
+{
+    // Every product in every language: no two entries of the menu bar, of a menu or of the
+    // list's context menu share a mnemonic letter.
+    for (const ProgramVariant product : {ProgramVariant::Domvara, ProgramVariant::Stockvane, ProgramVariant::Mintora,
+                                         ProgramVariant::Pictova}) {
+        for (const char* language : {"dk", "no", "en"}) {
+            useProduct(product);
+            m_settings->setValue(Setting::Language, QString::fromLatin1(language));
+            QTranslator translator;
+            QVERIFY(translator.load(QStringLiteral("hestiva_") + QLatin1StringView(language),
+                                    QStringLiteral(HESTIVA_STAGE_DIR)));
+            QCoreApplication::installTranslator(&translator);
+            MainWindow window;
+            QList<std::pair<QString, QList<QAction*>>> menus{{QStringLiteral("menu bar"), window.menuBar()->actions()},
+                                                             {QStringLiteral("context"),
+                                                              window.listView()->contextMenu()->actions()}};
+            for (QAction* entry : window.menuBar()->actions())
+                menus.append({entry->text(), entry->menu()->actions()});
+            for (const auto& [name, actions] : menus) {
+                QMap<QString, QString> taken;
+                for (const QAction* action : actions) {
+                    const QString key = QKeySequence::mnemonic(action->text()).toString();
+                    if (key.isEmpty())
+                        continue;
+                    QVERIFY2(!taken.contains(key), qPrintable(GetVariantName() + u' ' + QLatin1StringView(language) + u' '
+                                                              + name + QStringLiteral(": ") + taken.value(key)
+                                                              + QStringLiteral(" / ") + action->text()));
+                    taken.insert(key, action->text());
+                }
+            }
+            QCoreApplication::removeTranslator(&translator);
+        }
+    }
+    QVERIFY(m_boxes.isEmpty());
 }
 
 void TestMainWindow::elapsedText()

@@ -20,6 +20,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolBar>
 #include <QWidget>
 
 #include <csignal>
@@ -72,9 +73,14 @@ void childStartup()
                        .arg(widget->y())
                        .arg(widget->width())
                        .arg(widget->height())
-                       .arg(widget->windowTitle()));
+                       .arg(widget->windowTitle().replace(QStringLiteral("[*]"),
+                                                          widget->isWindowModified() ? QStringLiteral("*")
+                                                                                     : QString())));
             if (auto* window = qobject_cast<QMainWindow*>(widget))
                 report(QStringLiteral("status\t") + window->statusBar()->currentMessage());
+            // The toolkit's own What's This button, made with the window.
+            if (auto* tools = widget->findChild<QToolBar*>(QStringLiteral("fileToolBar")))
+                report(QStringLiteral("whatsthis\t") + tools->actions().constLast()->text());
             widget->close();
         }
     });
@@ -210,6 +216,7 @@ void TestStartup::householdWithEmptySettings()
     QVERIFY2(run.lines.contains(QStringLiteral("window\t0\t0\t800\t600\tDomvara indboregistrering - ") + demo),
              qPrintable(run.lines.join(u'\n')));
     QVERIFY(!run.lines.join(u'\n').contains(QStringLiteral("box\t")));
+    QVERIFY(run.lines.contains(QStringLiteral("whatsthis\tHvad er det?")));
     // The demo database is open and the status bar says how much was read.
     const QString status = run.lines.filter(QStringLiteral("status\t")).value(0);
     const QRegularExpression loaded(QStringLiteral("^status\t") + QRegularExpression::escape(demo)

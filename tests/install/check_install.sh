@@ -23,7 +23,7 @@ usr=$root/usr
 # The layout of a normal Linux program.
 for file in bin/hestiva bin/domvara bin/stockvane bin/mintora bin/pictova \
     share/hestiva/hestiva_dk.qm share/hestiva/hestiva_no.qm share/hestiva/hestiva_en.qm \
-    share/hestiva/qt_dk.qm share/hestiva/qt_no.qm share/hestiva/help/index.dk.htm \
+    share/hestiva/qt_dk.qm share/hestiva/qt_no.qm share/hestiva/qt_en.qm share/hestiva/help/index.dk.htm \
     share/hestiva/group/group.dk.txt share/hestiva/location/location.en.txt \
     share/hestiva/Setup/BarcodeFormatFile.txt share/hestiva/Setup/PrinterDevice.txt \
     share/man/man1/hestiva.1.gz share/man/man1/stockvane.1.gz share/doc/hestiva/copyright; do

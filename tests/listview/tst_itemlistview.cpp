@@ -2,9 +2,11 @@
 // widths, with message boxes and the desktop replaced by recorders (ItemListViewTestSupport).
 
 #include "ItemListViewTestSupport.h"
+#include "ListOrder.h"
 #include "Settings.h"
 #include "funiQListViewItem.h"
 
+#include <QHeaderView>
 #include <QTest>
 
 using namespace ItemListViewTesting;
@@ -25,7 +27,7 @@ private Q_SLOTS:
     void pictureFiles();
     void iconsPerProduct_data();
     void iconsPerProduct();
-    void dateAndTextSorting();
+    void headerSortsAsPrintsDo();
     void headersByFileVersion_data();
     void headersByFileVersion();
     void headersOfLabelsZeroToFourteen();
@@ -285,43 +287,55 @@ void TestItemListView::iconsPerProduct()
     QVERIFY(row->icon(16).isNull());
 }
 
-void TestItemListView::dateAndTextSorting()
+void TestItemListView::headerSortsAsPrintsDo()
 {
-    Item* late = add(0, QStringLiteral("late"));
-    late->setDate(QStringLiteral("02.01.2001"));
-    late->setNumber_of_items(1);
-    late->setPrice(100.0);
-    Item* early = add(0, QStringLiteral("early"));
-    early->setDate(QStringLiteral("31.12.2000"));
-    early->setPrice(20.0);
-    Item* undated = add(0, QStringLiteral("undated"));
-    undated->setPrice(3.0);
+    // Names in Danish order (the program's language here): case ignored, Æ, Ø and Å after Z.
+    Item* eagle = add(0, QStringLiteral("\u00d8rn"));
+    eagle->setDate(QStringLiteral("02.01.2001"));
+    eagle->setPrice(20.0);
+    Item* zinc = add(0, QStringLiteral("zink"));
+    zinc->setDate(QStringLiteral("31.12.2000"));
+    zinc->setPrice(100.0);
+    Item* anchor = add(0, QStringLiteral("Anker"));
+    anchor->setPrice(1000.0);
+    Item* eel = add(0, QStringLiteral("\u00c5l"));
+    eel->setDate(QStringLiteral("15.06.1999"));
+    eel->setPrice(3.0);
     fill();
-    QTreeWidgetItem* group = m_list->topLevelItem(2);
+    m_list->show();
+    QTreeWidgetItem* kitchen = m_list->findItems(QStringLiteral("Kitchen"), Qt::MatchExactly).value(0);
+    QVERIFY(kitchen);
 
-    auto order = [group] {
+    auto clickHeader = [this](int column) {
+        QHeaderView* header = m_list->header();
+        const QPoint at(header->sectionViewportPosition(column) + header->sectionSize(column) / 2, header->height() / 2);
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, at);
+    };
+    auto order = [kitchen] {
         QStringList names;
-        for (int i = 0; i < group->childCount(); ++i)
-            names << group->child(i)->text(1);
+        for (int i = 0; i < kitchen->childCount(); ++i)
+            names << kitchen->child(i)->text(1);
         return names.join(u',');
     };
-    // The date column sorts by calendar date, a missing date first.
-    m_list->sortByColumn(9, Qt::AscendingOrder);
-    QCOMPARE(order(), QStringLiteral("undated,early,late"));
-    m_list->sortByColumn(9, Qt::DescendingOrder);
-    QCOMPARE(order(), QStringLiteral("late,early,undated"));
-    // The price column sorts as text: 100.00 comes before 20.00.
-    m_list->sortByColumn(5, Qt::AscendingOrder);
-    QCOMPARE(order(), QStringLiteral("late,early,undated"));
-    QCOMPARE(group->child(0)->text(5), QStringLiteral("100.00"));
-    // Texts sort by character codes: capitals first.
-    undated->setName(QStringLiteral("Zinc"));
-    m_list->updateItemRow(m_list->FindListViewItem(undated), undated);
-    m_list->sortByColumn(1, Qt::AscendingOrder);
-    QCOMPARE(order(), QStringLiteral("Zinc,early,late"));
-    // Group rows sort by name whatever the column.
-    m_list->sortByColumn(0, Qt::AscendingOrder);
+    clickHeader(1);
+    QCOMPARE(order(), QStringLiteral("Anker,zink,\u00d8rn,\u00c5l"));
+    // Figures by value: 20.00 before 100.00.
+    clickHeader(5);
+    QCOMPARE(order(), QStringLiteral("\u00c5l,\u00d8rn,zink,Anker"));
+    clickHeader(5);
+    QCOMPARE(order(), QStringLiteral("Anker,zink,\u00d8rn,\u00c5l"));
+    // Dates by the calendar, a missing date first.
+    clickHeader(9);
+    QCOMPARE(order(), QStringLiteral("Anker,\u00c5l,zink,\u00d8rn"));
+    // Group rows stay in the order of their names whatever the column.
     QCOMPARE(m_list->topLevelItem(0)->text(0), QStringLiteral("Attic"));
+    QCOMPARE(m_list->topLevelItem(2), kitchen);
+
+    // The printed list sorts the same Items the same way.
+    const std::vector<const Item*> printed
+        = ListOrder().sorted(m_collection->items(), 5, m_collection->groups(), m_collection->locations());
+    QCOMPARE(printed.front(), eel);
+    QCOMPARE(printed.back(), anchor);
 }
 
 void TestItemListView::headersByFileVersion_data()
@@ -433,24 +447,48 @@ void TestItemListView::viewAllOnEmptyList()
 
 void TestItemListView::columnWidthsSurvive()
 {
-    // A new user starts with the default widths.
-    QCOMPARE(m_list->columnWidth(4), 18);
-    QCOMPARE(m_list->columnWidth(9), 66);
-    QCOMPARE(m_list->columnWidth(15), 120);
-
+    Item* item = add(0, QStringLiteral("Kettle"));
+    item->setNumber_of_items(12345);
+    item->setPrice(80.5);
+    item->setPriceToday(456789.5);
+    item->setDate(QStringLiteral("28.02.2023"));
+    item->setPhotolink(QStringLiteral("kettle.png"));
+    loadVersion("#2.5.5 (INB)- Format: x;");
+    QStringList labels(15, QString());
+    labels[3] = QStringLiteral("Number of items in stock");
+    m_collection->fieldLabels().setEntries(labels);
     fill();
-    m_list->setColumnWidth(15, 231);
+    m_list->ViewAll(true);
+
+    // A new user sees every header and every typical cell whole, also under a header the field
+    // labels renamed: the count column shows counts, not "...".
+    for (const int column : { 4, 5, 6, 7, 9 }) {
+        QVERIFY2(m_list->columnWidth(column) >= m_list->sizeHintForColumn(column), qPrintable(QString::number(column)));
+        QVERIFY2(m_list->columnWidth(column) >= m_list->header()->sectionSizeHint(column),
+                 qPrintable(QString::number(column)));
+    }
+    const int fittedCount = m_list->columnWidth(4);
+
+    // A width the user drags is kept, without any command, and the next start uses it.
+    m_list->header()->resizeSection(15, 231);
+    QTRY_COMPARE(openSettings()->value(QStringLiteral("ListView/WWWCOLUMNwidth")).toInt(), 231);
+    QVERIFY(!openSettings()->contains(QStringLiteral("ListView/COUNTCOLUMNwidth")));
+    {
+        ItemListView next(nullptr);
+        QCOMPARE(next.columnWidth(15), 231);
+        QVERIFY(next.columnWidth(4) >= next.header()->sectionSizeHint(4));
+    }
+
+    // Saving the settings keeps them all.
     m_list->setColumnWidth(0, 99);
     m_list->saveColumnWidths();
     const auto settings = openSettings();
-    QCOMPARE(settings->value(QStringLiteral("ListView/WWWCOLUMNwidth")).toInt(), 231);
     QCOMPARE(settings->value(QStringLiteral("ListView/Colums")).toInt(), 21);
     QCOMPARE(settings->value(QStringLiteral("ListView/childCount")).toInt(), 3);
-
     ItemListView next(nullptr);
-    QCOMPARE(next.columnWidth(15), 231);
     QCOMPARE(next.columnWidth(0), 99);
-    QCOMPARE(next.columnWidth(9), 66);
+    QCOMPARE(next.columnWidth(4), fittedCount);
+    QCOMPARE(next.columnWidth(15), 231);
 }
 
 QTEST_MAIN(TestItemListView)

@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTreeWidgetItemIterator>
 
 using namespace ItemListViewTesting;
 
@@ -20,7 +21,7 @@ class TestItemListViewCommands : public ItemListViewFixture
 
 private Q_SLOTS:
     void findListViewItem();
-    void deleteItem();
+    void selectionAndDelete();
     void updateItemRowMovesToNewGroup();
     void updateItemRowRewritesCells();
     void selectionAndLinkQueries();
@@ -53,39 +54,86 @@ void TestItemListViewCommands::findListViewItem()
     QCOMPARE(m_list->isItemSelected(), last);
 }
 
-void TestItemListViewCommands::deleteItem()
+void TestItemListViewCommands::selectionAndDelete()
 {
     Item* kettle = add(0, QStringLiteral("Kettle"));
-    add(0, QStringLiteral("Pan"));
+    Item* pan = add(0, QStringLiteral("Pan"));
+    Item* pot = add(0, QStringLiteral("Pot"));
+    for (int i = 0; i < 60; ++i)
+        add(2, QStringLiteral("Box %1").arg(i, 2, 10, QLatin1Char('0')));
     fill();
-    QTreeWidgetItem* kitchen = m_list->topLevelItem(2);
+    m_list->resize(800, 400);
+    m_list->show();
+    m_list->sortByColumn(1, Qt::AscendingOrder);
+    m_list->ViewAll(false);
+    QTreeWidgetItem* attic = m_list->topLevelItem(0);
+    m_list->expandItem(attic);
+    auto rowOf = [this](Item* item) {
+        for (QTreeWidgetItemIterator it(m_list.get()); *it; ++it) {
+            if (funiQListViewItem::itemOf(*it) == item)
+                return *it;
+        }
+        return static_cast<QTreeWidgetItem*>(nullptr);
+    };
+    auto click = [this](QTreeWidgetItem* row, Qt::KeyboardModifiers modifiers) {
+        const QPoint at(m_list->columnViewportPosition(1) + 5, m_list->visualItemRect(row).center().y());
+        QTest::mouseClick(m_list->viewport(), Qt::LeftButton, modifiers, at);
+    };
 
-    // A group row is not deleted.
-    m_list->ItemSelected(kitchen);
-    m_list->DeleteItem();
-    QCOMPARE(m_collection->count(), 2);
-    QCOMPARE(kitchen->childCount(), 2);
+    // A new item below sixty others appears selected and in view, its closed group opened.
+    Item* cup = add(0, QStringLiteral("Cup"));
+    m_list->addItemRow(cup, true);
+    QTreeWidgetItem* cupRow = rowOf(cup);
+    QVERIFY(cupRow->parent()->isExpanded());
+    QCOMPARE(m_list->selectedItems(), QList<QTreeWidgetItem*>{ cupRow });
+    QCOMPARE(m_list->isItemSelected(), cupRow);
+    QTRY_VERIFY(m_list->viewport()->rect().contains(m_list->visualItemRect(cupRow).center()));
 
-    // A current row that nobody selected (the walk of a search leaves one) is not deleted.
-    QTreeWidgetItem* kettleRow = m_list->FindListViewItem(kettle);
-    m_list->DeleteItem();
-    QCOMPARE(m_collection->count(), 2);
+    // Shift selects a range, Ctrl adds single rows (a group row among them).
+    m_list->scrollToBottom();
+    click(rowOf(kettle), {});
+    click(rowOf(pot), Qt::ShiftModifier);
+    QCOMPARE(m_list->selectedItems().size(), 3); // Kettle, Pan, Pot
+    click(cupRow, Qt::ControlModifier);
+    click(cupRow->parent(), Qt::ControlModifier);
+    QCOMPARE(m_list->selectedItems().size(), 5);
 
-    m_list->ItemSelected(kettleRow);
+    // Delete asks once for the four items and takes them as one change; the group row stays.
+    QList<int> answers{ 1, 0 };
+    MessageBoxes::setAnswerer([this, &answers](const MessageBoxes::Request& request) {
+        m_boxes.append(request);
+        return answers.takeFirst();
+    });
     DBItemCollection::setModified(false);
     m_list->DeleteItem();
-    QCOMPARE(m_collection->count(), 1);
-    QCOMPARE(m_collection->at(0)->name(), QStringLiteral("Pan"));
-    QCOMPARE(kitchen->childCount(), 1);
-    QCOMPARE(kitchen->child(0)->text(1), QStringLiteral("Pan"));
-    QCOMPARE(m_list->isItemSelected(), nullptr);
-    // Nothing is asked, and the database is changed: it has to be saved to keep the deletion.
-    QVERIFY(m_boxes.isEmpty());
-    QVERIFY(DBItemCollection::isModified());
-
-    // Without a current row there is nothing to delete.
+    QCOMPARE(m_boxes.size(), 1);
+    QCOMPARE(m_collection->count(), 64);
+    QVERIFY(!DBItemCollection::isModified());
     m_list->DeleteItem();
-    QCOMPARE(m_collection->count(), 1);
+    QCOMPARE(m_boxes.size(), 2);
+    QCOMPARE(m_boxes[1].text, QStringLiteral("DELETE_ROWS_QUESTION 4"));
+    QCOMPARE(m_collection->count(), 60);
+    for (Item* gone : { kettle, pan, pot, cup })
+        QVERIFY(!rowOf(gone));
+    QCOMPARE(m_list->topLevelItemCount(), 3);
+    QVERIFY(DBItemCollection::isModified());
+    // The row the list now highlights is the one commands act on.
+    QTreeWidgetItem* current = m_list->isItemSelected();
+    QVERIFY(current);
+    QCOMPARE(current, m_list->currentItem());
+    QCOMPARE(m_list->selectedItems(), QList<QTreeWidgetItem*>{ current });
+
+    // One row goes without a question; a row nobody selected (the walk of a search leaves a
+    // current row) does not go at all.
+    m_list->clearSelection();
+    m_list->FindListViewItem(m_collection->at(0));
+    m_list->DeleteItem();
+    QCOMPARE(m_collection->count(), 60);
+    QTreeWidgetItem* box = rowOf(m_collection->at(0));
+    m_list->ItemSelected(box);
+    m_list->DeleteItem();
+    QCOMPARE(m_collection->count(), 59);
+    QCOMPARE(m_boxes.size(), 2);
 }
 
 void TestItemListViewCommands::updateItemRowMovesToNewGroup()

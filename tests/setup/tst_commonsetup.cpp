@@ -87,7 +87,7 @@ private Q_SLOTS:
     void helpPage_data();
     void helpPage();
     void itemDialogStartsInStoredFolders();
-    void labelPrinterAndNames();
+    void stockSettings();
 
 private:
     void open();
@@ -374,11 +374,12 @@ void TestCommonSetup::itemDialogStartsInStoredFolders()
     QCOMPARE(m_requests[2].directory, QStringLiteral("/data/documents"));
 }
 
-void TestCommonSetup::labelPrinterAndNames()
+void TestCommonSetup::stockSettings()
 {
-    // Only the stock product prints labels.
+    // Only the stock product prints labels and counts stock.
     open();
     QVERIFY(m_dialog->findChild<QGroupBox*>(QStringLiteral("labelsGroupBox"))->isHidden());
+    QVERIFY(m_dialog->findChild<QCheckBox*>(QStringLiteral("countEditableCheckBox"))->isHidden());
 
     m_settings = std::make_unique<TestSettings>(ProgramVariant::Stockvane);
     m_settings->setValue(BarcodeSetting::PrinterQueue, QStringLiteral("Office"));
@@ -404,6 +405,30 @@ void TestCommonSetup::labelPrinterAndNames()
     m_dialog->findChild<QComboBox*>(QStringLiteral("labelPrinterComboBox"))->setEditText(QString());
     click("buttonApply");
     QCOMPARE(labelPrinter(), defaultLabelPrinter());
+
+    // Stock is counted by the location updates unless the user switches typing it on here.
+    DBItemCollection collection;
+    collection.groups().setEntries({ QStringLiteral("Shelf") });
+    // A label from the labels file is shown as written, never read as markup.
+    collection.fieldLabels().setEntries({ QStringLiteral("<b>Group</b>") });
+    Item* item = collection.addItem(std::make_unique<Item>());
+    ItemListView list(nullptr);
+    list.createGroupRows(&collection);
+    auto countEditable = [&] {
+        ItemDialog itemDialog(&collection, &list, item, QStringLiteral("DATA"), false, nullptr);
+        auto* group = itemDialog.findChild<QLabel*>(QStringLiteral("TypeTextLabel"));
+        return group->textFormat() == Qt::PlainText && group->text() == QStringLiteral("<b>Group</b>")
+            && itemDialog.findChild<QLineEdit*>(QStringLiteral("numberOfItemsLineEdit"))->isEnabled();
+    };
+    QVERIFY(!countEditable());
+    open();
+    auto* count = m_dialog->findChild<QCheckBox*>(QStringLiteral("countEditableCheckBox"));
+    QVERIFY(count->isVisible() && !count->isChecked());
+    count->setChecked(true);
+    click("buttonOk");
+    QVERIFY(countEditable());
+    open();
+    QVERIFY(m_dialog->findChild<QCheckBox*>(QStringLiteral("countEditableCheckBox"))->isChecked());
 }
 
 QTEST_MAIN(TestCommonSetup)
