@@ -75,17 +75,28 @@ int ItemListView::fittedWidth(int column) const
 {
     // What a column typically shows: counts up to five digits, prices up to a million, a date,
     // a 16-pixel icon; a text column keeps its room for a few words.
-    static constexpr std::array<const char*, ColumnCount> samples{
-        "", "", "", "", "99999", "999999.00", "999999.00", "", "", "31.12.2000",
-    };
-    const QFontMetrics metrics(font());
+    const char* sample = nullptr;
+    switch (column) {
+    case CountColumn:
+        sample = "99999";
+        break;
+    case PriceColumn:
+    case PriceTodayColumn:
+        sample = "999999.00";
+        break;
+    case DateColumn:
+        sample = "31.12.2000";
+        break;
+    default:
+        break;
+    }
     // The cell's margins as the view draws them, and a little air.
     const int margins = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1) + 8;
     int content = 0;
-    if (column < int(samples.size()) && samples[column][0] != 0)
-        content = metrics.horizontalAdvance(QLatin1StringView(samples[column])) + margins;
+    if (sample)
+        content = QFontMetrics(font()).horizontalAdvance(QLatin1StringView(sample)) + margins;
     if (column == PictureColumn || column == ReceiptColumn || column == DocumentColumn)
-        content = iconSize().isValid() ? iconSize().width() + margins : 16 + margins;
+        content = std::max(iconSize().width(), 16) + margins;
     return std::max({ Columns[column].width, content, header()->sectionSizeHint(column) });
 }
 
