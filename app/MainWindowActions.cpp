@@ -251,11 +251,10 @@ void MainWindow::createMenus()
 
 void MainWindow::ItemSelected(QTreeWidgetItem* row)
 {
-    if (!row)
-        return;
+    // No row (the last one was deleted) enables none of them.
     m_showPictureAction->setEnabled(m_listView->HasPictureLink(row));
     m_showReceiptAction->setEnabled(m_listView->HasReceipt(row));
     m_showUrlAction->setEnabled(m_listView->HasUrl(row));
     m_showDocumentAction->setEnabled(m_listView->HasDocument(row));
-    m_viewCurrentAction->setEnabled(row->childIndicatorPolicy() != QTreeWidgetItem::ShowIndicator);
+    m_viewCurrentAction->setEnabled(row && row->childIndicatorPolicy() != QTreeWidgetItem::ShowIndicator);
 }
