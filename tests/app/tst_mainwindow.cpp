@@ -27,7 +27,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <QTranslator>
 
 namespace {
 
@@ -132,7 +131,6 @@ private Q_SLOTS:
     void recoveryCopyFollowsUnsavedChanges();
     void viewerProgram();
     void fileNamesAndTitle();
-    void menuMnemonicsUnique();
     void elapsedText();
 
 private:
@@ -790,43 +788,6 @@ void TestMainWindow::fileNamesAndTitle()
     window.Load();
     QCOMPARE(m_dialogs.last().mode, FileDialogs::Mode::Open);
     QVERIFY(m_dialogs.last().filter.endsWith(QStringLiteral(";;ALL_FILES (*)")));
-    QVERIFY(m_boxes.isEmpty());
-}
-
-void TestMainWindow::menuMnemonicsUnique()
-{
-    // Every product in every language: no two entries of the menu bar, of a menu or of the
-    // list's context menu share a mnemonic letter.
-    for (const ProgramVariant product : {ProgramVariant::Domvara, ProgramVariant::Stockvane, ProgramVariant::Mintora,
-                                         ProgramVariant::Pictova}) {
-        for (const char* language : {"dk", "no", "en"}) {
-            useProduct(product);
-            m_settings->setValue(Setting::Language, QString::fromLatin1(language));
-            QTranslator translator;
-            QVERIFY(translator.load(QStringLiteral("hestiva_") + QLatin1StringView(language),
-                                    QStringLiteral(HESTIVA_STAGE_DIR)));
-            QCoreApplication::installTranslator(&translator);
-            MainWindow window;
-            QList<std::pair<QString, QList<QAction*>>> menus{{QStringLiteral("menu bar"), window.menuBar()->actions()},
-                                                             {QStringLiteral("context"),
-                                                              window.listView()->contextMenu()->actions()}};
-            for (QAction* entry : window.menuBar()->actions())
-                menus.append({entry->text(), entry->menu()->actions()});
-            for (const auto& [name, actions] : menus) {
-                QMap<QString, QString> taken;
-                for (const QAction* action : actions) {
-                    const QString key = QKeySequence::mnemonic(action->text()).toString();
-                    if (key.isEmpty())
-                        continue;
-                    QVERIFY2(!taken.contains(key), qPrintable(GetVariantName() + u' ' + QLatin1StringView(language) + u' '
-                                                              + name + QStringLiteral(": ") + taken.value(key)
-                                                              + QStringLiteral(" / ") + action->text()));
-                    taken.insert(key, action->text());
-                }
-            }
-            QCoreApplication::removeTranslator(&translator);
-        }
-    }
     QVERIFY(m_boxes.isEmpty());
 }
 
