@@ -98,8 +98,12 @@ void ItemDialog::finishSearch(Item* found)
         MessageBoxes::ask(nullptr,
                           { QMessageBox::Critical, tr("Fejl søgning"), tr("Search_Error"), { tr("Ok") }, 0, 0 });
     }
-    for (QPushButton* button : { ui.buttonOk, ui.savePushButton, ui.NextPushButton, ui.PrevPushButton })
+    for (QPushButton* button : { ui.NextPushButton, ui.PrevPushButton })
         button->setEnabled(hit);
+    // A found Item of a read-only database can be looked at, not stored.
+    const bool storable = hit && !m_collection->isReadOnly();
+    for (QPushButton* button : { ui.buttonOk, ui.savePushButton })
+        button->setEnabled(storable);
 }
 
 void ItemDialog::PreviousSlot()
