@@ -2,11 +2,14 @@
 
 #include <QFileInfo>
 #include <QImageReader>
+#include <QThreadPool>
 
 #include <algorithm>
+#include <memory>
 
 namespace {
 
+// Counted where a read is started, always on the thread the cache is used on.
 int g_decodeCount = 0;
 
 bool turnsSideways(QImageIOHandler::Transformations transformation)
@@ -72,33 +75,65 @@ QSize PictureCache::fullSize(const QString& path)
     return entry ? entry->fullSize : QSize();
 }
 
+void PictureCache::collect(Entry& entry)
+{
+    if (!entry.pending.valid())
+        return;
+    const QImage image = entry.pending.get();
+    entry.pending = {};
+    if (image.isNull()) {
+        entry.fullSize = QSize();
+        entry.image = QImage();
+    } else if (image.width() >= entry.image.width()) {
+        entry.image = image;
+    }
+}
+
+QSize PictureCache::readSize(const Entry& entry, const QSize& wanted)
+{
+    const QSize full = entry.fullSize;
+    auto covers = [&full, &wanted](const QSize& held) {
+        return held.isValid() && (held == full || (held.width() >= wanted.width() && held.height() >= wanted.height()));
+    };
+    if (covers(entry.image.size()) || (entry.pending.valid() && covers(entry.pendingSize)))
+        return {};
+    // Read again for a larger label (the window is being enlarged): with room to spare, so that
+    // dragging the window's edge does not decode the picture at every step.
+    const QSize held = entry.image.size();
+    const bool growing = held.isValid() && held.width() * 2 > wanted.width() && held.height() * 2 > wanted.height();
+    const QSize target = (growing ? wanted * 2 : wanted).boundedTo(full);
+    // The smallest size that covers the target with the picture's own proportions.
+    return full.scaled(target.expandedTo(QSize(1, 1)), Qt::KeepAspectRatioByExpanding).boundedTo(full);
+}
+
+namespace {
+
+QImage decode(const QString& path, const QSize& size, const QSize& full)
+{
+    QImageReader reader(path);
+    reader.setAutoTransform(true);
+    // The size is given as the file stores the picture, before it is turned.
+    if (size != full)
+        reader.setScaledSize(turnsSideways(reader.transformation()) ? size.transposed() : size);
+    return reader.read();
+}
+
+} // namespace
+
 QImage PictureCache::picture(const QString& path, const QSize& wanted)
 {
     Entry* entry = entryFor(path);
     if (!entry || !entry->fullSize.isValid())
         return {};
-    const QSize full = entry->fullSize;
-    const QSize held = entry->image.size();
-    const bool enough = !entry->image.isNull()
-        && (held == full || (held.width() >= wanted.width() && held.height() >= wanted.height()));
-    if (enough)
+    // A read under way is waited for: it is further on than a new one would be.
+    collect(*entry);
+    if (!entry->fullSize.isValid())
+        return {};
+    const QSize size = readSize(*entry, wanted);
+    if (!size.isValid())
         return entry->image;
-
-    // Read again for a larger label (the window is being enlarged): with room to spare, so that
-    // dragging the window's edge does not decode the picture at every step.
-    QSize target = wanted.boundedTo(full);
-    if (!entry->image.isNull())
-        target = (wanted * 2).boundedTo(full);
-    // The smallest size that covers the target with the picture's own proportions.
-    target = full.scaled(target.expandedTo(QSize(1, 1)), Qt::KeepAspectRatioByExpanding).boundedTo(full);
-
-    QImageReader reader(path);
-    reader.setAutoTransform(true);
-    // The size is given as the file stores the picture, before it is turned.
-    if (target != full)
-        reader.setScaledSize(turnsSideways(reader.transformation()) ? target.transposed() : target);
     ++g_decodeCount;
-    QImage image = reader.read();
+    const QImage image = decode(path, size, entry->fullSize);
     if (image.isNull()) {
         entry->fullSize = QSize();
         entry->image = QImage();
@@ -106,4 +141,20 @@ QImage PictureCache::picture(const QString& path, const QSize& wanted)
     }
     entry->image = image;
     return image;
+}
+
+void PictureCache::prefetch(const QString& path, const QSize& wanted)
+{
+    Entry* entry = entryFor(path);
+    if (!entry || !entry->fullSize.isValid())
+        return;
+    const QSize size = readSize(*entry, wanted);
+    if (!size.isValid())
+        return;
+    auto promise = std::make_shared<std::promise<QImage>>();
+    entry->pending = promise->get_future().share();
+    entry->pendingSize = size;
+    const QSize full = entry->fullSize;
+    ++g_decodeCount;
+    QThreadPool::globalInstance()->start([promise, path, size, full] { promise->set_value(decode(path, size, full)); });
 }

@@ -5,6 +5,7 @@
 #include <QSize>
 #include <QString>
 
+#include <future>
 #include <list>
 
 // Reads the pictures of items for showing them on screen.
@@ -29,6 +30,10 @@ public:
     // is smaller); a null image when it cannot be read. The caller scales the result down to
     // what it shows. A picture read before at a size large enough is not decoded again.
     QImage picture(const QString& path, const QSize& wanted);
+    // Starts reading the picture as picture() would, in the background, so that it is ready
+    // when it is asked for: the next item's photo while the user looks at this one. Reading a
+    // large photo takes longer than stepping to the next item should.
+    void prefetch(const QString& path, const QSize& wanted);
     void clear();
 
     // How many times any cache has decoded a picture since the program started, for the tests
@@ -44,7 +49,15 @@ private:
         // Turned as recorded; invalid when unreadable.
         QSize fullSize;
         QImage image;
+        // A read under way in the background, and the size it reads for.
+        std::shared_future<QImage> pending;
+        QSize pendingSize;
     };
+    // Takes over the result of a background read of the entry, waiting for it when needed.
+    static void collect(Entry& entry);
+    // The size to read the entry's picture at for the wanted size; invalid when what the entry
+    // holds (or is reading) is large enough.
+    static QSize readSize(const Entry& entry, const QSize& wanted);
     // The entry of the file as it is on disk now, moved to the front; null for a missing file.
     Entry* entryFor(const QString& path);
 

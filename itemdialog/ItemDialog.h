@@ -129,6 +129,8 @@ private:
     // nothing for a link that names no picture. A label not on screen is left until it is shown
     // (it has no size to read the picture for yet).
     void showLinkedPicture(const QString& link, QLabel* label);
+    // Starts reading the pictures the next step in the direction last stepped will show.
+    void prefetchNeighbour();
     void clearPicturePage();
     void clearReceiptPage();
     void updateThumbnail();
@@ -168,4 +170,6 @@ private:
     bool m_discarding = false;
     // The pictures as read for the labels, so that each is decoded once while its Item is shown.
     PictureCache m_pictures;
+    // Whether the last step went back (Previous), for reading ahead in the same direction.
+    bool m_steppedBack = false;
 };

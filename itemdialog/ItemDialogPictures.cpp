@@ -19,6 +19,7 @@
 #include <QEvent>
 #include <QFileInfo>
 #include <QLabel>
+#include <QTimer>
 
 #include <cmath>
 
@@ -290,8 +291,37 @@ bool ItemDialog::eventFilter(QObject* watched, QEvent* event)
             CreatePictureOnPicturePage();
         else if (watched == m_ui->pixmapReceipt)
             CreatePictureOnReceiptPage();
+        // A page just shown (the dialog opened on it, say) reads ahead for its size, once it
+        // has been laid out.
+        if (event->type() == QEvent::Show && (watched == m_ui->pixmapPictureLabel || watched == m_ui->pixmapReceipt))
+            QTimer::singleShot(0, this, &ItemDialog::prefetchNeighbour);
     }
     return QDialog::eventFilter(watched, event);
+}
+
+void ItemDialog::prefetchNeighbour()
+{
+    if (!m_currentItem || m_ownedItem)
+        return;
+    bool atEdge = false;
+    const Item* neighbour = m_steppedBack ? m_collection->previousItem(m_currentItem, atEdge)
+                                          : m_collection->nextItem(m_currentItem, atEdge);
+    if (atEdge || !neighbour)
+        return;
+    const QWidget* page = m_ui->primaryTabWidget->currentWidget();
+    auto prefetch = [this](const QString& link, const QLabel* label) {
+        if (!isPictureFile(link) || !label->isVisible())
+            return;
+        const QString path = picturePath(link);
+        const QSize full = m_pictures.fullSize(path);
+        if (full.isValid())
+            m_pictures.prefetch(path, (QSizeF(shownSize(full, label->size())) * label->devicePixelRatioF()).toSize());
+    };
+    // The photo for its page when that is shown, else for the thumbnail beside the date.
+    prefetch(neighbour->photolink(),
+             page == m_ui->picturePage ? m_ui->pixmapPictureLabel : m_ui->ImageIconTextLabel);
+    if (page == m_ui->receiptPage)
+        prefetch(neighbour->receipt(), m_ui->pixmapReceipt);
 }
 
 void ItemDialog::clearPicturePage()

@@ -118,6 +118,8 @@ void ItemDialog::PreviousSlot()
     selectRowOf(item);
     m_ui->PrevPushButton->setEnabled(!atStart);
     m_ui->NextPushButton->setEnabled(true);
+    m_steppedBack = true;
+    prefetchNeighbour();
 }
 
 void ItemDialog::NextSlot()
@@ -131,6 +133,8 @@ void ItemDialog::NextSlot()
     selectRowOf(item);
     m_ui->NextPushButton->setEnabled(!atEnd);
     m_ui->PrevPushButton->setEnabled(true);
+    m_steppedBack = false;
+    prefetchNeighbour();
 }
 
 void ItemDialog::ResetSlot()
