@@ -37,9 +37,8 @@ void PictureCache::clear()
 PictureCache::Entry* PictureCache::entryFor(const QString& path)
 {
     const QFileInfo file(path);
-    auto found = std::find_if(m_entries.begin(), m_entries.end(), [&path](const Entry& entry) {
-        return entry.path == path;
-    });
+    auto found
+        = std::find_if(m_entries.begin(), m_entries.end(), [&path](const Entry& entry) { return entry.path == path; });
     if (!file.isFile()) {
         if (found != m_entries.end())
             m_entries.erase(found);

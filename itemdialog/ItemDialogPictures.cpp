@@ -152,10 +152,10 @@ bool ItemDialog::chooseFile(LinkKind kind, QLineEdit* target)
         break;
     case LinkKind::Document:
         key = DocumentPathKey;
-        filters << filterLine(tr("FILE_FILTER_DOCUMENTS"),
-                              patterns({ "pdf", "odt", "ods", "doc", "docx", "xls", "xlsx", "rtf", "txt", "htm",
-                                         "html" })
-                                  + u' ' + pictureTypes())
+        filters << filterLine(
+            tr("FILE_FILTER_DOCUMENTS"),
+            patterns({ "pdf", "odt", "ods", "doc", "docx", "xls", "xlsx", "rtf", "txt", "htm", "html" }) + u' '
+                + pictureTypes())
                 << pictures << pdf << all;
         break;
     }
@@ -318,8 +318,7 @@ void ItemDialog::prefetchNeighbour()
             m_pictures.prefetch(path, (QSizeF(shownSize(full, label->size())) * label->devicePixelRatioF()).toSize());
     };
     // The photo for its page when that is shown, else for the thumbnail beside the date.
-    prefetch(neighbour->photolink(),
-             page == m_ui->picturePage ? m_ui->pixmapPictureLabel : m_ui->ImageIconTextLabel);
+    prefetch(neighbour->photolink(), page == m_ui->picturePage ? m_ui->pixmapPictureLabel : m_ui->ImageIconTextLabel);
     if (page == m_ui->receiptPage)
         prefetch(neighbour->receipt(), m_ui->pixmapReceipt);
 }

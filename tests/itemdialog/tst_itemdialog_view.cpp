@@ -356,8 +356,11 @@ static QString cameraPhoto(const QString& path, int width, int height)
     jpeg.open(QIODevice::WriteOnly);
     if (!image.save(&jpeg, "JPEG", 90))
         qFatal("cannot write a test photo");
-    static const char exif[] = "\xFF\xE1\x00\x22" "Exif\0\0" "MM\x00\x2A\x00\x00\x00\x08"
-                               "\x00\x01" "\x01\x12\x00\x03\x00\x00\x00\x01\x00\x06\x00\x00"
+    static const char exif[] = "\xFF\xE1\x00\x22"
+                               "Exif\0\0"
+                               "MM\x00\x2A\x00\x00\x00\x08"
+                               "\x00\x01"
+                               "\x01\x12\x00\x03\x00\x00\x00\x01\x00\x06\x00\x00"
                                "\x00\x00\x00\x00";
     QByteArray bytes = jpeg.data();
     bytes.insert(2, exif, sizeof(exif) - 1);
@@ -575,8 +578,7 @@ void TestItemDialogView::browseForFiles()
     QVERIFY(click(*dialog, "insertDocumentPushButton"));
     QCOMPARE(text(*dialog, "documentLineEdit"), QStringLiteral("kept.pdf"));
     QCOMPARE(m_boxes.size(), 1);
-    QCOMPARE(m_boxes[0].text,
-             QStringLiteral("LINK_NOT_STORABLE %1 LINK_CHARACTERS_NOT_STORABLE").arg(m_chosenFile));
+    QCOMPARE(m_boxes[0].text, QStringLiteral("LINK_NOT_STORABLE %1 LINK_CHARACTERS_NOT_STORABLE").arg(m_chosenFile));
     m_chosenFile = QStringLiteral("/srv/docs/a;b.pdf");
     QVERIFY(click(*dialog, "insertDocumentPushButton"));
     QCOMPARE(text(*dialog, "documentLineEdit"), QStringLiteral("kept.pdf"));
