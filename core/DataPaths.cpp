@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <QUrl>
 
 namespace {
 
@@ -91,4 +92,20 @@ QString resolveLink(const QString& link, const QString& databaseDir)
             return fromDatabase.absoluteFilePath();
     }
     return link;
+}
+
+QString webLinkTarget(const QString& link, const QString& databaseDir)
+{
+    const QString text = link.trimmed();
+    if (text.isEmpty() || QDir::isAbsolutePath(text))
+        return text;
+    // "www.example.com:8080/shop" reads like a scheme, but a host with a port is meant.
+    static const QRegularExpression hostWithPort(QStringLiteral("^[^:/]*\\.[^:/]*:\\d"));
+    if (isUrlLink(text) && !hostWithPort.match(text).hasMatch())
+        return text;
+    const QString file = resolveLink(text, databaseDir);
+    if (file != text || QFileInfo::exists(text))
+        return QFileInfo(file).absoluteFilePath();
+    const QUrl address = QUrl::fromUserInput(QStringLiteral("https://") + text);
+    return address.isValid() ? address.toString(QUrl::FullyEncoded) : text;
 }

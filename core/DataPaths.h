@@ -38,3 +38,8 @@ bool isUrlLink(const QString& link);
 // against the database's folder; the first that exists is returned as an absolute path. URLs,
 // absolute paths and relative links found in neither place are returned as they are.
 QString resolveLink(const QString& link, const QString& databaseDir);
+// What an item's web link opens. A link with a scheme ("https://...", "mailto:...") as it is; one
+// without ("www.example.com", "example.com/page") as an https address, the way a browser's
+// address bar takes it. An absolute path, or a relative one that names a file found by
+// resolveLink (a page saved beside the database), stays a file.
+QString webLinkTarget(const QString& link, const QString& databaseDir);

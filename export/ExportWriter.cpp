@@ -7,6 +7,7 @@
 
 #include <QFileInfo>
 #include <QIODevice>
+#include <QUrl>
 
 #include <charconv>
 #include <cstring>
@@ -245,15 +246,18 @@ void ItemElementWriter::writeItem(const Item& item, const ElementSwitches& switc
 void ItemElementWriter::writeImage(QStringView path, const char* alt)
 {
     m_out.putBytes("<img src=\"");
-    m_out.putEscaped(linkedFilePath(path, m_databaseDir));
+    m_out.putEscaped(linkedFileUrl(path, m_databaseDir));
     m_out.putBytes("\" ALT=\"");
     m_out.putBytes(alt);
     m_out.putBytes("\"><BR>");
 }
 
-QString linkedFilePath(QStringView link, const QString& databaseDir)
+QString linkedFileUrl(QStringView link, const QString& databaseDir)
 {
-    return QFileInfo(resolveLink(link.toString(), databaseDir)).absoluteFilePath();
+    const QString resolved = resolveLink(link.toString(), databaseDir);
+    const QUrl url = isUrlLink(resolved) ? QUrl(resolved, QUrl::TolerantMode)
+                                         : QUrl::fromLocalFile(QFileInfo(resolved).absoluteFilePath());
+    return url.toString(QUrl::FullyEncoded);
 }
 
 QString lookupText(const LookupList& list, int index)

@@ -89,9 +89,11 @@ private:
     std::array<QString, 21> m_captions;
 };
 
-// The absolute path a picture link of an item is written as: a browser opens the page from
-// another folder, so a relative link is found as everywhere else (resolveLink).
-QString linkedFilePath(QStringView link, const QString& databaseDir);
+// The address a picture link of an item is written as in a page: a file as an encoded file URL
+// of its absolute path (a browser opens the page from another folder, so a relative link is
+// found as everywhere else, by resolveLink), so that "#", "?", "%" and spaces in a name stay
+// part of it; a web address as it is.
+QString linkedFileUrl(QStringView link, const QString& databaseDir);
 
 // The name of a group or location; the number itself when the list has no such entry.
 QString lookupText(const LookupList& list, int index);

@@ -133,7 +133,7 @@ private:
         if (path.isEmpty())
             return;
         m_out.putBytes("<img width=\"64\" height=\"64\" src=\"");
-        m_out.putEscaped(linkedFilePath(path, m_databaseDir));
+        m_out.putEscaped(linkedFileUrl(path, m_databaseDir));
         m_out.putBytes("\" ALT=\"");
         m_out.putEscaped(m_captions[column]);
         m_out.putBytes("\">");

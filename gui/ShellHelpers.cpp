@@ -129,3 +129,8 @@ void OpenWithProgram(const QString& program, const QString& link)
     ShowProgramNotFound(program, link);
     OpenWithAssociatedProgram(link);
 }
+
+void OpenWebLink(const QString& program, const QString& link)
+{
+    OpenWithProgram(program, webLinkTarget(link, GetLastDBDir()));
+}

@@ -38,3 +38,7 @@ bool StartProgram(const QString& program, const QStringList& arguments);
 // when it does not start (said in a box when one was named), the desktop opens the link by its
 // association instead.
 void OpenWithProgram(const QString& program, const QString& link);
+
+// Opens an item's web link as OpenWithProgram does, as the address webLinkTarget makes of it:
+// "www.example.com" opens https://www.example.com rather than a file of that name.
+void OpenWebLink(const QString& program, const QString& link);

@@ -164,9 +164,12 @@ void ItemDialog::connectWidgets()
     connect(ui.primaryTabWidget, &QTabWidget::currentChanged, this,
             [this](int index) { currentPageChangedSlot(m_ui->primaryTabWidget->widget(index)); });
 
-    // The pages' pictures follow the size of their labels.
-    ui.pixmapPictureLabel->installEventFilter(this);
-    ui.pixmapReceipt->installEventFilter(this);
+    // The pages' pictures follow the size of their labels. A note in their place names a file,
+    // which is shown as it is written, never read as markup.
+    for (QLabel* label : { ui.pixmapPictureLabel, ui.pixmapReceipt }) {
+        label->installEventFilter(this);
+        label->setTextFormat(Qt::PlainText);
+    }
 }
 
 bool ItemDialog::ShowPage(const QString& PageName)

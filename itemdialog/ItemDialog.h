@@ -3,9 +3,9 @@
 #include "DBItemCollection.h"
 #include "Item.h"
 #include "ItemPrinting.h"
+#include "PictureCache.h"
 
 #include <QDialog>
-#include <QPixmap>
 #include <QPointer>
 #include <QString>
 
@@ -46,6 +46,10 @@ public:
 
     // Fills the lists and relabels, hides and documents the form for the running product.
     void configureForVariant();
+
+    // The file choosers start where a file of the same kind of link was last chosen while the
+    // program runs; this forgets those folders (a test starts afresh).
+    static void forgetChosenFolders();
 
 public Q_SLOTS:
     void ShowValidateError(const QString& Error);
@@ -121,16 +125,22 @@ private:
     // Replaces the Item shown; an Item the dialog owned and no longer shows is destroyed.
     void setCurrentItem(Item* item);
     void setOwnedItem(std::unique_ptr<Item> item);
-    // Loads the picture a link names and shows it scaled to the label; none for another link.
-    void showLinkedPicture(const QString& link, QPixmap& picture, QLabel* label);
+    // Shows the picture a link names scaled to the label, or a note when the file cannot be read;
+    // nothing for a link that names no picture. A label not on screen is left until it is shown
+    // (it has no size to read the picture for yet).
+    void showLinkedPicture(const QString& link, QLabel* label);
+    // Starts reading the pictures the next step in the direction last stepped will show.
+    void prefetchNeighbour();
     void clearPicturePage();
     void clearReceiptPage();
     void updateThumbnail();
     void setTabEnabled(QWidget* page, bool enabled);
     // Selects the list row of an Item, when it has one.
     void selectRowOf(Item* item);
-    // Asks for a file from the folder kept under the settings key; false when none was chosen.
-    bool chooseFile(const char* settingsKey, const QString& filter, QLineEdit* target);
+    // Which link a file is chosen for; each kind starts in its own folder.
+    enum class LinkKind { Picture, Receipt, Document };
+    // Asks for an existing file for the link; false when none was chosen.
+    bool chooseFile(LinkKind kind, QLineEdit* target);
     // The label and value lines a printout of an Item shows.
     ItemPrinting::Lines printedLines(const Item& item) const;
     void printItem(bool preview);
@@ -158,7 +168,8 @@ private:
     QStringList m_formAtFill;
     // Set by the Cancel button, which closes without asking.
     bool m_discarding = false;
-    // The pictures as loaded; the labels show copies scaled to their size.
-    QPixmap m_picture;
-    QPixmap m_receiptPicture;
+    // The pictures as read for the labels, so that each is decoded once while its Item is shown.
+    PictureCache m_pictures;
+    // Whether the last step went back (Previous), for reading ahead in the same direction.
+    bool m_steppedBack = false;
 };

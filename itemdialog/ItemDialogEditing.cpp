@@ -256,8 +256,7 @@ void ItemDialog::resetAllFields(bool SeachMode)
             ui.groupComboBox->setEnabled(false);
             ui.locationComboBox->setEnabled(false);
         }
-        if (isMintora())
-            ui.supplierComboBox->setEnabled(false);
+        // The supplier list stays usable: coins are sought by their catalogue there.
         ui.buyQDateEdit->setDate(noDate());
     } else {
         ui.locationComboBox->setEnabled(true);
@@ -268,8 +267,9 @@ void ItemDialog::resetAllFields(bool SeachMode)
     ui.productLineEdit->clear();
     ui.numberOfItemsLineEdit->clear();
     ui.priceLineEdit->clear();
-    if (isDomvara() || isStockvane())
-        ui.priceTotalLineEdit->clear();
+    // Also in the products that leave the total out of the file: a new coin must not show the
+    // total of the one shown before.
+    ui.priceTotalLineEdit->clear();
     if (isStockvane())
         ui.serialnoLineEdit->setEnabled(false);
     ui.infoLineEdit->clear();

@@ -30,12 +30,13 @@ void ItemDialog::configureForVariant()
             ui.serialnoLineEdit->setEnabled(false);
         if (language == "en")
             ui.helpPushButton->setEnabled(false);
-        if (m_collection->isReadOnly()) {
-            for (QPushButton* button : { ui.savePushButton, ui.buttonOk, ui.newPushButton, ui.CopyPushButton })
-                button->setEnabled(false);
-        }
     } else if (language != "dk") {
         ui.helpPushButton->setEnabled(false);
+    }
+    // Nothing can be stored in a read-only database, in any product.
+    if (m_collection->isReadOnly()) {
+        for (QPushButton* button : { ui.savePushButton, ui.buttonOk, ui.newPushButton, ui.CopyPushButton })
+            button->setEnabled(false);
     }
 
     // Household and coin databases are written in a format whose reader stops before the four

@@ -99,8 +99,12 @@ void ItemDialog::finishSearch(Item* found)
         MessageBoxes::ask(this,
                           { QMessageBox::Information, tr("Fejl søgning"), tr("Search_Error"), { tr("Ok") }, 0, 0 });
     }
-    for (QPushButton* button : { ui.buttonOk, ui.savePushButton, ui.NextPushButton, ui.PrevPushButton })
+    for (QPushButton* button : { ui.NextPushButton, ui.PrevPushButton })
         button->setEnabled(hit);
+    // A found Item of a read-only database can be looked at, not stored.
+    const bool storable = hit && !m_collection->isReadOnly();
+    for (QPushButton* button : { ui.buttonOk, ui.savePushButton })
+        button->setEnabled(storable);
 }
 
 void ItemDialog::PreviousSlot()
@@ -115,6 +119,8 @@ void ItemDialog::PreviousSlot()
     selectRowOf(item);
     m_ui->PrevPushButton->setEnabled(!atStart);
     m_ui->NextPushButton->setEnabled(true);
+    m_steppedBack = true;
+    prefetchNeighbour();
 }
 
 void ItemDialog::NextSlot()
@@ -128,6 +134,8 @@ void ItemDialog::NextSlot()
     selectRowOf(item);
     m_ui->NextPushButton->setEnabled(!atEnd);
     m_ui->PrevPushButton->setEnabled(true);
+    m_steppedBack = false;
+    prefetchNeighbour();
 }
 
 void ItemDialog::ResetSlot()

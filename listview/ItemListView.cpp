@@ -486,7 +486,7 @@ void ItemListView::ShowUrl()
             { QMessageBox::Critical, tr("NB!"), tr("Ingen URL tilknyttet valgte inventar"), { tr("Ok") }, 0, 0 });
         return;
     }
-    OpenWithProgram(program, link);
+    OpenWebLink(program, link);
 }
 
 void ItemListView::ItemSelected(QTreeWidgetItem* row)

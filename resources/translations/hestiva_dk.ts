@@ -448,18 +448,6 @@ Kontrollér, at mappen findes, at du må skrive i den, og at der er plads på di
         <translation>Ret venligst feltet, og prøv igen.</translation>
     </message>
     <message>
-        <source>Billed fil (*.bmp *.jpg *.jpeg *.gif *.png *.mng *.pnm *.xbm *.xpm);;Alle (*.*)</source>
-        <translation>Billedfiler (*.bmp *.jpg *.jpeg *.gif *.png *.mng *.pnm *.xbm *.xpm);;Alle filer (*.*)</translation>
-    </message>
-    <message>
-        <source>Kvittering (*.bmp *.jpg *.jpeg *.gif *.tif *.txt *.htm);;Alle (*.*)</source>
-        <translation>Kvitteringer (*.bmp *.jpg *.jpeg *.gif *.tif *.txt *.htm);;Alle filer (*.*)</translation>
-    </message>
-    <message>
-        <source>Kvittering (*.doc *.pdf  *.txt *.htm *.bmp *.jpg *.jpeg *.gif *.tif);;Alle (*.*)</source>
-        <translation>Dokumenter (*.doc *.pdf *.txt *.htm *.bmp *.jpg *.jpeg *.gif *.tif);;Alle filer (*.*)</translation>
-    </message>
-    <message>
         <source>&apos;Købspris&apos; skal være: 0.0 -&gt; %1</source>
         <translation>Købsprisen skal være et tal fra 0.00 til %1 med højst to decimaler, f.eks. 1499.50.</translation>
     </message>
@@ -571,6 +559,34 @@ Skriv cifre med højst ét decimalkomma eller -punktum og højst to decimaler, u
     <message>
         <source>LINK_NOT_STORABLE %1 %2</source>
         <translation>Filen %1 kan ikke knyttes til: %2. Databasen ville skulle ændre navnet, og så kunne filen ikke åbnes bagefter. Omdøb filen (eller flyt den til en kortere sti), og vælg den igen.</translation>
+    </message>
+    <message>
+        <source>FILE_FILTER_PICTURES</source>
+        <translation>Billeder</translation>
+    </message>
+    <message>
+        <source>FILE_FILTER_PDF</source>
+        <translation>PDF-dokumenter</translation>
+    </message>
+    <message>
+        <source>FILE_FILTER_ALL</source>
+        <translation>Alle filer</translation>
+    </message>
+    <message>
+        <source>FILE_FILTER_RECEIPTS</source>
+        <translation>Kvitteringer</translation>
+    </message>
+    <message>
+        <source>FILE_FILTER_DOCUMENTS</source>
+        <translation>Dokumenter</translation>
+    </message>
+    <message>
+        <source>PICTURE_NOT_READABLE %1</source>
+        <translation>Billedet kan ikke læses: %1</translation>
+    </message>
+    <message>
+        <source>PICTURE_NOT_FOUND %1</source>
+        <translation>Billedet findes ikke: %1</translation>
     </message>
 </context>
 <context>

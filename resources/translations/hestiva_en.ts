@@ -448,18 +448,6 @@ Check that the folder exists, that you may write to it and that the disk has roo
         <translation>Please correct the field and try again.</translation>
     </message>
     <message>
-        <source>Billed fil (*.bmp *.jpg *.jpeg *.gif *.png *.mng *.pnm *.xbm *.xpm);;Alle (*.*)</source>
-        <translation>Picture files (*.bmp *.jpg *.jpeg *.gif *.png *.mng *.pnm *.xbm *.xpm);;All files (*.*)</translation>
-    </message>
-    <message>
-        <source>Kvittering (*.bmp *.jpg *.jpeg *.gif *.tif *.txt *.htm);;Alle (*.*)</source>
-        <translation>Receipts (*.bmp *.jpg *.jpeg *.gif *.tif *.txt *.htm);;All files (*.*)</translation>
-    </message>
-    <message>
-        <source>Kvittering (*.doc *.pdf  *.txt *.htm *.bmp *.jpg *.jpeg *.gif *.tif);;Alle (*.*)</source>
-        <translation>Documents (*.doc *.pdf *.txt *.htm *.bmp *.jpg *.jpeg *.gif *.tif);;All files (*.*)</translation>
-    </message>
-    <message>
         <source>&apos;Købspris&apos; skal være: 0.0 -&gt; %1</source>
         <translation>The purchase price must be a number from 0.00 to %1 with at most two decimals, for example 1499.50.</translation>
     </message>
@@ -571,6 +559,34 @@ Write digits with at most one decimal comma or point and at most two decimals, w
     <message>
         <source>LINK_NOT_STORABLE %1 %2</source>
         <translation>The file %1 cannot be linked: %2. The database would have to change the name, and the file would then no longer open. Rename the file (or move it to a shorter path) and choose it again.</translation>
+    </message>
+    <message>
+        <source>FILE_FILTER_PICTURES</source>
+        <translation>Pictures</translation>
+    </message>
+    <message>
+        <source>FILE_FILTER_PDF</source>
+        <translation>PDF documents</translation>
+    </message>
+    <message>
+        <source>FILE_FILTER_ALL</source>
+        <translation>All files</translation>
+    </message>
+    <message>
+        <source>FILE_FILTER_RECEIPTS</source>
+        <translation>Receipts</translation>
+    </message>
+    <message>
+        <source>FILE_FILTER_DOCUMENTS</source>
+        <translation>Documents</translation>
+    </message>
+    <message>
+        <source>PICTURE_NOT_READABLE %1</source>
+        <translation>Picture cannot be read: %1</translation>
+    </message>
+    <message>
+        <source>PICTURE_NOT_FOUND %1</source>
+        <translation>Picture not found: %1</translation>
     </message>
 </context>
 <context>

@@ -448,18 +448,6 @@ Kontroller at mappen finnes, at du har skrivetilgang til den, og at det er plass
         <translation>Rett feltet og prøv igjen.</translation>
     </message>
     <message>
-        <source>Billed fil (*.bmp *.jpg *.jpeg *.gif *.png *.mng *.pnm *.xbm *.xpm);;Alle (*.*)</source>
-        <translation>Bildefiler (*.bmp *.jpg *.jpeg *.gif *.png *.mng *.pnm *.xbm *.xpm);;Alle filer (*.*)</translation>
-    </message>
-    <message>
-        <source>Kvittering (*.bmp *.jpg *.jpeg *.gif *.tif *.txt *.htm);;Alle (*.*)</source>
-        <translation>Kvitteringer (*.bmp *.jpg *.jpeg *.gif *.tif *.txt *.htm);;Alle filer (*.*)</translation>
-    </message>
-    <message>
-        <source>Kvittering (*.doc *.pdf  *.txt *.htm *.bmp *.jpg *.jpeg *.gif *.tif);;Alle (*.*)</source>
-        <translation>Dokumenter (*.doc *.pdf *.txt *.htm *.bmp *.jpg *.jpeg *.gif *.tif);;Alle filer (*.*)</translation>
-    </message>
-    <message>
         <source>&apos;Købspris&apos; skal være: 0.0 -&gt; %1</source>
         <translation>Innkjøpsprisen må være et tall fra 0.00 til %1 med høyst to desimaler, f.eks. 1499.50.</translation>
     </message>
@@ -571,6 +559,34 @@ Skriv sifre med høyst ett desimalkomma eller -punktum og høyst to desimaler, u
     <message>
         <source>LINK_NOT_STORABLE %1 %2</source>
         <translation>Filen %1 kan ikke knyttes til: %2. Databasen måtte ha endret navnet, og da kunne filen ikke åpnes etterpå. Gi filen nytt navn (eller flytt den til en kortere sti), og velg den på nytt.</translation>
+    </message>
+    <message>
+        <source>FILE_FILTER_PICTURES</source>
+        <translation>Bilder</translation>
+    </message>
+    <message>
+        <source>FILE_FILTER_PDF</source>
+        <translation>PDF-dokumenter</translation>
+    </message>
+    <message>
+        <source>FILE_FILTER_ALL</source>
+        <translation>Alle filer</translation>
+    </message>
+    <message>
+        <source>FILE_FILTER_RECEIPTS</source>
+        <translation>Kvitteringer</translation>
+    </message>
+    <message>
+        <source>FILE_FILTER_DOCUMENTS</source>
+        <translation>Dokumenter</translation>
+    </message>
+    <message>
+        <source>PICTURE_NOT_READABLE %1</source>
+        <translation>Bildet kan ikke leses: %1</translation>
+    </message>
+    <message>
+        <source>PICTURE_NOT_FOUND %1</source>
+        <translation>Bildet finnes ikke: %1</translation>
     </message>
 </context>
 <context>

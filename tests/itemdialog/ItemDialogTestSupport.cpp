@@ -100,6 +100,7 @@ void ItemDialogFixture::init()
     m_starts.clear();
     m_opened.clear();
     m_startSucceeds = false;
+    ItemDialog::forgetChosenFolders();
     MessageBoxes::setAnswerer([this](const MessageBoxes::Request& request) {
         m_boxes.append(request);
         return 0;

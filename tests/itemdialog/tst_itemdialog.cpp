@@ -32,6 +32,7 @@ private Q_SLOTS:
     void copyIsSavedAsNewItem();
     void deleteTakesTheRowAlong();
     void readOnlyDatabase();
+    void coinsSoughtByCatalogueAndShownAsTheyAre();
     void geometryStoredOnAcceptNotOnCancel();
     void textFieldLimits();
     void unsavedEditsAreStoredOrAsked();
@@ -584,6 +585,53 @@ void TestItemDialog::readOnlyDatabase()
     QVERIFY(!DBItemCollection::isModified());
     QCOMPARE(m_boxes.size(), 1);
     QCOMPARE(m_boxes[0].title, QStringLiteral("READ ONLY"));
+
+    // A found Item can be looked at, not stored.
+    type(d, "nameLineEdit", QStringLiteral("Box"));
+    QVERIFY(click(d, "resetPushButton"));
+    type(d, "nameLineEdit", QStringLiteral("Box"));
+    QVERIFY(click(d, "seachPushButton"));
+    QCOMPARE(dialog->currentItem(), box);
+    QVERIFY(button(d, "NextPushButton")->isEnabled());
+    for (const char* name : { "savePushButton", "buttonOk" })
+        QVERIFY2(!button(d, name)->isEnabled(), name);
+}
+
+void TestItemDialog::coinsSoughtByCatalogueAndShownAsTheyAre()
+{
+    useProduct(ProgramVariant::Mintora);
+    Item* krone = add(0, QStringLiteral("1875 krone"));
+    krone->setSupplier(QStringLiteral("Shop"));
+    krone->setPrice(40);
+    krone->setNumber_of_items(3);
+    Item* skilling = add(0, QStringLiteral("1771 skilling"));
+    skilling->setSupplier(QStringLiteral("Market"));
+    fill();
+
+    // The catalogue list can be chosen from in a search, and a coin is found by it.
+    auto dialog = open(nullptr, QStringLiteral("DATA"), true);
+    QComboBox* catalogue = combo(*dialog, "supplierComboBox");
+    QVERIFY(catalogue->isEnabled());
+    catalogue->setCurrentIndex(catalogue->findText(QStringLiteral("Market")));
+    QVERIFY(click(*dialog, "seachPushButton"));
+    QVERIFY(m_boxes.isEmpty());
+    QCOMPARE(dialog->currentItem(), skilling);
+
+    // "Show as HTML" shows the coin the dialog shows, wherever the list stands.
+    QVERIFY(click(*dialog, "PrevPushButton"));
+    QCOMPARE(dialog->currentItem(), krone);
+    m_list->ItemSelected(m_list->FindListViewItem(skilling));
+    QVERIFY(click(*dialog, "ViewCurrentAsHtmlPushButton"));
+    QCOMPARE(m_opened.size(), 1);
+    QFile page(m_opened[0].toLocalFile());
+    QVERIFY(page.open(QIODevice::ReadOnly));
+    const QByteArray html = page.readAll();
+    QVERIFY(html.contains("1875 krone") && !html.contains("1771 skilling"));
+
+    // A new coin starts without the total of the one shown before.
+    QCOMPARE(text(*dialog, "priceTotalLineEdit"), QStringLiteral("120.00"));
+    QVERIFY(click(*dialog, "newPushButton"));
+    QVERIFY(text(*dialog, "priceTotalLineEdit").isEmpty());
 }
 
 void TestItemDialog::geometryStoredOnAcceptNotOnCancel()

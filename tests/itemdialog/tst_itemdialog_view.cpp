@@ -4,15 +4,19 @@
 // (ItemDialogTestSupport).
 
 #include "ItemDialogTestSupport.h"
+#include "PictureCache.h"
 #include "PrintDialogs.h"
 #include "Settings.h"
 #include "funiQListViewItem.h"
 
+#include <QBuffer>
 #include <QDateEdit>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QListView>
+#include <QPainter>
 #include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
@@ -342,11 +346,37 @@ void TestItemDialogView::usableAtDefaultSize()
     }
 }
 
+// A camera's JPEG: stored wide, left half red and right half blue, with the EXIF orientation
+// "turn 90 degrees clockwise" that phones write for a photo taken upright.
+static QString cameraPhoto(const QString& path, int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(Qt::blue);
+    QPainter(&image).fillRect(0, 0, width / 2, height, Qt::red);
+    QBuffer jpeg;
+    jpeg.open(QIODevice::WriteOnly);
+    if (!image.save(&jpeg, "JPEG", 90))
+        qFatal("cannot write a test photo");
+    static const char exif[] = "\xFF\xE1\x00\x22"
+                               "Exif\0\0"
+                               "MM\x00\x2A\x00\x00\x00\x08"
+                               "\x00\x01"
+                               "\x01\x12\x00\x03\x00\x00\x00\x01\x00\x06\x00\x00"
+                               "\x00\x00\x00\x00";
+    QByteArray bytes = jpeg.data();
+    bytes.insert(2, exif, sizeof(exif) - 1);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write a test photo");
+    return path;
+}
+
 void TestItemDialogView::picturesScaledToTheirLabels()
 {
     const QString wide = picture(QStringLiteral("wide.png"), 1200, 600);
     const QString tall = picture(QStringLiteral("tall.png"), 300, 900);
     const QString small = picture(QStringLiteral("small.png"), 200, 100);
+    const QString photo = cameraPhoto(m_files->filePath(QStringLiteral("IMG 0001 #2.JPG")), 1600, 1200);
     Item* rug = add(0, QStringLiteral("Rug"));
     rug->setPhotolink(wide);
     rug->setReceipt(tall);
@@ -354,6 +384,8 @@ void TestItemDialogView::picturesScaledToTheirLabels()
     vase->setPhotolink(small);
     Item* clock = add(0, QStringLiteral("Clock"));
     clock->setPhotolink(m_files->filePath(QStringLiteral("missing.jpg")));
+    Item* chair = add(0, QStringLiteral("Chair"));
+    chair->setPhotolink(photo);
     fill();
 
     const auto dialog = open(rug, QStringLiteral("PICTURE"));
@@ -384,11 +416,31 @@ void TestItemDialogView::picturesScaledToTheirLabels()
     QVERIFY(!tabEnabled(d, "receiptPage"));
     QVERIFY(!button(d, "showReceiptPushButton")->isEnabled());
 
-    // A picture that cannot be read leaves the page empty, without a message.
+    // A picture that is not there: a short note in its place, no box to click away.
+    const int decodedBefore = PictureCache::decodeCount();
     QVERIFY(click(d, "NextPushButton"));
-    QVERIFY(dialog->ShowPage(QStringLiteral("PICTURE")));
     QVERIFY(shownPixmapSize(d, "pixmapPictureLabel").isEmpty());
+    QCOMPARE(label->text(), QStringLiteral("PICTURE_NOT_FOUND %1").arg(clock->photolink()));
     QVERIFY(m_boxes.isEmpty());
+
+    // A camera photo is shown as it was taken (upright: red above blue), read at the size it
+    // is shown at, and decoded once (read ahead while the clock was shown, or now) for the page
+    // and the thumbnail together; repainting and making the window smaller read nothing again.
+    QVERIFY(click(d, "NextPushButton"));
+    QCOMPARE(dialog->currentItem(), chair);
+    QCOMPARE(shownPixmapSize(d, "pixmapPictureLabel"),
+             QSize(int(std::lround(1200.0 * label->height() / 1600)), label->height()));
+    QCOMPARE(shownPixmapSize(d, "ImageIconTextLabel"), QSize(30, 40));
+    const QImage shown = label->pixmap().toImage();
+    QVERIFY(qRed(shown.pixel(shown.width() / 2, shown.height() / 4)) > 200);
+    QVERIFY(qBlue(shown.pixel(shown.width() / 2, shown.height() * 3 / 4)) > 200);
+    widget<QLabel>(d, "pixmapPictureLabel")->repaint();
+    dialog->resize(dialog->width() - 40, dialog->height() - 40);
+    QTRY_VERIFY(shownPixmapSize(d, "pixmapPictureLabel").height() == label->height());
+    QCOMPARE(PictureCache::decodeCount() - decodedBefore, 1);
+    PictureCache cache;
+    QCOMPARE(cache.fullSize(photo), QSize(1200, 1600));
+    QCOMPARE(cache.picture(photo, QSize(150, 200)).size(), QSize(150, 200));
 
     // An Item without a picture has no picture page.
     QVERIFY(click(d, "newPushButton"));
@@ -417,7 +469,8 @@ void TestItemDialogView::linkButtons()
     Item* kettle = add(0, QStringLiteral("Kettle"));
     kettle->setPhotolink(QStringLiteral("/pictures/kettle.pdf"));
     kettle->setReceipt(QStringLiteral("https://example.org/receipt.jpg"));
-    kettle->setWww(QStringLiteral("https://example.org/kettle"));
+    // A web link as typed into a browser's address bar, without a scheme.
+    kettle->setWww(QStringLiteral("www.example.org/kettle"));
     kettle->setDocument(QStringLiteral("https://example.org/manual"));
     fill();
     m_settings->setValue("PictureViewerProgram", QStringLiteral("/opt/viewer"));
@@ -447,7 +500,7 @@ void TestItemDialogView::linkButtons()
     QCOMPARE(m_opened,
              (QList<QUrl>{ QUrl(QStringLiteral("https://example.org/receipt.jpg")),
                            QUrl(QStringLiteral("https://example.org/manual")),
-                           QUrl(QStringLiteral("https://example.org/kettle")) }));
+                           QUrl(QStringLiteral("https://www.example.org/kettle")) }));
 
     // An emptied field disables its button.
     type(*dialog, "wwwLineEdit", QString());
@@ -478,56 +531,69 @@ void TestItemDialogView::browseForFiles()
     fill();
     const QByteArray oldProgramFiles = qgetenv("ProgramFiles");
     qputenv("ProgramFiles", "/opt/programs");
-    const auto dialog = open(nullptr);
-    const ItemDialog& d = *dialog;
+    auto dialog = open(nullptr);
 
+    // An existing file is opened, with no question about replacing it; pictures of either
+    // letter case, PDF and all files are offered.
     const QString chosen = picture(QStringLiteral("chair.png"), 50, 40);
     m_chosenFile = chosen;
-    QVERIFY(click(d, "browsePhotoPushButton"));
+    QVERIFY(click(*dialog, "browsePhotoPushButton"));
     QCOMPARE(m_fileRequests.size(), 1);
-    QCOMPARE(m_fileRequests[0].mode, FileDialogs::Mode::Save);
+    QCOMPARE(m_fileRequests[0].mode, FileDialogs::Mode::Open);
     QCOMPARE(m_fileRequests[0].directory, QStringLiteral("/opt/programs/Quorvane"));
-    QVERIFY(m_fileRequests[0].filter.contains(QStringLiteral("*.png")));
-    QCOMPARE(text(d, "photolinkLineEdit"), QDir::toNativeSeparators(chosen));
-    QVERIFY(tabEnabled(d, "picturePage"));
-    QVERIFY(button(d, "showPhotoPushButton")->isEnabled());
-    QCOMPARE(shownPixmapSize(d, "pixmapPictureLabel"), QSize(50, 40));
+    const QStringList filters = m_fileRequests[0].filter.split(QStringLiteral(";;"));
+    QCOMPARE(filters.size(), 3);
+    QVERIFY(filters[0].contains(QStringLiteral("*.png")) && filters[0].contains(QStringLiteral("*.JPG")));
+    QVERIFY(filters[1].contains(QStringLiteral("*.pdf")));
+    QVERIFY(filters[2].endsWith(QStringLiteral("(*)")));
+    QCOMPARE(text(*dialog, "photolinkLineEdit"), QDir::toNativeSeparators(chosen));
+    QVERIFY(tabEnabled(*dialog, "picturePage"));
+    QVERIFY(button(*dialog, "showPhotoPushButton")->isEnabled());
+    QVERIFY(dialog->ShowPage(QStringLiteral("PICTURE")));
+    QCOMPARE(shownPixmapSize(*dialog, "pixmapPictureLabel"), QSize(50, 40));
 
     // The folders chosen in the set-up are where the choosers start.
     m_settings->setValue("ReceiptPath", QStringLiteral("/srv/receipts"));
     m_chosenFile = QStringLiteral("/srv/receipts/new-scan.pdf");
-    QVERIFY(click(d, "browseReceiptPushButton"));
+    QVERIFY(click(*dialog, "browseReceiptPushButton"));
+    QCOMPARE(m_fileRequests[1].mode, FileDialogs::Mode::Open);
     QCOMPARE(m_fileRequests[1].directory, QStringLiteral("/srv/receipts"));
-    QCOMPARE(text(d, "receiptLineEdit"), QDir::toNativeSeparators(m_chosenFile));
-    QVERIFY(button(d, "showReceiptPushButton")->isEnabled());
-    QVERIFY(!tabEnabled(d, "receiptPage"));
+    QVERIFY(m_fileRequests[1].filter.section(QStringLiteral(";;"), 0, 0).contains(QStringLiteral("*.pdf")));
+    QCOMPARE(text(*dialog, "receiptLineEdit"), QDir::toNativeSeparators(m_chosenFile));
+    QVERIFY(button(*dialog, "showReceiptPushButton")->isEnabled());
+    QVERIFY(!tabEnabled(*dialog, "receiptPage"));
 
-    // A cancelled chooser changes nothing.
+    // A cancelled chooser changes nothing; without the variable the chooser starts at home.
     m_chosenFile.clear();
-    type(d, "documentLineEdit", QStringLiteral("kept.pdf"));
-    QVERIFY(click(d, "insertDocumentPushButton"));
-    QCOMPARE(text(d, "documentLineEdit"), QStringLiteral("kept.pdf"));
+    type(*dialog, "documentLineEdit", QStringLiteral("kept.pdf"));
+    qunsetenv("ProgramFiles");
+    QVERIFY(click(*dialog, "insertDocumentPushButton"));
+    QCOMPARE(text(*dialog, "documentLineEdit"), QStringLiteral("kept.pdf"));
+    QCOMPARE(m_fileRequests.last().directory, QDir::homePath());
+    if (!oldProgramFiles.isNull())
+        qputenv("ProgramFiles", oldProgramFiles);
 
     // A file whose name the database cannot keep as it is would no longer open once saved: the
     // choice is refused at once, saying why, and the field keeps its link.
     m_chosenFile = QStringLiteral("/srv/docs/price \u20ac.pdf");
-    QVERIFY(click(d, "insertDocumentPushButton"));
-    QCOMPARE(text(d, "documentLineEdit"), QStringLiteral("kept.pdf"));
+    QVERIFY(click(*dialog, "insertDocumentPushButton"));
+    QCOMPARE(text(*dialog, "documentLineEdit"), QStringLiteral("kept.pdf"));
     QCOMPARE(m_boxes.size(), 1);
-    QCOMPARE(m_boxes[0].text,
-             QStringLiteral("LINK_NOT_STORABLE %1 LINK_CHARACTERS_NOT_STORABLE").arg(m_chosenFile));
+    QCOMPARE(m_boxes[0].text, QStringLiteral("LINK_NOT_STORABLE %1 LINK_CHARACTERS_NOT_STORABLE").arg(m_chosenFile));
     m_chosenFile = QStringLiteral("/srv/docs/a;b.pdf");
-    QVERIFY(click(d, "insertDocumentPushButton"));
-    QCOMPARE(text(d, "documentLineEdit"), QStringLiteral("kept.pdf"));
+    QVERIFY(click(*dialog, "insertDocumentPushButton"));
+    QCOMPARE(text(*dialog, "documentLineEdit"), QStringLiteral("kept.pdf"));
     QVERIFY(m_boxes.last().text.endsWith(QStringLiteral("LINK_SEPARATOR_NOT_STORABLE")));
     m_chosenFile.clear();
 
-    // Without the variable the chooser starts at home.
-    qunsetenv("ProgramFiles");
-    QVERIFY(click(d, "insertDocumentPushButton"));
-    QCOMPARE(m_fileRequests.last().directory, QDir::homePath());
-    if (!oldProgramFiles.isNull())
-        qputenv("ProgramFiles", oldProgramFiles);
+    // From then on, also in the next dialog, each kind of link starts where a file of its kind
+    // was last chosen.
+    dialog = open(nullptr);
+    for (const char* browse : { "browsePhotoPushButton", "browseReceiptPushButton", "insertDocumentPushButton" })
+        QVERIFY(click(*dialog, browse));
+    QCOMPARE(m_fileRequests[m_fileRequests.size() - 3].directory, QFileInfo(chosen).absolutePath());
+    QCOMPARE(m_fileRequests[m_fileRequests.size() - 2].directory, QStringLiteral("/srv/receipts"));
+    QCOMPARE(m_fileRequests.last().directory, QStringLiteral("/srv/docs"));
 }
 
 void TestItemDialogView::printToPdf()
