@@ -11,6 +11,7 @@
 #include "FileDialogs.h"
 #include "ItemDialog.h"
 #include "ItemListView.h"
+#include "InsurerReportDialog.h"
 #include "ListPrinting.h"
 #include "LocationUpdate.h"
 #include "MainWindowPrivate.h"
@@ -260,6 +261,15 @@ void MainWindow::MakeReport()
     auto* report = new ReportDialog(*m_collection);
     report->setAttribute(Qt::WA_DeleteOnClose);
     report->show();
+}
+
+void MainWindow::ReportForInsurer()
+{
+    auto* dialog = new InsurerReportDialog(*m_collection, InsurerReportDialog::selectedItems(*m_listView),
+                                           mCurrentFileName, this,
+                                           [this](const QString& text, int ms) { showMessage(text, ms); });
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->show();
 }
 
 void MainWindow::UpdateLocations()
