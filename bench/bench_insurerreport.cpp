@@ -153,7 +153,8 @@ int main(int argc, char** argv)
     for (int index = 0; index < count; ++index) {
         // Each item's photo is a file of its own, linked relative to the database's folder.
         const QString link = QStringLiteral("pictures/photo%1.jpg").arg(index);
-        QFile::copy(folder.filePath(QStringLiteral("pictures/source%1.jpg").arg(index % distinct)), folder.filePath(link));
+        QFile::copy(folder.filePath(QStringLiteral("pictures/source%1.jpg").arg(index % distinct)),
+                    folder.filePath(link));
         auto item = std::make_unique<Item>();
         item->setType(index % 10);
         item->setName(QStringLiteral("Item %1").arg(index));

@@ -300,7 +300,6 @@ std::vector<std::pair<QString, QString>> InsurerReport::itemLines(const Entry& e
 
 std::vector<InsurerReport::Block> InsurerReport::layoutBlocks(const Layout& layout, QPagedPaintDevice& device) const
 {
-    const QFontMetricsF textMetrics(layout.text, &device);
     const QFontMetricsF boldMetrics(layout.bold, &device);
     std::vector<Block> blocks;
 
@@ -339,8 +338,8 @@ std::vector<InsurerReport::Block> InsurerReport::layoutBlocks(const Layout& layo
     coverLines.emplace_back(isPictova() ? m_captions[PriceColumn] : tr("INSURER_PURCHASE_VALUE"), amount(m_purchase));
     coverLines.emplace_back(isPictova() ? m_captions[PriceTodayColumn] : tr("INSURER_VALUE_TODAY"),
                             amount(m_valueToday));
-    cover.height = layout.titleSpacing + layout.gap
-        + fieldBlock(cover, coverLines, layout.body.width()) + 2 * layout.gap;
+    cover.height
+        = layout.titleSpacing + layout.gap + fieldBlock(cover, coverLines, layout.body.width()) + 2 * layout.gap;
     blocks.push_back(std::move(cover));
 
     const qreal textLeft = layout.photo.width() + layout.gap;
@@ -369,9 +368,8 @@ std::vector<InsurerReport::Block> InsurerReport::layoutBlocks(const Layout& layo
             block.height = std::min(block.height, layout.body.height());
             blocks.push_back(std::move(block));
         }
-        blocks.push_back(wrappedTotal(
-            totalLine(tr("INSURER_SUBTOTAL %1").arg(group.name), int(group.entries.size()), group.purchase,
-                      group.valueToday)));
+        blocks.push_back(wrappedTotal(totalLine(tr("INSURER_SUBTOTAL %1").arg(group.name), int(group.entries.size()),
+                                                group.purchase, group.valueToday)));
     }
     blocks.push_back(wrappedTotal(totalLine(tr("INSURER_GRAND_TOTAL"), m_itemCount, m_purchase, m_valueToday)));
     return blocks;
@@ -430,9 +428,9 @@ bool InsurerReport::render(QPagedPaintDevice& device, int* pageCount) const
         return false;
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     const QString date = m_date.toString(QStringLiteral("dd.MM.yyyy"));
-    const QString runningHead = m_databaseName.isEmpty() ? tr("INSURER_REPORT_TITLE")
-                                                          : tr("INSURER_REPORT_TITLE") + QStringLiteral(" \u2013 ")
-            + m_databaseName;
+    const QString runningHead = m_databaseName.isEmpty()
+        ? tr("INSURER_REPORT_TITLE")
+        : tr("INSURER_REPORT_TITLE") + QStringLiteral(" \u2013 ") + m_databaseName;
     const QPen rulePen(QColor(150, 150, 150), 0.2 * layout.mm);
     const QFontMetricsF smallMetrics(layout.small, &device);
     const QFontMetricsF textMetrics(layout.text, &device);
@@ -486,8 +484,8 @@ bool InsurerReport::render(QPagedPaintDevice& device, int* pageCount) const
                 painter.setFont(layout.heading);
                 painter.drawText(QPointF(left, y + QFontMetricsF(layout.heading, &device).ascent()), block->heading);
                 painter.setPen(rulePen);
-                painter.drawLine(QPointF(left, y + layout.headingSpacing), QPointF(layout.body.right(),
-                                                                                     y + layout.headingSpacing));
+                painter.drawLine(QPointF(left, y + layout.headingSpacing),
+                                 QPointF(layout.body.right(), y + layout.headingSpacing));
                 painter.setPen(Qt::black);
                 break;
             case Block::Kind::Total: {
@@ -520,8 +518,8 @@ bool InsurerReport::render(QPagedPaintDevice& device, int* pageCount) const
                     painter.drawText(photoBox, Qt::AlignCenter | Qt::TextWordWrap, why);
                     painter.setPen(Qt::black);
                 }
-                const QImage receipt = entry.receiptPicture.isEmpty() ? QImage()
-                                                                      : QImage::fromData(entry.receiptPicture, "JPEG");
+                const QImage receipt
+                    = entry.receiptPicture.isEmpty() ? QImage() : QImage::fromData(entry.receiptPicture, "JPEG");
                 if (!receipt.isNull())
                     drawFitted(painter, receipt,
                                QRectF(QPointF(layout.body.right() - layout.receipt.width(), itemTop), layout.receipt));

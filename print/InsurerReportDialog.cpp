@@ -43,9 +43,8 @@ InsurerReportDialog::InsurerReportDialog(const DBItemCollection& collection, con
     m_ui->groupComboBox->setEnabled(false);
     connect(m_ui->groupRadioButton, &QRadioButton::toggled, m_ui->groupComboBox, &QComboBox::setEnabled);
     // Choosing a group means reporting it.
-    connect(m_ui->groupComboBox, &QComboBox::activated, m_ui->groupRadioButton, [this] {
-        m_ui->groupRadioButton->setChecked(true);
-    });
+    connect(m_ui->groupComboBox, &QComboBox::activated, m_ui->groupRadioButton,
+            [this] { m_ui->groupRadioButton->setChecked(true); });
 
     const InsurerReport::Owner owner = InsurerReport::storedOwner();
     m_ui->ownerLabel->setText(owner.name.trimmed().isEmpty() ? tr("INSURER_REPORT_NO_OWNER")
@@ -115,10 +114,9 @@ std::unique_ptr<InsurerReport> InsurerReportDialog::makeReport() const
 void InsurerReportDialog::preview_slot()
 {
     const std::unique_ptr<InsurerReport> report = makeReport();
-    const PrintDialogs::PreviewActions actions({ { tr("INSURER_REPORT_SAVE_PDF"), QStringLiteral("savePdfAction"),
-                                                   [this, &report](QWidget* window) {
-                                                       savePdf(window ? window : this, *report);
-                                                   } } });
+    const PrintDialogs::PreviewActions actions(
+        { { tr("INSURER_REPORT_SAVE_PDF"), QStringLiteral("savePdfAction"),
+            [this, &report](QWidget* window) { savePdf(window ? window : this, *report); } } });
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(tr("INSURER_REPORT_TITLE"));
     const PrintJob::Outcome outcome = PrintJob::run(PrintJob::Mode::Preview, this, printer,
@@ -140,9 +138,9 @@ bool InsurerReportDialog::savePdf(QWidget* parent, const InsurerReport& report)
     FileDialogs::Request request;
     request.mode = FileDialogs::Mode::Save;
     request.caption = tr("INSURER_REPORT_SAVE_PDF_CAPTION");
-    const QString folder
-        = m_collection.databaseDir().isEmpty() ? QDir::homePath() : m_collection.databaseDir();
-    const QString base = m_databaseFile.isEmpty() ? tr("INSURER_REPORT_TITLE") : QFileInfo(m_databaseFile).completeBaseName();
+    const QString folder = m_collection.databaseDir().isEmpty() ? QDir::homePath() : m_collection.databaseDir();
+    const QString base
+        = m_databaseFile.isEmpty() ? tr("INSURER_REPORT_TITLE") : QFileInfo(m_databaseFile).completeBaseName();
     request.directory = QDir(folder).filePath(tr("INSURER_REPORT_FILE_NAME %1").arg(base));
     request.filter = tr("INSURER_REPORT_PDF_FILTER");
     const FileDialogs::Answer answer = FileDialogs::ask(parent, request);

@@ -68,8 +68,8 @@ private Q_SLOTS:
     void scopesAndPreview();
 
 private:
-    Item* add(int type, const QString& name, int count, double price, double priceToday,
-              const QString& photo = {}, const QString& receipt = {});
+    Item* add(int type, const QString& name, int count, double price, double priceToday, const QString& photo = {},
+              const QString& receipt = {});
 
     std::unique_ptr<TestSettings> m_settings;
     std::unique_ptr<DBItemCollection> m_collection;
@@ -147,8 +147,8 @@ void TestInsurerReport::savedAsPdf()
     if (text2.isEmpty())
         QSKIP("pdftotext (poppler-utils) is not installed; only the file was checked");
 
-    for (const char* expected : { "Toaster", "Kettle æøå", "Sofa", "Clock", "Ann Owner", "1 Main Street",
-                                  "Springfield", "home.db", "Toaster-SN", "24.12.2009", "Upstairs" })
+    for (const char* expected : { "Toaster", "Kettle æøå", "Sofa", "Clock", "Ann Owner", "1 Main Street", "Springfield",
+                                  "home.db", "Toaster-SN", "24.12.2009", "Upstairs" })
         QVERIFY2(text2.contains(QString::fromUtf8(expected)), expected);
     // Purchase value = count x price, value today not multiplied: Kitchen 30 + 20.25, Hall 2000,
     // unknown group 5; values today 19.5, 400, 1.
