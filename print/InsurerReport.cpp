@@ -86,6 +86,8 @@ QFont reportFont(qreal pointSize, bool bold = false)
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(pointSize);
     font.setBold(bold);
+    // No ligatures: "fi" stays two letters, so the PDF file's text can be searched and copied.
+    font.setStyleStrategy(QFont::PreferNoShaping);
     return font;
 }
 
@@ -454,7 +456,7 @@ bool InsurerReport::render(QPagedPaintDevice& device, int* pageCount) const
     for (size_t page = 0; page < pages.size(); ++page) {
         if (page > 0)
             device.newPage();
-        // The running head and foot: title and date, page number.
+        // The running head, title and date, and the foot with the page's number.
         painter.setFont(layout.small);
         painter.setPen(Qt::black);
         const qreal headBaseline = layout.page.top() + smallMetrics.ascent();
@@ -463,7 +465,6 @@ bool InsurerReport::render(QPagedPaintDevice& device, int* pageCount) const
         painter.drawText(QPointF(layout.page.right() - smallMetrics.horizontalAdvance(date), headBaseline), date);
         const QString number = tr("INSURER_PAGE %1 %2").arg(page + 1).arg(pages.size());
         const qreal footBaseline = layout.page.bottom() - smallMetrics.descent();
-        painter.drawText(QPointF(layout.page.left(), footBaseline), date);
         painter.drawText(QPointF(layout.page.right() - smallMetrics.horizontalAdvance(number), footBaseline), number);
         painter.setPen(rulePen);
         painter.drawLine(QPointF(layout.page.left(), layout.body.top() - layout.gap / 2),
