@@ -28,6 +28,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <random>
 #include <vector>
 
@@ -180,6 +181,9 @@ int main(int argc, char** argv)
     const QString pdf = folder.filePath(QStringLiteral("insurer.pdf"));
     QElapsedTimer timer;
     timer.start();
+    // The processor time of all threads, beside the time on the clock: on a machine busy with
+    // other work the clock runs on while the report waits for a processor.
+    const std::clock_t cpuStart = std::clock();
     InsurerReport report(collection, items, QStringLiteral("bench.db"), InsurerReport::listCaptions(),
                          { QStringLiteral("Owner"), QStringLiteral("Street 1\nTown") });
     report.loadPictures();
@@ -193,6 +197,7 @@ int main(int argc, char** argv)
         return 1;
     }
     const double totalMs = double(timer.nsecsElapsed()) / 1e6;
+    const double cpuMs = double(std::clock() - cpuStart) * 1000.0 / CLOCKS_PER_SEC;
     const qint64 size = QFileInfo(pdf).size();
 
     std::printf("%d items, %d with a receipt picture; source photos %.1f MB each on average; %d threads\n", count,
@@ -200,6 +205,7 @@ int main(int argc, char** argv)
     std::printf("reading the pictures: %8.0f ms\n", readMs);
     std::printf("writing the PDF:      %8.0f ms\n", totalMs - readMs);
     std::printf("report in all:        %8.0f ms  (at most %.0f s)\n", totalMs, MaxSeconds);
+    std::printf("processor time:       %8.0f ms  (all threads together)\n", cpuMs);
     std::printf("PDF file:             %8.2f MB, %d pages  (at most %lld MB)\n", double(size) / (1024.0 * 1024.0),
                 pages, MaxBytes / (1024 * 1024));
     const bool within = size <= MaxBytes && totalMs <= MaxSeconds * 1000.0;

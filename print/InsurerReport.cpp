@@ -48,15 +48,27 @@ enum Column {
 };
 
 // A picture file read at most maxSide pixels on its longest side, turned as the camera says,
-// as JPEG data; empty when the file is no picture that can be read. A large JPEG photo is
-// decoded at a fraction of its size straight away, which keeps twelve-megapixel photos quick.
+// as JPEG data; empty when the file is no picture that can be read.
+//
+// A JPEG photo is decoded straight at a half, a quarter or an eighth of its size, and the
+// smaller the quicker: the reader is asked for the smallest of these that still has at least
+// 80 % of maxSide on the longest side (a twelve-megapixel photo: an eighth, 500 pixels), so that
+// hundreds of photos take seconds, not minutes.
 QByteArray readScaled(const QString& path, int maxSide)
 {
     QImageReader reader(path);
     reader.setAutoTransform(true);
     const QSize size = reader.size();
-    if (size.isValid() && (size.width() > maxSide || size.height() > maxSide))
-        reader.setScaledSize(size.scaled(maxSide, maxSide, Qt::KeepAspectRatio));
+    const int longest = std::max(size.width(), size.height());
+    if (size.isValid() && longest > maxSide) {
+        const int least = maxSide * 4 / 5;
+        int divisor = 8;
+        while (divisor > 1 && longest / divisor < least)
+            divisor /= 2;
+        const QSize decoded(std::max(1, size.width() / divisor), std::max(1, size.height() / divisor));
+        reader.setScaledSize(longest / divisor > maxSide ? decoded.scaled(maxSide, maxSide, Qt::KeepAspectRatio)
+                                                          : decoded);
+    }
     QImage image = reader.read();
     if (image.isNull())
         return {};

@@ -31,8 +31,9 @@ class InsurerReport
     Q_DECLARE_TR_FUNCTIONS(InsurerReport)
 
 public:
-    // The longest side of a photo and of a receipt's picture as they are embedded, in pixels:
-    // sharp at the printed size, small enough to keep a report of hundreds of items light.
+    // The longest side of a photo and of a receipt's picture as they are embedded, in pixels, at
+    // most (a photo of 4000 x 3000 pixels is embedded at 500 x 375): sharp at the printed size,
+    // small enough to keep a report of hundreds of items light.
     static constexpr int PhotoPixels = 600;
     static constexpr int ReceiptPixels = 240;
 
