@@ -21,6 +21,7 @@
 #include <QThreadPool>
 
 #include <algorithm>
+#include <atomic>
 #include <map>
 
 namespace {
@@ -67,7 +68,7 @@ QByteArray readScaled(const QString& path, int maxSide)
             divisor /= 2;
         const QSize decoded(std::max(1, size.width() / divisor), std::max(1, size.height() / divisor));
         reader.setScaledSize(longest / divisor > maxSide ? decoded.scaled(maxSide, maxSide, Qt::KeepAspectRatio)
-                                                          : decoded);
+                                                         : decoded);
     }
     QImage image = reader.read();
     if (image.isNull())
@@ -222,7 +223,7 @@ InsurerReport::InsurerReport(const DBItemCollection& collection, const std::vect
 
 InsurerReport::~InsurerReport() = default;
 
-void InsurerReport::loadPictures()
+bool InsurerReport::loadPictures(const Progress& progress)
 {
     std::vector<Entry*> entries;
     for (Group& group : m_groups) {
@@ -230,17 +231,30 @@ void InsurerReport::loadPictures()
             entries.push_back(&entry);
     }
     // Each task reads the pictures of one item and writes into that item's entry only.
+    std::atomic<int> done = 0;
     QThreadPool pool;
     pool.setMaxThreadCount(std::max(1, QThread::idealThreadCount()));
     for (Entry* entry : entries) {
-        pool.start([entry] {
+        pool.start([entry, &done] {
             if (entry->photoFound)
                 entry->photo = readScaled(entry->photoPath, PhotoPixels);
             if (entry->receiptFound)
                 entry->receiptPicture = readScaled(entry->receiptPath, ReceiptPixels);
+            ++done;
         });
     }
-    pool.waitForDone();
+    const int total = int(entries.size());
+    while (!pool.waitForDone(100)) {
+        if (progress && !progress(done, total)) {
+            // What has not started is dropped; what has, finishes.
+            pool.clear();
+            pool.waitForDone();
+            return false;
+        }
+    }
+    if (progress)
+        progress(total, total);
+    return true;
 }
 
 int InsurerReport::itemCount() const

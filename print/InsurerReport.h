@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <vector>
 
 class DBItemCollection;
@@ -62,10 +63,13 @@ public:
                   const QString& scope = QString(), const QDate& date = QDate::currentDate());
     ~InsurerReport();
 
+    // Told how many of the items' pictures have been read, every tenth of a second while they
+    // are read; returns false to stop reading.
+    using Progress = std::function<bool(int done, int total)>;
     // Reads the photos and the receipts' pictures, scaled down, on all processor cores.
     // Painting reads none: it uses what was read here. Without it the items print without
-    // pictures.
-    void loadPictures();
+    // pictures. False when progress stopped it (the pictures read so far are kept).
+    bool loadPictures(const Progress& progress = {});
 
     int itemCount() const;
     // The totals on the cover and at the end.

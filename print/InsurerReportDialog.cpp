@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QPrinter>
+#include <QProgressDialog>
 #include <QTreeWidget>
 
 #include <unordered_set>
@@ -90,7 +91,7 @@ std::vector<const Item*> InsurerReportDialog::chosenItems() const
     return items;
 }
 
-std::unique_ptr<InsurerReport> InsurerReportDialog::makeReport() const
+std::unique_ptr<InsurerReport> InsurerReportDialog::makeReport()
 {
     QString scope;
     if (m_ui->groupRadioButton->isChecked())
@@ -100,20 +101,29 @@ std::unique_ptr<InsurerReport> InsurerReportDialog::makeReport() const
     const QString name = m_databaseFile.isEmpty() ? QString() : QFileInfo(m_databaseFile).fileName();
     auto report = std::make_unique<InsurerReport>(m_collection, chosenItems(), name, InsurerReport::listCaptions(),
                                                   InsurerReport::storedOwner(), scope);
-    if (m_message)
-        m_message(tr("INSURER_REPORT_READING_PICTURES"), 0);
-    {
-        const WaitCursor wait;
-        report->loadPictures();
-    }
-    if (m_message)
-        m_message(QString(), 0);
+    // Reading hundreds of photos takes seconds: a progress bar shows how far it is, and the
+    // user can stop it (nothing is shown then).
+    const WaitCursor wait;
+    QProgressDialog progress(this);
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setLabelText(tr("INSURER_REPORT_READING_PICTURES"));
+    progress.setMinimumDuration(500);
+    const bool read = report->loadPictures([&progress](int done, int total) {
+        progress.setMaximum(total);
+        progress.setValue(done);
+        QCoreApplication::processEvents();
+        return !progress.wasCanceled();
+    });
+    if (!read)
+        return nullptr;
     return report;
 }
 
 void InsurerReportDialog::preview_slot()
 {
     const std::unique_ptr<InsurerReport> report = makeReport();
+    if (!report)
+        return;
     const PrintDialogs::PreviewActions actions(
         { { tr("INSURER_REPORT_SAVE_PDF"), QStringLiteral("savePdfAction"),
             [this, &report](QWidget* window) { savePdf(window ? window : this, *report); } } });
@@ -129,7 +139,7 @@ void InsurerReportDialog::preview_slot()
 void InsurerReportDialog::savePdf_slot()
 {
     const std::unique_ptr<InsurerReport> report = makeReport();
-    if (savePdf(this, *report))
+    if (report && savePdf(this, *report))
         accept();
 }
 

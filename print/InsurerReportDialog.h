@@ -42,7 +42,8 @@ public Q_SLOTS:
     void savePdf_slot();
 
 private:
-    std::unique_ptr<InsurerReport> makeReport() const;
+    // The report of the chosen items with its pictures read; null when the user stopped reading.
+    std::unique_ptr<InsurerReport> makeReport();
     // Asks for a file name and writes the report there as a PDF file; false when cancelled or
     // failed (failures are reported).
     bool savePdf(QWidget* parent, const InsurerReport& report);
