@@ -1,12 +1,14 @@
 // The report for the insurer, read back from the PDF files it is saved as: every item with its
 // fields and pictures, the subtotals and totals as the group summary counts them, the owner
-// entered in the common set-up, the scopes, and saving from the print preview.
+// entered in the common set-up, the scopes, saving from the print preview, and a file that
+// cannot be written.
 
 #include "CommonSetup.h"
 #include "DBItemCollection.h"
 #include "FileDialogs.h"
 #include "InsurerReport.h"
 #include "InsurerReportDialog.h"
+#include "MessageBoxes.h"
 #include "PrintDialogs.h"
 #include "TestSettings.h"
 
@@ -89,6 +91,7 @@ void TestInsurerReport::cleanup()
 {
     FileDialogs::setAnswerer({});
     PrintDialogs::setPreviewAnswerer({});
+    MessageBoxes::setAnswerer({});
     m_collection.reset();
     m_settings.reset();
 }
@@ -209,6 +212,19 @@ void TestInsurerReport::scopesAndPreview()
     dialog.findChild<QRadioButton*>(QStringLiteral("groupRadioButton"))->setChecked(true);
     dialog.findChild<QComboBox*>(QStringLiteral("groupComboBox"))->setCurrentIndex(1);
     QCOMPARE(dialog.chosenItems(), (std::vector<const Item*>{ m_collection->items()[1].get(), c }));
+
+    // A file that cannot be written is reported, and the dialog stays for another try.
+    QStringList boxes;
+    MessageBoxes::setAnswerer([&boxes](const MessageBoxes::Request& request) {
+        boxes.append(request.title);
+        return 0;
+    });
+    savePdfTo(m_dir.filePath(QStringLiteral("no such folder/report.pdf")));
+    dialog.show();
+    dialog.findChild<QPushButton*>(QStringLiteral("pdfPushButton"))->click();
+    QCOMPARE(boxes.size(), 1);
+    QCOMPARE(boxes.front(), QStringLiteral("PRINT_FAILED_TITLE"));
+    QVERIFY(dialog.isVisible());
 
     // From the preview the report is saved as a PDF file; the preview paints the same pages.
     const QString saved = m_dir.filePath(QStringLiteral("from preview.pdf"));
