@@ -188,9 +188,10 @@ InsurerReport::InsurerReport(const DBItemCollection& collection, const std::vect
         Entry entry;
         entry.item = item;
         entry.group = group;
-        if (!item->photolink().isEmpty())
+        // Only files are read: a photo on the web counts as none, a receipt there as linked.
+        if (!item->photolink().isEmpty() && !isUrlLink(item->photolink()))
             entry.photoPath = resolveLink(item->photolink(), dataDir);
-        if (!item->receipt().isEmpty())
+        if (!item->receipt().isEmpty() && !isUrlLink(item->receipt()))
             entry.receiptPath = resolveLink(item->receipt(), dataDir);
         entry.photoFound = !entry.photoPath.isEmpty() && QFileInfo(entry.photoPath).isFile();
         entry.receiptFound = !entry.receiptPath.isEmpty() && QFileInfo(entry.receiptPath).isFile();
@@ -317,7 +318,10 @@ std::vector<std::pair<QString, QString>> InsurerReport::itemLines(const Entry& e
     add(PriceTodayColumn, amount(item.priceToday()), true);
     add(CountColumn, QString::number(item.number_of_items()), true);
     QString receipt = tr("INSURER_NO_RECEIPT");
-    if (!item.receipt().isEmpty()) {
+    if (isUrlLink(item.receipt())) {
+        // A receipt on the web is linked all the same; it is no file that could be missing.
+        receipt = tr("INSURER_RECEIPT_LINKED %1").arg(item.receipt());
+    } else if (!item.receipt().isEmpty()) {
         const QString fileName = QFileInfo(item.receipt()).fileName();
         receipt = entry.receiptFound ? tr("INSURER_RECEIPT_LINKED %1").arg(fileName)
                                      : tr("INSURER_RECEIPT_MISSING %1").arg(fileName);
