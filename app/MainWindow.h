@@ -76,6 +76,8 @@ public Q_SLOTS:
     void PrintPreview();
     void SetupWhatToPrint();
     void MakeReport();
+    // The report for the insurer: the whole database, one group or the selected items.
+    void ReportForInsurer();
     void SetupGroups();
     void SetupLocation();
     void SetupSupplier();
@@ -177,6 +179,7 @@ private:
     QAction* m_viewXmlAction = nullptr;
     QAction* m_viewCurrentAction = nullptr;
     QAction* m_reportAction = nullptr;
+    QAction* m_insurerReportAction = nullptr;
     QAction* m_quitAction = nullptr;
     QAction* m_editAction = nullptr;
     QAction* m_deleteAction = nullptr;

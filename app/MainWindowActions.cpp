@@ -78,6 +78,8 @@ void MainWindow::createActions()
     m_printPreviewAction = make(tr("PRINT_PREVIEW..."), "PrintPreview", QKeySequence(QStringLiteral("Ctrl+Shift+P")),
                                 QIcon::fromTheme(QStringLiteral("document-print-preview"), icon("print")),
                                 tr("HELP_TEXT_FILE_PRINT_PREVIEW"), &MainWindow::PrintPreview);
+    m_insurerReportAction = make(tr("INSURER_REPORT..."), "InsurerReport", QKeySequence(), icon("report"),
+                                 tr("HELP_TEXT_INSURER_REPORT"), &MainWindow::ReportForInsurer);
     // Nothing to print until a database is loaded.
     m_printAction->setEnabled(false);
     m_printPreviewAction->setEnabled(false);
@@ -173,6 +175,7 @@ void MainWindow::createMenus()
     m_fileMenu->addAction(m_printAction);
     m_listView->addContextMenuAction(m_printAction);
     m_fileMenu->addAction(m_printPreviewAction);
+    m_fileMenu->addAction(m_insurerReportAction);
     m_fileMenu->addSeparator();
     m_fileMenu->addAction(m_quitAction);
 
@@ -201,6 +204,7 @@ void MainWindow::createMenus()
     }
     m_viewMenu->addSeparator();
     m_viewMenu->addAction(m_reportAction);
+    m_viewMenu->addAction(m_insurerReportAction);
 
     m_setupMenu = menuBar()->addMenu(tr("&Opsætning"));
     m_setupMenu->addAction(tr("&Udskrivning..."), QKeySequence(QStringLiteral("Shift+U")), this,

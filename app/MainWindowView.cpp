@@ -9,6 +9,7 @@
 #include "DemoDatabase.h"
 #include "ExportCommands.h"
 #include "FileDialogs.h"
+#include "InsurerReportDialog.h"
 #include "ItemDialog.h"
 #include "ItemListView.h"
 #include "ListPrinting.h"
@@ -260,6 +261,15 @@ void MainWindow::MakeReport()
     auto* report = new ReportDialog(*m_collection);
     report->setAttribute(Qt::WA_DeleteOnClose);
     report->show();
+}
+
+void MainWindow::ReportForInsurer()
+{
+    auto* dialog = new InsurerReportDialog(*m_collection, InsurerReportDialog::selectedItems(*m_listView),
+                                           mCurrentFileName, this,
+                                           [this](const QString& text, int ms) { showMessage(text, ms); });
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->show();
 }
 
 void MainWindow::UpdateLocations()

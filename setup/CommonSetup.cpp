@@ -4,6 +4,7 @@
 
 #include "FileDialogs.h"
 #include "HelpPages.h"
+#include "InsurerReport.h"
 #include "ProgramVariant.h"
 #include "Settings.h"
 #include "ShellHelpers.h"
@@ -36,6 +37,11 @@ CommonSetup::CommonSetup(QWidget* parent, const QString& name, bool modal)
     m_ui->PicturePathLineEdit->setText(settings->value(QLatin1StringView(PicturePathKey), fallback).toString());
     m_ui->ReceiptPathLineEdit->setText(settings->value(QLatin1StringView(ReceiptPathKey), fallback).toString());
     m_ui->DocumentPathLineEdit->setText(settings->value(QLatin1StringView(DocumentPathKey), fallback).toString());
+
+    // Who owns the items, for the report for the insurer.
+    const InsurerReport::Owner owner = InsurerReport::storedOwner();
+    m_ui->ownerNameLineEdit->setText(owner.name);
+    m_ui->ownerAddressTextEdit->setPlainText(owner.address);
 
     // Coins have a front and a back picture, pictures a first and a second one, where the other
     // products have a picture and a receipt.
@@ -136,6 +142,10 @@ void CommonSetup::Apply()
         if (!folder.isEmpty())
             settings->setValue(QLatin1StringView(key), folder);
     }
+    // The owner is stored as typed: emptied fields leave the report without them.
+    settings->setValue(QLatin1StringView(InsurerSetting::OwnerName), m_ui->ownerNameLineEdit->text().trimmed());
+    settings->setValue(QLatin1StringView(InsurerSetting::OwnerAddress),
+                       m_ui->ownerAddressTextEdit->toPlainText().trimmed());
     if (isStockvane()) {
         settings->setValue(QLatin1StringView(CountEditableKey), m_ui->countEditableCheckBox->isChecked());
         // An emptied printer field goes back to the printer device file.

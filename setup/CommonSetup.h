@@ -11,8 +11,10 @@ class CommonSetupBase;
 }
 
 // The default folders of the pictures, receipts and documents of items. The item dialog's
-// browse buttons start in them. In the stock product also whether the item dialog takes a typed
-// stock count, the printer of the barcode labels and whether names go on them. Apply and OK store what is typed; Cancel stores nothing.
+// browse buttons start in them. The owner's name and address that the report for the insurer
+// prints. In the stock product also whether the item dialog takes a typed stock count, the
+// printer of the barcode labels and whether names go on them. Apply and OK store what is typed;
+// Cancel stores nothing.
 class CommonSetup : public QDialog
 {
     Q_OBJECT

@@ -162,6 +162,22 @@ større end 0 og mindre end 1000</translation>
         <source>COUNT_EDITABLE_IN_ITEM_DIALOG</source>
         <translation>Antal på lager kan rettes i vare&amp;dialogen</translation>
     </message>
+    <message>
+        <source>INSURER_OWNER_GROUP</source>
+        <translation>Ejer (til rapporten til forsikringen)</translation>
+    </message>
+    <message>
+        <source>TOOL_TIP_INSURER_OWNER</source>
+        <translation>Navn og adresse, som rapporten til forsikringen udskriver på forsiden</translation>
+    </message>
+    <message>
+        <source>OWNER_NAME</source>
+        <translation>Ejerens na&amp;vn:</translation>
+    </message>
+    <message>
+        <source>OWNER_ADDRESS</source>
+        <translation>Ejerens a&amp;dresse:</translation>
+    </message>
 </context>
 <context>
     <name>DBItemCollection</name>
@@ -339,6 +355,179 @@ Kontrollér, at mappen findes, at du må skrive i den, og at der er plads på di
     <message>
         <source>ITEM_COUNT</source>
         <translation>Nr.;</translation>
+    </message>
+</context>
+<context>
+    <name>InsurerReport</name>
+    <message>
+        <source>INSURER_PURCHASE_VALUE</source>
+        <translation>Købsværdi</translation>
+    </message>
+    <message>
+        <source>INSURER_VALUE_TODAY</source>
+        <translation>Værdi i dag</translation>
+    </message>
+    <message>
+        <source>INSURER_TOTAL_LINE %1 %2 %3 %4 %5 %6</source>
+        <translation>%1: %2 genstande – %3: %4 – %5: %6</translation>
+    </message>
+    <message>
+        <source>INSURER_NO_RECEIPT</source>
+        <translation>Nej</translation>
+    </message>
+    <message>
+        <source>INSURER_RECEIPT_LINKED %1</source>
+        <translation>Ja (%1)</translation>
+    </message>
+    <message>
+        <source>INSURER_RECEIPT_MISSING %1</source>
+        <translation>Ja, men filen mangler: %1</translation>
+    </message>
+    <message>
+        <source>INSURER_REPORT_TITLE</source>
+        <translation>Rapport til forsikringen</translation>
+    </message>
+    <message>
+        <source>INSURER_DATABASE</source>
+        <translation>Database</translation>
+    </message>
+    <message>
+        <source>INSURER_DATE</source>
+        <translation>Dato</translation>
+    </message>
+    <message>
+        <source>INSURER_OWNER</source>
+        <translation>Ejer</translation>
+    </message>
+    <message>
+        <source>INSURER_ADDRESS</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>INSURER_SCOPE</source>
+        <translation>Omfatter</translation>
+    </message>
+    <message>
+        <source>INSURER_ITEM_COUNT</source>
+        <translation>Antal genstande</translation>
+    </message>
+    <message>
+        <source>INSURER_SUBTOTAL %1</source>
+        <translation>Subtotal %1</translation>
+    </message>
+    <message>
+        <source>INSURER_GRAND_TOTAL</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>INSURER_PAGE %1 %2</source>
+        <translation>Side %1 af %2</translation>
+    </message>
+    <message>
+        <source>INSURER_NO_PHOTO</source>
+        <translation>Intet billede</translation>
+    </message>
+    <message>
+        <source>INSURER_PHOTO_UNREADABLE</source>
+        <translation>Billedet kan ikke læses</translation>
+    </message>
+    <message>
+        <source>INSURER_PHOTO_MISSING</source>
+        <translation>Billedfilen mangler</translation>
+    </message>
+</context>
+<context>
+    <name>InsurerReportDialog</name>
+    <message>
+        <source>INSURER_REPORT_ALL_ITEMS %1</source>
+        <translation>Hele databasen (%1 genstande)</translation>
+    </message>
+    <message>
+        <source>INSURER_REPORT_SELECTED_ITEMS %1</source>
+        <translation>De markerede genstande (%1)</translation>
+    </message>
+    <message>
+        <source>INSURER_REPORT_NO_OWNER</source>
+        <translation>Ejerens navn og adresse er ikke angivet; skriv dem under Opsætning &gt; Standardmapper.</translation>
+    </message>
+    <message>
+        <source>INSURER_REPORT_OWNER %1</source>
+        <translation>Ejer: %1 (ændres under Opsætning &gt; Standardmapper)</translation>
+    </message>
+    <message>
+        <source>INSURER_REPORT_SCOPE_GROUP %1</source>
+        <translation>Gruppen %1</translation>
+    </message>
+    <message>
+        <source>INSURER_REPORT_SCOPE_SELECTED</source>
+        <translation>De markerede genstande</translation>
+    </message>
+    <message>
+        <source>INSURER_REPORT_READING_PICTURES</source>
+        <translation>Læser billederne...</translation>
+    </message>
+    <message>
+        <source>INSURER_REPORT_SAVE_PDF</source>
+        <translation>Gem som PDF...</translation>
+    </message>
+    <message>
+        <source>INSURER_REPORT_TITLE</source>
+        <translation>Rapport til forsikringen</translation>
+    </message>
+    <message>
+        <source>INSURER_REPORT_PRINTED</source>
+        <translation>Rapporten til forsikringen er udskrevet</translation>
+    </message>
+    <message>
+        <source>INSURER_REPORT_SAVE_PDF_CAPTION</source>
+        <translation>Gem rapporten til forsikringen som PDF</translation>
+    </message>
+    <message>
+        <source>INSURER_REPORT_FILE_NAME %1</source>
+        <translation>%1 - rapport til forsikringen.pdf</translation>
+    </message>
+    <message>
+        <source>INSURER_REPORT_PDF_FILTER</source>
+        <translation>PDF-filer (*.pdf)</translation>
+    </message>
+    <message>
+        <source>INSURER_REPORT_SAVED %1</source>
+        <translation>Rapporten til forsikringen er gemt i %1</translation>
+    </message>
+</context>
+<context>
+    <name>InsurerReportDialogBase</name>
+    <message>
+        <source>INSURER_REPORT_DIALOG_TITLE</source>
+        <translation>Rapport til forsikringen</translation>
+    </message>
+    <message>
+        <source>INSURER_REPORT_ITEMS</source>
+        <translation>Genstande i rapporten</translation>
+    </message>
+    <message>
+        <source>INSURER_REPORT_ALL_ITEMS</source>
+        <translation>Hele databasen</translation>
+    </message>
+    <message>
+        <source>INSURER_REPORT_ONE_GROUP</source>
+        <translation>Én &amp;gruppe:</translation>
+    </message>
+    <message>
+        <source>INSURER_REPORT_SELECTED_ITEMS</source>
+        <translation>De markerede genstande</translation>
+    </message>
+    <message>
+        <source>INSURER_REPORT_PREVIEW</source>
+        <translation>&amp;Vis udskrift...</translation>
+    </message>
+    <message>
+        <source>INSURER_REPORT_SAVE_PDF</source>
+        <translation>Gem som &amp;PDF...</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Fortryd</translation>
     </message>
 </context>
 <context>
@@ -1799,6 +1988,14 @@ Vil du åbne gendannelseskopien nu (selve databasen forbliver uændret, indtil d
     <message>
         <source>TITLE_READ_ONLY</source>
         <translation>(skrivebeskyttet)</translation>
+    </message>
+    <message>
+        <source>INSURER_REPORT...</source>
+        <translation>Rapport til &amp;forsikringen...</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_INSURER_REPORT</source>
+        <translation>Laver en rapport med billeder og værdier til forsikringsselskabet over hele databasen, én gruppe eller de markerede genstande. Den vises i udskriftsvisningen, hvorfra den kan udskrives eller gemmes som PDF-fil.</translation>
     </message>
 </context>
 <context>

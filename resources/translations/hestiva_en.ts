@@ -162,6 +162,22 @@ greater than 0 and less than 1000</translation>
         <source>COUNT_EDITABLE_IN_ITEM_DIALOG</source>
         <translation>Stock count can be typed in the article &amp;dialog</translation>
     </message>
+    <message>
+        <source>INSURER_OWNER_GROUP</source>
+        <translation>Owner (for the report for the insurer)</translation>
+    </message>
+    <message>
+        <source>TOOL_TIP_INSURER_OWNER</source>
+        <translation>The name and address the report for the insurer prints on its cover</translation>
+    </message>
+    <message>
+        <source>OWNER_NAME</source>
+        <translation>Owner&apos;s na&amp;me:</translation>
+    </message>
+    <message>
+        <source>OWNER_ADDRESS</source>
+        <translation>Owner&apos;s a&amp;ddress:</translation>
+    </message>
 </context>
 <context>
     <name>DBItemCollection</name>
@@ -339,6 +355,179 @@ Check that the folder exists, that you may write to it and that the disk has roo
     <message>
         <source>ITEM_COUNT</source>
         <translation>No.;</translation>
+    </message>
+</context>
+<context>
+    <name>InsurerReport</name>
+    <message>
+        <source>INSURER_PURCHASE_VALUE</source>
+        <translation>Purchase value</translation>
+    </message>
+    <message>
+        <source>INSURER_VALUE_TODAY</source>
+        <translation>Value today</translation>
+    </message>
+    <message>
+        <source>INSURER_TOTAL_LINE %1 %2 %3 %4 %5 %6</source>
+        <translation>%1: %2 items – %3: %4 – %5: %6</translation>
+    </message>
+    <message>
+        <source>INSURER_NO_RECEIPT</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>INSURER_RECEIPT_LINKED %1</source>
+        <translation>Yes (%1)</translation>
+    </message>
+    <message>
+        <source>INSURER_RECEIPT_MISSING %1</source>
+        <translation>Yes, but the file is missing: %1</translation>
+    </message>
+    <message>
+        <source>INSURER_REPORT_TITLE</source>
+        <translation>Report for the insurer</translation>
+    </message>
+    <message>
+        <source>INSURER_DATABASE</source>
+        <translation>Database</translation>
+    </message>
+    <message>
+        <source>INSURER_DATE</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>INSURER_OWNER</source>
+        <translation>Owner</translation>
+    </message>
+    <message>
+        <source>INSURER_ADDRESS</source>
+        <translation>Address</translation>
+    </message>
+    <message>
+        <source>INSURER_SCOPE</source>
+        <translation>Covers</translation>
+    </message>
+    <message>
+        <source>INSURER_ITEM_COUNT</source>
+        <translation>Number of items</translation>
+    </message>
+    <message>
+        <source>INSURER_SUBTOTAL %1</source>
+        <translation>Subtotal %1</translation>
+    </message>
+    <message>
+        <source>INSURER_GRAND_TOTAL</source>
+        <translation>Grand total</translation>
+    </message>
+    <message>
+        <source>INSURER_PAGE %1 %2</source>
+        <translation>Page %1 of %2</translation>
+    </message>
+    <message>
+        <source>INSURER_NO_PHOTO</source>
+        <translation>No photo</translation>
+    </message>
+    <message>
+        <source>INSURER_PHOTO_UNREADABLE</source>
+        <translation>The photo cannot be read</translation>
+    </message>
+    <message>
+        <source>INSURER_PHOTO_MISSING</source>
+        <translation>The photo file is missing</translation>
+    </message>
+</context>
+<context>
+    <name>InsurerReportDialog</name>
+    <message>
+        <source>INSURER_REPORT_ALL_ITEMS %1</source>
+        <translation>The whole database (%1 items)</translation>
+    </message>
+    <message>
+        <source>INSURER_REPORT_SELECTED_ITEMS %1</source>
+        <translation>The selected items (%1)</translation>
+    </message>
+    <message>
+        <source>INSURER_REPORT_NO_OWNER</source>
+        <translation>The owner&apos;s name and address are not given; enter them under Setup &gt; Default folders.</translation>
+    </message>
+    <message>
+        <source>INSURER_REPORT_OWNER %1</source>
+        <translation>Owner: %1 (changed under Setup &gt; Default folders)</translation>
+    </message>
+    <message>
+        <source>INSURER_REPORT_SCOPE_GROUP %1</source>
+        <translation>The group %1</translation>
+    </message>
+    <message>
+        <source>INSURER_REPORT_SCOPE_SELECTED</source>
+        <translation>The selected items</translation>
+    </message>
+    <message>
+        <source>INSURER_REPORT_READING_PICTURES</source>
+        <translation>Reading the pictures...</translation>
+    </message>
+    <message>
+        <source>INSURER_REPORT_SAVE_PDF</source>
+        <translation>Save as PDF...</translation>
+    </message>
+    <message>
+        <source>INSURER_REPORT_TITLE</source>
+        <translation>Report for the insurer</translation>
+    </message>
+    <message>
+        <source>INSURER_REPORT_PRINTED</source>
+        <translation>The report for the insurer was printed</translation>
+    </message>
+    <message>
+        <source>INSURER_REPORT_SAVE_PDF_CAPTION</source>
+        <translation>Save the report for the insurer as PDF</translation>
+    </message>
+    <message>
+        <source>INSURER_REPORT_FILE_NAME %1</source>
+        <translation>%1 - report for the insurer.pdf</translation>
+    </message>
+    <message>
+        <source>INSURER_REPORT_PDF_FILTER</source>
+        <translation>PDF files (*.pdf)</translation>
+    </message>
+    <message>
+        <source>INSURER_REPORT_SAVED %1</source>
+        <translation>The report for the insurer was saved in %1</translation>
+    </message>
+</context>
+<context>
+    <name>InsurerReportDialogBase</name>
+    <message>
+        <source>INSURER_REPORT_DIALOG_TITLE</source>
+        <translation>Report for the insurer</translation>
+    </message>
+    <message>
+        <source>INSURER_REPORT_ITEMS</source>
+        <translation>Items in the report</translation>
+    </message>
+    <message>
+        <source>INSURER_REPORT_ALL_ITEMS</source>
+        <translation>The whole database</translation>
+    </message>
+    <message>
+        <source>INSURER_REPORT_ONE_GROUP</source>
+        <translation>One &amp;group:</translation>
+    </message>
+    <message>
+        <source>INSURER_REPORT_SELECTED_ITEMS</source>
+        <translation>The selected items</translation>
+    </message>
+    <message>
+        <source>INSURER_REPORT_PREVIEW</source>
+        <translation>&amp;Preview...</translation>
+    </message>
+    <message>
+        <source>INSURER_REPORT_SAVE_PDF</source>
+        <translation>Save as &amp;PDF...</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancel</translation>
     </message>
 </context>
 <context>
@@ -1799,6 +1988,14 @@ Do you want to open the recovery copy now (the database itself stays as it is un
     <message>
         <source>TITLE_READ_ONLY</source>
         <translation>(read-only)</translation>
+    </message>
+    <message>
+        <source>INSURER_REPORT...</source>
+        <translation>Report for the &amp;insurer...</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_INSURER_REPORT</source>
+        <translation>Makes a report with photos and values for the insurer of the whole database, one group or the selected items. It appears in the print preview, from which it can be printed or saved as a PDF file.</translation>
     </message>
 </context>
 <context>

@@ -162,6 +162,22 @@ større enn 0 og mindre enn 1000</translation>
         <source>COUNT_EDITABLE_IN_ITEM_DIALOG</source>
         <translation>Antall på lager kan endres i vare&amp;dialogen</translation>
     </message>
+    <message>
+        <source>INSURER_OWNER_GROUP</source>
+        <translation>Eier (til rapporten til forsikringen)</translation>
+    </message>
+    <message>
+        <source>TOOL_TIP_INSURER_OWNER</source>
+        <translation>Navn og adresse som rapporten til forsikringen skriver ut på forsiden</translation>
+    </message>
+    <message>
+        <source>OWNER_NAME</source>
+        <translation>Eierens na&amp;vn:</translation>
+    </message>
+    <message>
+        <source>OWNER_ADDRESS</source>
+        <translation>Eierens a&amp;dresse:</translation>
+    </message>
 </context>
 <context>
     <name>DBItemCollection</name>
@@ -339,6 +355,179 @@ Kontroller at mappen finnes, at du har skrivetilgang til den, og at det er plass
     <message>
         <source>ITEM_COUNT</source>
         <translation>Nr.;</translation>
+    </message>
+</context>
+<context>
+    <name>InsurerReport</name>
+    <message>
+        <source>INSURER_PURCHASE_VALUE</source>
+        <translation>Kjøpsverdi</translation>
+    </message>
+    <message>
+        <source>INSURER_VALUE_TODAY</source>
+        <translation>Verdi i dag</translation>
+    </message>
+    <message>
+        <source>INSURER_TOTAL_LINE %1 %2 %3 %4 %5 %6</source>
+        <translation>%1: %2 gjenstander – %3: %4 – %5: %6</translation>
+    </message>
+    <message>
+        <source>INSURER_NO_RECEIPT</source>
+        <translation>Nei</translation>
+    </message>
+    <message>
+        <source>INSURER_RECEIPT_LINKED %1</source>
+        <translation>Ja (%1)</translation>
+    </message>
+    <message>
+        <source>INSURER_RECEIPT_MISSING %1</source>
+        <translation>Ja, men filen mangler: %1</translation>
+    </message>
+    <message>
+        <source>INSURER_REPORT_TITLE</source>
+        <translation>Rapport til forsikringen</translation>
+    </message>
+    <message>
+        <source>INSURER_DATABASE</source>
+        <translation>Database</translation>
+    </message>
+    <message>
+        <source>INSURER_DATE</source>
+        <translation>Dato</translation>
+    </message>
+    <message>
+        <source>INSURER_OWNER</source>
+        <translation>Eier</translation>
+    </message>
+    <message>
+        <source>INSURER_ADDRESS</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>INSURER_SCOPE</source>
+        <translation>Omfatter</translation>
+    </message>
+    <message>
+        <source>INSURER_ITEM_COUNT</source>
+        <translation>Antall gjenstander</translation>
+    </message>
+    <message>
+        <source>INSURER_SUBTOTAL %1</source>
+        <translation>Delsum %1</translation>
+    </message>
+    <message>
+        <source>INSURER_GRAND_TOTAL</source>
+        <translation>Totalsum</translation>
+    </message>
+    <message>
+        <source>INSURER_PAGE %1 %2</source>
+        <translation>Side %1 av %2</translation>
+    </message>
+    <message>
+        <source>INSURER_NO_PHOTO</source>
+        <translation>Intet bilde</translation>
+    </message>
+    <message>
+        <source>INSURER_PHOTO_UNREADABLE</source>
+        <translation>Bildet kan ikke leses</translation>
+    </message>
+    <message>
+        <source>INSURER_PHOTO_MISSING</source>
+        <translation>Bildefilen mangler</translation>
+    </message>
+</context>
+<context>
+    <name>InsurerReportDialog</name>
+    <message>
+        <source>INSURER_REPORT_ALL_ITEMS %1</source>
+        <translation>Hele databasen (%1 gjenstander)</translation>
+    </message>
+    <message>
+        <source>INSURER_REPORT_SELECTED_ITEMS %1</source>
+        <translation>De merkede gjenstandene (%1)</translation>
+    </message>
+    <message>
+        <source>INSURER_REPORT_NO_OWNER</source>
+        <translation>Eierens navn og adresse er ikke oppgitt; skriv dem under Oppsett &gt; Standardmapper.</translation>
+    </message>
+    <message>
+        <source>INSURER_REPORT_OWNER %1</source>
+        <translation>Eier: %1 (endres under Oppsett &gt; Standardmapper)</translation>
+    </message>
+    <message>
+        <source>INSURER_REPORT_SCOPE_GROUP %1</source>
+        <translation>Gruppen %1</translation>
+    </message>
+    <message>
+        <source>INSURER_REPORT_SCOPE_SELECTED</source>
+        <translation>De merkede gjenstandene</translation>
+    </message>
+    <message>
+        <source>INSURER_REPORT_READING_PICTURES</source>
+        <translation>Leser bildene...</translation>
+    </message>
+    <message>
+        <source>INSURER_REPORT_SAVE_PDF</source>
+        <translation>Lagre som PDF...</translation>
+    </message>
+    <message>
+        <source>INSURER_REPORT_TITLE</source>
+        <translation>Rapport til forsikringen</translation>
+    </message>
+    <message>
+        <source>INSURER_REPORT_PRINTED</source>
+        <translation>Rapporten til forsikringen er skrevet ut</translation>
+    </message>
+    <message>
+        <source>INSURER_REPORT_SAVE_PDF_CAPTION</source>
+        <translation>Lagre rapporten til forsikringen som PDF</translation>
+    </message>
+    <message>
+        <source>INSURER_REPORT_FILE_NAME %1</source>
+        <translation>%1 - rapport til forsikringen.pdf</translation>
+    </message>
+    <message>
+        <source>INSURER_REPORT_PDF_FILTER</source>
+        <translation>PDF-filer (*.pdf)</translation>
+    </message>
+    <message>
+        <source>INSURER_REPORT_SAVED %1</source>
+        <translation>Rapporten til forsikringen er lagret i %1</translation>
+    </message>
+</context>
+<context>
+    <name>InsurerReportDialogBase</name>
+    <message>
+        <source>INSURER_REPORT_DIALOG_TITLE</source>
+        <translation>Rapport til forsikringen</translation>
+    </message>
+    <message>
+        <source>INSURER_REPORT_ITEMS</source>
+        <translation>Gjenstander i rapporten</translation>
+    </message>
+    <message>
+        <source>INSURER_REPORT_ALL_ITEMS</source>
+        <translation>Hele databasen</translation>
+    </message>
+    <message>
+        <source>INSURER_REPORT_ONE_GROUP</source>
+        <translation>Én &amp;gruppe:</translation>
+    </message>
+    <message>
+        <source>INSURER_REPORT_SELECTED_ITEMS</source>
+        <translation>De merkede gjenstandene</translation>
+    </message>
+    <message>
+        <source>INSURER_REPORT_PREVIEW</source>
+        <translation>&amp;Forhåndsvis...</translation>
+    </message>
+    <message>
+        <source>INSURER_REPORT_SAVE_PDF</source>
+        <translation>Lagre som &amp;PDF...</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Avbryt</translation>
     </message>
 </context>
 <context>
@@ -1799,6 +1988,14 @@ Vil du åpne gjenopprettingskopien nå (selve databasen forblir uendret til du l
     <message>
         <source>TITLE_READ_ONLY</source>
         <translation>(skrivebeskyttet)</translation>
+    </message>
+    <message>
+        <source>INSURER_REPORT...</source>
+        <translation>Rapport til &amp;forsikringen...</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_INSURER_REPORT</source>
+        <translation>Lager en rapport med bilder og verdier til forsikringsselskapet over hele databasen, én gruppe eller de merkede gjenstandene. Den vises i forhåndsvisningen, der den kan skrives ut eller lagres som PDF-fil.</translation>
     </message>
 </context>
 <context>

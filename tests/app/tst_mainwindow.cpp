@@ -5,6 +5,7 @@
 #include "DataPaths.h"
 #include "DemoDatabase.h"
 #include "FileDialogs.h"
+#include "InsurerReportDialog.h"
 #include "ItemListView.h"
 #include "MainWindow.h"
 #include "MessageBoxes.h"
@@ -22,6 +23,7 @@
 #include <QDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QLineEdit>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -644,6 +646,20 @@ void TestMainWindow::printPreviewBesidePrint()
     QVERIFY(QFileInfo(pdf).size() > 1000);
     QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("Print færdig"));
     QVERIFY(m_boxes.isEmpty());
+
+    // The report for the insurer follows, and in the View menu the group report; it opens its
+    // dialog over the main window, for the item selected in the list.
+    QAction* insurer = file.value(file.indexOf(preview) + 1);
+    QCOMPARE(insurer->objectName(), QStringLiteral("InsurerReport"));
+    QVERIFY(menuTitled(window, QStringLiteral("&Vis"))->actions().contains(insurer));
+    window.listView()->clearSelection();
+    window.listView()->FindListViewItem(window.collection()->items().front().get())->setSelected(true);
+    insurer->trigger();
+    auto* dialog = window.findChild<InsurerReportDialog*>();
+    QVERIFY(dialog && dialog->isModal());
+    QCOMPARE(dialog->findChild<QRadioButton*>(QStringLiteral("selectedRadioButton"))->text(),
+             QStringLiteral("INSURER_REPORT_SELECTED_ITEMS 1"));
+    delete dialog;
 }
 
 void TestMainWindow::lockedStockDatabaseIsReadOnly()
