@@ -35,6 +35,10 @@ CommonSetup::CommonSetup(QWidget* parent, const QString& name, bool modal)
     m_ui->ReceiptPathLineEdit->setText(settings->value(QLatin1StringView(ReceiptPathKey), fallback).toString());
     m_ui->DocumentPathLineEdit->setText(settings->value(QLatin1StringView(DocumentPathKey), fallback).toString());
 
+    m_ui->keepPreviousVersionCheckBox->setChecked(
+        settings->value(QLatin1StringView(Setting::KeepPreviousVersion), Setting::KeepPreviousVersionDefault)
+            .toBool());
+
     // Coins have a front and a back picture, pictures a first and a second one, where the other
     // products have a picture and a receipt.
     if (isMintora()) {
@@ -128,6 +132,8 @@ void CommonSetup::Apply()
         if (!folder.isEmpty())
             settings->setValue(QLatin1StringView(key), folder);
     }
+    settings->setValue(QLatin1StringView(Setting::KeepPreviousVersion),
+                       m_ui->keepPreviousVersionCheckBox->isChecked());
     if (isStockvane()) {
         // An emptied printer field goes back to the printer device file.
         settings->setValue(QLatin1StringView(BarcodeSetting::PrinterQueue),
