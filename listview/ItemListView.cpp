@@ -8,6 +8,7 @@
 #include "ProgramVariant.h"
 #include "Settings.h"
 #include "ShellHelpers.h"
+#include "UndoHistory.h"
 #include "funiQListViewItem.h"
 
 #include <QCoreApplication>
@@ -288,6 +289,9 @@ void ItemListView::fillItemRows(DBItemCollection* collection)
     setSortingEnabled(sorting);
     if (last)
         m_currentRow = last;
+    // A filter typed before stays in force for the rows now shown.
+    if (!m_filterText.isEmpty())
+        applyFilter();
     // Said once for them all, not once for each.
     if (!unknown.isEmpty())
         MessageBoxes::warning(this, tr("Fejl - type"),
@@ -423,28 +427,24 @@ void ItemListView::UpdateGroupItemName(int item, const QString& name)
 
 void ItemListView::DeleteItem()
 {
-    Item* item = currentRowItem();
-    // Nothing asks before deleting, so only a row the user sees selected goes: after a load, or
-    // a search through the rows, the current row can be one that nobody selected.
-    if (!item || !m_currentRow->isSelected())
+    // Nothing asks before deleting, so only rows the user sees selected go: after a load, or a
+    // search through the rows, the current row can be one that nobody selected, and rows the
+    // quick filter hides are never taken along. All of them are one step to undo.
+    QList<Item*> items;
+    for (QTreeWidgetItem* row : selectedItems()) {
+        Item* item = funiQListViewItem::itemOf(row);
+        if (item && !row->isHidden() && !(row->parent() && row->parent()->isHidden()))
+            items.append(item);
+    }
+    if (items.isEmpty() || !m_collection)
         return;
     // A database another user holds cannot be saved: a delete would be gone again at the next
     // start, or lost with other changes the user then cannot keep.
-    if (m_collection && m_collection->isReadOnly()) {
+    if (m_collection->isReadOnly()) {
         MessageBoxes::warning(this, tr("READ ONLY"), tr("DELETE_READ_ONLY"));
         return;
     }
-    QTreeWidgetItem* row = m_currentRow;
-    m_currentRow = nullptr;
-    // The Item is taken out first and destroyed last, so that nothing the row's removal sets
-    // off (a new current row, for one) can meet a row that points at a destroyed Item.
-    std::unique_ptr<Item> owned = m_collection ? m_collection->removeItem(item) : nullptr;
-    delete row;
-    dropUnknownGroupRowWhenEmpty();
-    m_currentRow = nullptr;
-    // Deleting is a change like any other: the database has to be saved to keep it.
-    if (owned)
-        DBItemCollection::setModified(true);
+    undoHistory()->deleteItems(*m_collection, items);
 }
 
 void ItemListView::SeachItem()

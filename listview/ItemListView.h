@@ -12,6 +12,7 @@
 class DBItemCollection;
 class QAction;
 class QMenu;
+class UndoHistory;
 class funiQListViewItem;
 
 // True when a path names a picture the program can show itself: it holds one of the picture
@@ -55,6 +56,20 @@ public:
 
     // The main window fills the context menu; a null action adds a separator.
     void addContextMenuAction(QAction* action);
+    // The undo history the list's own changes go through and whose steps it shows; one of its
+    // own until the main window sets the window's (ItemListViewUndo.cpp).
+    void setUndoHistory(UndoHistory* history);
+    UndoHistory* undoHistory();
+
+    // The quick filter (ItemListViewFilter.cpp): only the item rows holding the text in one of
+    // the shown columns, or in their group's name, stay visible, and only groups with such
+    // rows. Letter case is ignored by Unicode case folding alone, so "a" never finds "å" nor
+    // "á". Rows it hides are deselected. An empty text shows every row again.
+    void setFilterText(const QString& text);
+    QString filterText() const;
+    // The Items of the rows the user can see (the filter's and the groups' hidden rows left
+    // out), in list order: what commands on "the items shown" act on.
+    QList<Item*> shownItems() const;
     QMenu* contextMenu() const;
     void saveColumnWidths();
 
@@ -104,6 +119,8 @@ public Q_SLOTS:
 Q_SIGNALS:
     // A row was clicked or became the current row.
     void rowSelected(QTreeWidgetItem* row);
+    // The quick filter left shown of total item rows (shown == total with no filter).
+    void filterApplied(int shown, int total);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -125,7 +142,15 @@ private:
     void openItemDialog(Item* item, const QString& kind, bool searchMode, QWidget* parent,
                         const QString& groupName = {});
 
+    void applyFilter();
+    QString m_filterText;
+    // The rows of undone, redone and new steps.
+    void addRowsOf(const QList<Item*>& items);
+    void removeRowsOf(const QList<Item*>& items);
+    void refillRowsOf(const QList<Item*>& items);
+
     DBItemCollection* m_collection = nullptr;
+    UndoHistory* m_history = nullptr;
     std::vector<funiQListViewItem*> m_groupRows;
     funiQListViewItem* m_unknownGroupRow = nullptr;
     QTreeWidgetItem* m_currentRow = nullptr;

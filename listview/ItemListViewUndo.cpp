@@ -1,0 +1,80 @@
+// The item list's side of the undo history: the rows of each step done, undone or redone.
+
+#include "ItemListView.h"
+
+#include "UndoHistory.h"
+#include "funiQListViewItem.h"
+
+#include <QHash>
+#include <QSet>
+#include <QTreeWidgetItemIterator>
+
+void ItemListView::setUndoHistory(UndoHistory* history)
+{
+    if (m_history == history)
+        return;
+    if (m_history) {
+        disconnect(m_history, nullptr, this, nullptr);
+        if (m_history->parent() == this)
+            delete m_history;
+    }
+    m_history = history;
+    if (!m_history)
+        return;
+    connect(m_history, &UndoHistory::itemsAdded, this, &ItemListView::addRowsOf);
+    connect(m_history, &UndoHistory::itemsRemoved, this, &ItemListView::removeRowsOf);
+    connect(m_history, &UndoHistory::itemsChanged, this, &ItemListView::refillRowsOf);
+    connect(m_history, &UndoHistory::rebuildNeeded, this, &ItemListView::rebuildList);
+}
+
+UndoHistory* ItemListView::undoHistory()
+{
+    if (!m_history)
+        setUndoHistory(new UndoHistory(this));
+    return m_history;
+}
+
+void ItemListView::addRowsOf(const QList<Item*>& items)
+{
+    // Many at once (a batch or an import) are shown by building the list again.
+    if (items.size() > 1000) {
+        rebuildList();
+        return;
+    }
+    // The last one added is the current and selected row, as a new item's row is.
+    for (qsizetype i = 0; i < items.size(); ++i)
+        addItemRow(items[i], i == items.size() - 1);
+}
+
+void ItemListView::removeRowsOf(const QList<Item*>& items)
+{
+    const QSet<Item*> gone(items.begin(), items.end());
+    QList<QTreeWidgetItem*> rows;
+    for (QTreeWidgetItemIterator it(this); *it; ++it) {
+        if (gone.contains(funiQListViewItem::itemOf(*it)))
+            rows.append(*it);
+    }
+    for (QTreeWidgetItem* row : rows) {
+        if (m_currentRow == row)
+            m_currentRow = nullptr;
+        delete row;
+    }
+    dropUnknownGroupRowWhenEmpty();
+}
+
+void ItemListView::refillRowsOf(const QList<Item*>& items)
+{
+    QHash<Item*, QTreeWidgetItem*> rows;
+    const QSet<Item*> wanted(items.begin(), items.end());
+    for (QTreeWidgetItemIterator it(this); *it; ++it) {
+        Item* item = funiQListViewItem::itemOf(*it);
+        if (item && wanted.contains(item))
+            rows.insert(item, *it);
+    }
+    for (Item* item : items) {
+        if (QTreeWidgetItem* row = rows.value(item))
+            updateItemRow(row, item);
+        else
+            addItemRow(item, false);
+    }
+}
