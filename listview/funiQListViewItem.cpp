@@ -80,6 +80,7 @@ void funiQListViewItem::setCells(const Item& shown, const QString& locationText,
     m_shown = shown;
     m_location = locationText;
     m_dayNumberKnown = false;
+    m_filterColumns = 0;
     if (picture)
         m_pictureIcon = *picture;
     if (receipt)
@@ -180,6 +181,23 @@ qint64 funiQListViewItem::dayNumber() const
         m_dayNumberKnown = true;
     }
     return m_dayNumber;
+}
+
+bool funiQListViewItem::shownTextContains(quint32 shownColumns, const QString& foldedText) const
+{
+    if (m_filterColumns != shownColumns || m_filterText.isNull()) {
+        QString texts;
+        for (int column = 0; column < 32; ++column) {
+            if (!(shownColumns & (1u << column)))
+                continue;
+            // A line break between the cells, which the filter box cannot hold, keeps a text
+            // from matching across two cells.
+            texts += (m_hasCells ? cellText(column) : text(column)) + u'\n';
+        }
+        m_filterText = texts.toCaseFolded();
+        m_filterColumns = shownColumns;
+    }
+    return m_filterText.contains(foldedText, Qt::CaseSensitive);
 }
 
 bool funiQListViewItem::isGroupRow(const QTreeWidgetItem* row)

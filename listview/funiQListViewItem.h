@@ -39,6 +39,10 @@ public:
     // The Item an item row shows; null for null rows, group rows and rows of other kinds.
     static Item* itemOf(const QTreeWidgetItem* row);
 
+    // Whether the row's cells in the shown columns (a bit per column) hold the text, which is
+    // case-folded already; the row's own texts are folded once and kept until its cells change.
+    bool shownTextContains(quint32 shownColumns, const QString& foldedText) const;
+
     // The column alignments of the list (header and cells).
     static Qt::Alignment columnAlignment(int column);
 
@@ -61,5 +65,8 @@ private:
     // The date as a day number, worked out at the first sort by date: a sort compares each row
     // many times.
     mutable qint64 m_dayNumber = 0;
+    // The folded texts of the shown columns, for the quick filter, and which columns they are.
+    mutable QString m_filterText;
+    mutable quint32 m_filterColumns = 0;
     mutable bool m_dayNumberKnown = false;
 };

@@ -1,0 +1,22 @@
+// The main window's check of linked files.
+
+#include "MainWindow.h"
+
+#include "LinkCheckDialog.h"
+
+#include <QAction>
+#include <QMenu>
+
+void MainWindow::addLinkCheckAction(QMenu* menu)
+{
+    QAction* action = menu->addAction(tr("CHECK_LINKED_FILES..."), this, &MainWindow::CheckLinkedFiles);
+    action->setObjectName(QStringLiteral("ViewCheckLinks"));
+    action->setWhatsThis(tr("HELP_TEXT_CHECK_LINKED_FILES"));
+}
+
+void MainWindow::CheckLinkedFiles()
+{
+    auto* dialog = new LinkCheckDialog(collection(), listView(), this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->show();
+}
