@@ -18,5 +18,7 @@ void MainWindow::CheckLinkedFiles()
 {
     auto* dialog = new LinkCheckDialog(collection(), listView(), this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
+    // It points at items: nothing else may change or replace the database while it is open.
+    dialog->setWindowModality(Qt::ApplicationModal);
     dialog->show();
 }

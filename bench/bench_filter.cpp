@@ -83,12 +83,12 @@ int main(int argc, char** argv)
         // A name part most items have, narrowed letter by letter, then one no item has.
         for (const char letter : QByteArrayLiteral("article 12")) {
             if (letter)
-                press(Qt::Key(QChar::toUpper(char16_t(letter))), QString(QChar(letter)));
+                press(Qt::Key(QChar::toUpper(char16_t(letter))), QString(QLatin1Char(letter)));
         }
         shownAfter.push_back(shown);
         for (const char letter : QByteArrayLiteral("qzx")) {
             if (letter)
-                press(Qt::Key(QChar::toUpper(char16_t(letter))), QString(QChar(letter)));
+                press(Qt::Key(QChar::toUpper(char16_t(letter))), QString(QLatin1Char(letter)));
         }
         shownAfter.push_back(shown);
         box->selectAll();

@@ -436,7 +436,15 @@ void UndoHistory::listEdited(DBItemCollection& collection, DBItemCollection::Lis
 {
     if (before == after)
         return;
+    // The editor has written the list: done on top of the saved state, the step leaves the
+    // files as saved; done on top of unsaved changes, no undo leads back to a state that is all
+    // on disk any more.
+    const bool wasClean = m_stack->isClean();
     push(new ListCommand(*this, collection, kind, before, after, tr("STEP_LIST_EDIT %1").arg(listName)));
+    if (wasClean)
+        m_stack->setClean();
+    else
+        m_stack->resetClean();
 }
 
 std::unique_ptr<UndoHistory::Snapshot> UndoHistory::snapshot(const DBItemCollection& collection) const

@@ -143,6 +143,7 @@ private:
                         const QString& groupName = {});
 
     void applyFilter();
+    void refilter();
     QString m_filterText;
     // The rows of undone, redone and new steps.
     void addRowsOf(const QList<Item*>& items);

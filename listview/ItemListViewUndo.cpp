@@ -44,6 +44,7 @@ void ItemListView::addRowsOf(const QList<Item*>& items)
     // The last one added is the current and selected row, as a new item's row is.
     for (qsizetype i = 0; i < items.size(); ++i)
         addItemRow(items[i], i == items.size() - 1);
+    refilter();
 }
 
 void ItemListView::removeRowsOf(const QList<Item*>& items)
@@ -60,6 +61,7 @@ void ItemListView::removeRowsOf(const QList<Item*>& items)
         delete row;
     }
     dropUnknownGroupRowWhenEmpty();
+    refilter();
 }
 
 void ItemListView::refillRowsOf(const QList<Item*>& items)
@@ -77,4 +79,12 @@ void ItemListView::refillRowsOf(const QList<Item*>& items)
         else
             addItemRow(item, false);
     }
+    refilter();
+}
+
+void ItemListView::refilter()
+{
+    // The quick filter stays in force for rows that came, went or changed.
+    if (!m_filterText.isEmpty())
+        applyFilter();
 }
