@@ -5,8 +5,8 @@
 //   bench_filter [items] [runs]      (100,000 items and 5 runs by default)
 //
 // Each run types a word letter by letter, then a word that matches nothing, then clears the
-// box; every key press is one figure. The first key press of the first run also pays for the
-// folded row texts the filter keeps (made once per row until the row changes).
+// box; every key press is one figure. The folded row texts the filter searches are made in idle
+// time once the list is filled; the bench waits for that and reports it apart.
 //
 // Runs without a desktop (the offscreen platform) unless QT_QPA_PLATFORM says otherwise.
 
@@ -25,6 +25,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <numeric>
 #include <vector>
 
 int main(int argc, char** argv)
@@ -59,11 +60,19 @@ int main(int argc, char** argv)
     list->createGroupRows(&collection);
     list->fillItemRows(&collection);
     list->ViewAll(true);
+    // The list makes the texts the filter searches in idle time after it is filled: what that
+    // takes is reported apart, since the user sees the list meanwhile and can scroll in it.
+    QElapsedTimer warmUp;
+    warmUp.start();
+    while (!list->filterTextsReady())
+        QCoreApplication::processEvents();
+    const double warmUpMs = double(warmUp.nsecsElapsed()) / 1e6;
     QCoreApplication::processEvents();
     box->setFocus();
 
     std::vector<double> times;
     double worst = 0;
+    double filtering = 0;
     const auto press = [&](Qt::Key key, const QString& text) {
         QElapsedTimer timer;
         timer.start();
@@ -71,6 +80,7 @@ int main(int argc, char** argv)
         QApplication::sendEvent(box, &down);
         QKeyEvent up(QEvent::KeyRelease, key, Qt::NoModifier, text);
         QApplication::sendEvent(box, &up);
+        filtering += double(timer.nsecsElapsed()) / 1e6;
         // The view lays out and paints what is left.
         list->viewport()->repaint();
         QCoreApplication::processEvents();
@@ -98,9 +108,11 @@ int main(int argc, char** argv)
     std::vector<double> sorted = times;
     std::sort(sorted.begin(), sorted.end());
     std::printf("quick filter over %d items, %zu key presses in %d runs\n", count, times.size(), runs);
-    std::printf(
-        "first key press %.1f ms (folds the row texts), median %.1f ms, 90th percentile %.1f ms, worst %.1f ms\n",
-        times.front(), sorted[sorted.size() / 2], sorted[sorted.size() * 9 / 10], worst);
+    std::printf("texts made in idle time after filling: %.0f ms\n", warmUpMs);
+    std::printf("first key press %.1f ms, median %.1f ms, 90th percentile %.1f ms, worst %.1f ms\n", times.front(),
+                sorted[sorted.size() / 2], sorted[sorted.size() * 9 / 10], worst);
+    std::printf("of all the time, filtering took %.0f%%, layout and painting the rest\n",
+                100 * filtering / std::accumulate(times.begin(), times.end(), 0.0));
     std::printf("rows shown after \"article 12\" / \"article 12qzx\" / cleared: %d / %d / %d\n", shownAfter[0],
                 shownAfter[1], shownAfter[2]);
     return 0;

@@ -289,9 +289,12 @@ void ItemListView::fillItemRows(DBItemCollection* collection)
     setSortingEnabled(sorting);
     if (last)
         m_currentRow = last;
-    // A filter typed before stays in force for the rows now shown.
+    // A filter typed before stays in force for the rows now shown; without one, the filter
+    // gets ready for the first letter while nobody types.
     if (!m_filterText.isEmpty())
         applyFilter();
+    else
+        warmUpFilter();
     // Said once for them all, not once for each.
     if (!unknown.isEmpty())
         MessageBoxes::warning(this, tr("Fejl - type"),

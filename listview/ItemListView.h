@@ -70,6 +70,9 @@ public:
     // The Items of the rows the user can see (the filter's and the groups' hidden rows left
     // out), in list order: what commands on "the items shown" act on.
     QList<Item*> shownItems() const;
+    // Whether the rows' texts the filter searches are all made (they are made in idle time
+    // after the list is filled).
+    bool filterTextsReady() const;
     QMenu* contextMenu() const;
     void saveColumnWidths();
 
@@ -142,9 +145,18 @@ private:
     void openItemDialog(Item* item, const QString& kind, bool searchMode, QWidget* parent,
                         const QString& groupName = {});
 
-    void applyFilter();
+    // Filters every row again, or (everyRow false) only those a narrower text can still find.
+    void applyFilter(bool everyRow = true);
     void refilter();
+    quint32 shownColumnMask() const;
+    void warmUpFilter();
+    void warmUpStep();
     QString m_filterText;
+    // The folded text the rows were last filtered by.
+    QString m_appliedFilter;
+    class QTimer* m_warmUpTimer = nullptr;
+    int m_warmUpGroup = 0;
+    int m_warmUpChild = 0;
     // The rows of undone, redone and new steps.
     void addRowsOf(const QList<Item*>& items);
     void removeRowsOf(const QList<Item*>& items);

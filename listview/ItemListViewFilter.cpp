@@ -6,6 +6,7 @@
 
 #include <QHeaderView>
 #include <QSet>
+#include <QTimer>
 
 namespace {
 
@@ -16,6 +17,23 @@ template <typename Visit> void forEachGroup(const QTreeWidget& list, Visit visit
         visit(list.topLevelItem(group));
 }
 
+void setFilteredOut(QTreeWidgetItem* row, bool out)
+{
+    if (row->type() != funiQListViewItem::RowType) {
+        if (row->isHidden() != out)
+            row->setHidden(out);
+        return;
+    }
+    auto* cells = static_cast<funiQListViewItem*>(row);
+    if (cells->filteredOut == out)
+        return;
+    cells->filteredOut = out;
+    row->setHidden(out);
+}
+
+// Rows whose folded texts are made per step of the warm-up.
+constexpr int WarmUpRows = 4000;
+
 } // namespace
 
 void ItemListView::setFilterText(const QString& text)
@@ -23,7 +41,57 @@ void ItemListView::setFilterText(const QString& text)
     if (text == m_filterText)
         return;
     m_filterText = text;
-    applyFilter();
+    applyFilter(false);
+}
+
+quint32 ItemListView::shownColumnMask() const
+{
+    // The columns the user sees; a column made zero wide counts as hidden.
+    quint32 shownColumns = 0;
+    for (int column = 0; column < ColumnCount; ++column) {
+        if (!header()->isSectionHidden(column) && columnWidth(column) > 0)
+            shownColumns |= 1u << column;
+    }
+    return shownColumns;
+}
+
+void ItemListView::warmUpFilter()
+{
+    // While the program waits for the user, the rows' folded texts are made a few thousand at a
+    // time, so that the first letter typed into the filter finds them ready.
+    m_warmUpGroup = 0;
+    m_warmUpChild = 0;
+    if (!m_warmUpTimer) {
+        m_warmUpTimer = new QTimer(this);
+        m_warmUpTimer->setInterval(0);
+        connect(m_warmUpTimer, &QTimer::timeout, this, &ItemListView::warmUpStep);
+    }
+    m_warmUpTimer->start();
+}
+
+void ItemListView::warmUpStep()
+{
+    const quint32 shownColumns = shownColumnMask();
+    int done = 0;
+    while (m_warmUpGroup < topLevelItemCount() && done < WarmUpRows) {
+        const QTreeWidgetItem* group = topLevelItem(m_warmUpGroup);
+        if (m_warmUpChild >= group->childCount()) {
+            ++m_warmUpGroup;
+            m_warmUpChild = 0;
+            continue;
+        }
+        const QTreeWidgetItem* row = group->child(m_warmUpChild++);
+        if (row->type() == funiQListViewItem::RowType)
+            static_cast<const funiQListViewItem*>(row)->prepareShownText(shownColumns);
+        ++done;
+    }
+    if (m_warmUpGroup >= topLevelItemCount())
+        m_warmUpTimer->stop();
+}
+
+bool ItemListView::filterTextsReady() const
+{
+    return !m_warmUpTimer || !m_warmUpTimer->isActive();
 }
 
 QString ItemListView::filterText() const
@@ -31,15 +99,14 @@ QString ItemListView::filterText() const
     return m_filterText;
 }
 
-void ItemListView::applyFilter()
+void ItemListView::applyFilter(bool everyRow)
 {
     const QString needle = m_filterText.toCaseFolded();
-    // The columns the user sees; a column made zero wide counts as hidden.
-    quint32 shownColumns = 0;
-    for (int column = 0; column < ColumnCount; ++column) {
-        if (!header()->isSectionHidden(column) && columnWidth(column) > 0)
-            shownColumns |= 1u << column;
-    }
+    // A text that holds the one filtered by before (a letter typed on) can only find rows that
+    // one found: the rows it hid stay hidden without being searched again.
+    const bool narrowing = !everyRow && !m_appliedFilter.isEmpty() && needle.contains(m_appliedFilter);
+    m_appliedFilter = needle;
+    const quint32 shownColumns = shownColumnMask();
     // Rows the filter hides are deselected, so that no command acts on a row nobody sees.
     const QList<QTreeWidgetItem*> selected = selectedItems();
 
@@ -56,21 +123,19 @@ void ItemListView::applyFilter()
             int matches = 0;
             for (int child = 0; child < children; ++child) {
                 QTreeWidgetItem* row = group->child(child);
+                const auto* cells
+                    = row->type() == funiQListViewItem::RowType ? static_cast<const funiQListViewItem*>(row) : nullptr;
                 const bool match = groupMatches
-                    || (row->type() == funiQListViewItem::RowType
-                        && static_cast<const funiQListViewItem*>(row)->shownTextContains(shownColumns, needle));
+                    || (cells && !(narrowing && cells->filteredOut) && cells->shownTextContains(shownColumns, needle));
                 // Only rows whose state changes are told, since each call costs the view work.
-                if (row->isHidden() == match)
-                    row->setHidden(!match);
+                setFilteredOut(row, !match);
                 matches += match ? 1 : 0;
             }
             shown += matches;
             groupShown = matches > 0;
         } else {
-            for (int child = 0; child < children; ++child) {
-                if (QTreeWidgetItem* row = group->child(child); row->isHidden())
-                    row->setHidden(false);
-            }
+            for (int child = 0; child < children; ++child)
+                setFilteredOut(group->child(child), false);
             shown += children;
         }
         if (group->isHidden() == groupShown)

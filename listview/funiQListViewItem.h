@@ -42,6 +42,11 @@ public:
     // Whether the row's cells in the shown columns (a bit per column) hold the text, which is
     // case-folded already; the row's own texts are folded once and kept until its cells change.
     bool shownTextContains(quint32 shownColumns, const QString& foldedText) const;
+    // Makes those folded texts now, so that the first search need not.
+    void prepareShownText(quint32 shownColumns) const;
+    // Whether the quick filter hides the row: kept here, since asking the view is slow once
+    // many rows are hidden.
+    bool filteredOut = false;
 
     // The column alignments of the list (header and cells).
     static Qt::Alignment columnAlignment(int column);
