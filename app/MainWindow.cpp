@@ -15,6 +15,7 @@
 #include "ProgramVariant.h"
 #include "Settings.h"
 #include "ShellHelpers.h"
+#include "UndoHistory.h"
 #include "WidgetReporter.h"
 
 #include <QApplication>
@@ -63,8 +64,9 @@ MainWindow::MainWindow(QWidget* parent)
     setModifiedObserver([this](bool modified) { setWindowModified(modified); });
     m_listView = new ItemListView(this);
     connect(m_listView, &ItemListView::rowSelected, this, &MainWindow::ItemSelected);
+    createUndoHistory();
     FileNew();
-    setCentralWidget(m_listView);
+    setCentralWidget(createFilterBox());
 
     createActions();
     createMenus();
@@ -84,6 +86,7 @@ MainWindow::~MainWindow()
     setModifiedObserver({});
     // The list rows point into the collection, which goes first.
     m_listView->clearRows();
+    m_history->clear();
 }
 
 DBItemCollection* MainWindow::collection() const
@@ -99,6 +102,11 @@ ItemListView* MainWindow::listView() const
 LogXML* MainWindow::log() const
 {
     return m_log.get();
+}
+
+UndoHistory* MainWindow::undoHistory() const
+{
+    return m_history;
 }
 
 QString MainWindow::currentFileName() const
@@ -170,6 +178,8 @@ bool MainWindow::shutDown()
         return false;
     m_shutDown = true;
     m_recoveryTimer->stop();
+    // The steps point into the collection too.
+    m_history->clear();
     // The list rows point into the collection: empty the list before the items go. Destroying
     // the collection gives back the lock of a stock database; it goes before the log it writes to.
     m_listView->clearRows();

@@ -14,6 +14,7 @@ class QMenu;
 class QSettings;
 class QTimer;
 class QTreeWidgetItem;
+class UndoHistory;
 class WidgetReporter;
 
 // The one top-level window. It owns the log, the open database and the window's settings,
@@ -29,6 +30,7 @@ public:
     DBItemCollection* collection() const;
     ItemListView* listView() const;
     LogXML* log() const;
+    UndoHistory* undoHistory() const;
     QString currentFileName() const;
     // False when the database to open at start could not be read in full; the window then
     // shows what could be read, or nothing.
@@ -83,6 +85,7 @@ public Q_SLOTS:
     void SetupSupplier();
     void SetupCommon();
     void AutoMakeItems();
+    void CheckLinkedFiles();
     void UpdateLocations();
     void PrintBarcode();
     void ViewAllItems();
@@ -120,6 +123,21 @@ private:
     void createMenus();
     void LoadStartDatabase();
     void changeLanguage(const char* language);
+    // Opens a database file chosen already (empty: reads the current one in again), after the
+    // save question.
+    void openDatabase(const QString& chosen);
+    // The File menu's list of the databases opened last (MainWindowRecent.cpp).
+    void createRecentMenu();
+    void fillRecentMenu();
+    void openRecent(const QString& path);
+    // The undo history and the Edit menu's Undo and Redo (MainWindowUndo.cpp).
+    void createUndoHistory();
+    void addUndoActions(QMenu* menu);
+    // The quick filter box above the item list, and its count in the status bar
+    // (MainWindowFilter.cpp); returns the widget holding both.
+    QWidget* createFilterBox();
+    // The check of linked files (MainWindowLinks.cpp).
+    void addLinkCheckAction(QMenu* menu);
     bool saveAs();
     // Makes the folder of a database file the open database's folder, where its lists are
     // kept (read again when asked) and where the log goes.
@@ -144,6 +162,11 @@ private:
     std::unique_ptr<QSettings> m_settings;
     std::unique_ptr<WidgetReporter> m_reporter;
     ItemListView* m_listView = nullptr;
+    UndoHistory* m_history = nullptr;
+    QAction* m_undoAction = nullptr;
+    QAction* m_redoAction = nullptr;
+    class QLineEdit* m_filterBox = nullptr;
+    class QLabel* m_filterCount = nullptr;
     std::unique_ptr<DBItemCollection> m_collection;
     bool m_startDatabaseLoaded = true;
     std::unique_ptr<RecoveryFile> m_recovery;
@@ -160,6 +183,7 @@ private:
     QMenu* m_setupMenu = nullptr;
     QMenu* m_languageMenu = nullptr;
     QMenu* m_helpMenu = nullptr;
+    QMenu* m_recentMenu = nullptr;
 
     QAction* m_fileNewAction = nullptr;
     QAction* m_fileOpenAction = nullptr;

@@ -155,6 +155,7 @@ void MainWindow::createMenus()
     m_fileMenu = menuBar()->addMenu(tr("&Fil"));
     m_fileMenu->addAction(m_fileNewAction);
     m_fileMenu->addAction(m_fileOpenAction);
+    createRecentMenu();
     if (isStockvane()) {
         m_fileMenu->addAction(m_updateLocationsAction);
         m_listView->addContextMenuAction(m_updateLocationsAction);
@@ -180,6 +181,7 @@ void MainWindow::createMenus()
     m_fileMenu->addAction(m_quitAction);
 
     m_editMenu = menuBar()->addMenu(tr("&Rediger"));
+    addUndoActions(m_editMenu);
     for (QAction* action : {m_editAction, m_deleteAction, m_searchAction}) {
         m_editMenu->addAction(action);
         m_listView->addContextMenuAction(action);
@@ -205,6 +207,7 @@ void MainWindow::createMenus()
     m_viewMenu->addSeparator();
     m_viewMenu->addAction(m_reportAction);
     m_viewMenu->addAction(m_insurerReportAction);
+    addLinkCheckAction(m_viewMenu);
 
     m_setupMenu = menuBar()->addMenu(tr("&Opsætning"));
     m_setupMenu->addAction(tr("&Udskrivning..."), QKeySequence(QStringLiteral("Shift+U")), this,

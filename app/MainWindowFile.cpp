@@ -10,7 +10,9 @@
 #include "MainWindowPrivate.h"
 #include "MessageBoxes.h"
 #include "ProgramVariant.h"
+#include "RecentDatabases.h"
 #include "Settings.h"
+#include "UndoHistory.h"
 #include "WidgetReporter.h"
 #include "setupdialog.h"
 
@@ -64,6 +66,7 @@ void MainWindow::FileNew()
         if (!AskSaveCurrentDB())
             return;
         mCurrentFileName.clear();
+        m_history->clear();
         m_collection->clear();
     } else {
         mCurrentFileName.clear();
@@ -102,10 +105,15 @@ void MainWindow::Load(bool ShowOpenDialog)
         if (chosen.isEmpty())
             return;
     }
+    openDatabase(chosen);
+}
 
+void MainWindow::openDatabase(const QString& chosen)
+{
     if (m_collection) {
         if (!AskSaveCurrentDB())
             return;
+        m_history->clear();
         m_collection->clear();
     } else {
         m_collection = std::make_unique<DBItemCollection>(m_log.get(), m_reporter.get());
@@ -144,6 +152,7 @@ bool MainWindow::LoadItemFile()
                                     tr("ERROR_DB_FILE_CAN_NOT_BE_OPENED") + QStringLiteral("\n\n")
                                         + QDir::toNativeSeparators(mCurrentFileName),
                                     {tr("Ok")}, 0, 0});
+        m_history->clear();
         m_collection->clear();
         m_collection->setDatabaseDir(QString());
         m_listView->clearRows();
@@ -169,6 +178,7 @@ bool MainWindow::LoadItemFile()
                        .arg(mCurrentFileName, QString::number(m_collection->count()), elapsedText(timer.elapsed())),
                    StatusTime);
     m_settings->setValue(Setting::LastSavedDBFile, mCurrentFileName);
+    RecentDatabases::remember(mCurrentFileName);
     return loaded;
 }
 
@@ -218,8 +228,12 @@ void MainWindow::LoadStartDatabase()
         return;
     // A start database that cannot be read leaves the window open and empty; the file stays
     // the one opened at start.
-    if (!mCurrentFileName.isEmpty() && !LoadItemFile())
+    const QString startFile = mCurrentFileName;
+    if (!startFile.isEmpty() && !LoadItemFile()) {
         m_startDatabaseLoaded = false;
+        // It stays on the File menu's list too, to be opened from there once it is back.
+        RecentDatabases::remember(startFile);
+    }
 }
 
 bool MainWindow::Save()
@@ -249,6 +263,10 @@ bool MainWindow::Save(bool SetmCurrentFileName)
         return false;
     if (SetmCurrentFileName) {
         m_settings->setValue(Setting::LastSavedDBFile, mCurrentFileName);
+        // Lists whose edits were undone are written with the database.
+        if (m_collection->hasUnsavedLists())
+            m_collection->saveChangedLists();
+        m_history->markSaved();
         DBItemCollection::setModified(false);
         m_recovery->discard();
         updateTitle();
@@ -316,6 +334,7 @@ bool MainWindow::saveAs()
         return false;
     }
     m_settings->setValue(Setting::LastDBDir, directory);
+    RecentDatabases::remember(mCurrentFileName);
     // The database now lives in the new folder: its lists go there, and so do the log and, in
     // the stock product, the lock.
     followDatabaseFolder(mCurrentFileName, false);

@@ -10,6 +10,7 @@
 #include "MessageBoxes.h"
 #include "ProgramVariant.h"
 #include "Settings.h"
+#include "UndoHistory.h"
 #include "WidgetReporter.h"
 
 #include <QAction>
@@ -123,6 +124,7 @@ bool MainWindow::openRecovery(const RecoveryFile::Found& found)
     }
 
     BusyScope busy(m_reporter.get());
+    m_history->clear();
     m_collection->clear();
     m_listView->clearRows();
     // The items come back as the database under its own name: its lock, its lists and its log.
@@ -149,7 +151,9 @@ bool MainWindow::openRecovery(const RecoveryFile::Found& found)
     m_viewAllAction->setChecked(m_settings->value(ShowAllItems, false).toBool());
     m_listView->ViewAll(m_viewAllAction->isChecked());
     UpdateAfterLoad();
-    // Not saved yet: Save writes the items to the database's own file.
+    // Not saved yet: Save writes the items to the database's own file, and no undo makes
+    // them unchanged.
+    m_history->clearUnsaved();
     DBItemCollection::setModified(true);
     m_recovery->adopt(found);
     m_recoveredChange = DBItemCollection::modificationCount();

@@ -10,6 +10,7 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -98,6 +99,64 @@ Item* DBItemCollection::addItem(std::unique_ptr<Item> item)
     m_items.push_back(std::move(item));
     setModified(true);
     return added;
+}
+
+Item* DBItemCollection::insertItem(int index, std::unique_ptr<Item> item)
+{
+    Item* added = item.get();
+    if (!added)
+        return nullptr;
+    index = std::clamp(index, 0, count());
+    m_items.insert(m_items.begin() + index, std::move(item));
+    setModified(true);
+    return added;
+}
+
+std::vector<std::unique_ptr<Item>> DBItemCollection::takeItems()
+{
+    std::vector<std::unique_ptr<Item>> taken = std::move(m_items);
+    m_items.clear();
+    m_cursor = 0;
+    return taken;
+}
+
+void DBItemCollection::putItems(std::vector<std::unique_ptr<Item>> items)
+{
+    m_items = std::move(items);
+    m_cursor = 0;
+}
+
+void DBItemCollection::setListUnsaved(ListKind kind, const QStringList& entries)
+{
+    list(kind).setEntries(entries);
+    if (!m_unsavedLists.contains(kind))
+        m_unsavedLists.append(kind);
+}
+
+bool DBItemCollection::hasUnsavedLists() const
+{
+    return !m_unsavedLists.isEmpty();
+}
+
+bool DBItemCollection::saveChangedLists()
+{
+    // Without a folder (a new database) they are written with the first save under a name.
+    if (m_databaseDir.isEmpty())
+        return true;
+    bool saved = true;
+    const QList<ListKind> kinds = std::exchange(m_unsavedLists, {});
+    for (const ListKind kind : kinds) {
+        if (!saveLookupList(kind, list(kind).entries())) {
+            saved = false;
+            m_unsavedLists.append(kind);
+        }
+    }
+    return saved;
+}
+
+const LookupList& DBItemCollection::lookupList(ListKind kind) const
+{
+    return const_cast<DBItemCollection*>(this)->list(kind);
 }
 
 std::unique_ptr<Item> DBItemCollection::removeItem(Item* item)

@@ -121,11 +121,23 @@ public:
     // language. False when nothing could be written (a folder another program has locked: then
     // the list is left as it was) or a file failed (the list holds the new entries).
     bool saveLookupList(ListKind kind, const QStringList& entries);
+    // Replaces a list in memory only and marks it changed (undoing an edit of it): the next
+    // saveChangedLists() writes it, as saveLookupList() would have.
+    void setListUnsaved(ListKind kind, const QStringList& entries);
+    bool hasUnsavedLists() const;
+    bool saveChangedLists();
+    const LookupList& lookupList(ListKind kind) const;
 
     // The items.
     void clear();
     Item* addItem(std::unique_ptr<Item> item);
     [[nodiscard]] std::unique_ptr<Item> removeItem(Item* item);
+    // Puts an item at a position (clamped to the end), as undoing its removal does.
+    Item* insertItem(int index, std::unique_ptr<Item> item);
+    // Hands out every item in its order and takes back another set (both for restoring a whole
+    // state at once); the lists, the lock and the files are not touched.
+    [[nodiscard]] std::vector<std::unique_ptr<Item>> takeItems();
+    void putItems(std::vector<std::unique_ptr<Item>> items);
     int count() const;
     Item* at(int index) const;
     int indexOf(const Item* item) const;
@@ -199,6 +211,8 @@ private:
     // The file whose header named a newer format than this program knows, and that version.
     QString m_newerFormatFile;
     QString m_newerFormatVersion;
+    // The lists replaced in memory and not yet written.
+    QList<ListKind> m_unsavedLists;
 };
 
 // The format version number of the last database file loaded in this process: 100 without a

@@ -432,7 +432,11 @@ bool DBItemCollection::SaveToFileAsAscii(const QString& path)
     FileWriteOutcome outcome;
     {
         BusyScope busy(m_reporter);
-        outcome = writeFileSafely(path, [this](QIODevice& device) { return writeDatabase(device); });
+        const bool keepPrevious
+            = openSettings()->value(QLatin1StringView(Setting::KeepPreviousVersion), Setting::KeepPreviousVersionDefault)
+                  .toBool();
+        outcome = writeFileSafely(
+            path, [this](QIODevice& device) { return writeDatabase(device); }, keepPrevious);
     }
     if (m_log)
         m_log->EndLogItem();
@@ -607,6 +611,8 @@ bool DBItemCollection::MakeDynamicLists()
     const QString dbDir = m_databaseDir;
     const QString language = QString::fromLatin1(GetLanguage());
     log(dbDir, "MakeDynamicLists()");
+    // What the files hold now replaces every change not yet written.
+    m_unsavedLists.clear();
 
     m_groups.clear();
     m_locations.clear();

@@ -120,6 +120,8 @@ public:
     // The records that failed, in file order, each with its reason.
     const std::vector<LocationUpdateFailure>& failures() const;
     // The items taken out so far; still valid until the updater is destroyed.
+    // Hands the removed items over (to the undo history, which can put them back).
+    [[nodiscard]] std::vector<std::unique_ptr<Item>> takeRemovedItems() { return std::move(m_removed); }
     const std::vector<std::unique_ptr<Item>>& removedItems() const;
 
 private:

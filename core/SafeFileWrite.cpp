@@ -1,11 +1,15 @@
 #include "SafeFileWrite.h"
 
+#include <QCryptographicHash>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStandardPaths>
+
+#include <memory>
+#include <optional>
 
 namespace {
 
@@ -48,7 +52,64 @@ bool copyContents(const QString& from, QIODevice& to)
     return source.error() == QFileDevice::NoError;
 }
 
+// The former contents of a file, made ready as its kept version but not yet in place: commit()
+// puts them there once the new contents are safe; destroyed without it, nothing changes.
+class PendingKeptVersion
+{
+public:
+    // Copies the file's present contents beside it, else into the data folder; fails silently
+    // (no kept version) when neither can be made.
+    explicit PendingKeptVersion(const QString& path)
+    {
+        if (!QFileInfo(path).isFile())
+            return;
+        if (!g_newFilesRefused && prepare(path, keptVersionPath(path)))
+            return;
+        const QString fallback = keptVersionFallbackPath(path);
+        if (!fallback.isEmpty() && QDir().mkpath(QFileInfo(fallback).path()))
+            prepare(path, fallback);
+    }
+
+    // Puts the kept version in place; its path, or empty when that failed.
+    QString commit()
+    {
+        if (!m_file || !m_file->commit())
+            return QString();
+        return m_file->fileName();
+    }
+
+private:
+    bool prepare(const QString& path, const QString& keptPath)
+    {
+        auto file = std::make_unique<QSaveFile>(keptPath);
+        if (!file->open(QIODevice::WriteOnly) || !copyContents(path, *file)) {
+            file->cancelWriting();
+            return false;
+        }
+        m_file = std::move(file);
+        return true;
+    }
+
+    std::unique_ptr<QSaveFile> m_file;
+};
+
 } // namespace
+
+QString keptVersionPath(const QString& path)
+{
+    return path + u'~';
+}
+
+QString keptVersionFallbackPath(const QString& path)
+{
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    if (data.isEmpty())
+        return QString();
+    const QFileInfo file(path);
+    const QByteArray folderHash
+        = QCryptographicHash::hash(file.absolutePath().toUtf8(), QCryptographicHash::Sha1).toHex().left(12);
+    return data + QStringLiteral("/kept/") + QString::fromLatin1(folderHash) + u'/' + file.fileName() + u'~';
+}
 
 QString FileWriteOutcome::note() const
 {
@@ -60,9 +121,14 @@ QString FileWriteOutcome::note() const
                     : tr("SAFE_WRITE_NOT_RESTORED %1").arg(QDir::toNativeSeparators(copy));
 }
 
-FileWriteOutcome writeFileSafely(const QString& path, const std::function<bool(QIODevice&)>& write)
+FileWriteOutcome writeFileSafely(const QString& path, const std::function<bool(QIODevice&)>& write,
+                                 bool keepPrevious)
 {
     FileWriteOutcome outcome;
+    // Made before anything is written, put in place only after the new contents are.
+    std::optional<PendingKeptVersion> kept;
+    if (keepPrevious)
+        kept.emplace(path);
     {
         QSaveFile file(path);
         if (!g_newFilesRefused && file.open(QIODevice::WriteOnly)) {
@@ -74,6 +140,8 @@ FileWriteOutcome writeFileSafely(const QString& path, const std::function<bool(Q
             outcome.written = file.commit();
             if (!outcome.written)
                 outcome.error = file.errorString();
+            else if (kept)
+                outcome.kept = kept->commit();
             return outcome;
         }
         outcome.error = g_newFilesRefused ? QStringLiteral("New files refused") : file.errorString();
@@ -96,6 +164,8 @@ FileWriteOutcome writeFileSafely(const QString& path, const std::function<bool(Q
         QFile::remove(copy);
         outcome.written = true;
         outcome.error.clear();
+        if (kept)
+            outcome.kept = kept->commit();
         return outcome;
     }
     outcome.error = file.errorString();

@@ -19,6 +19,11 @@ inline constexpr char MainWinPosY[] = "geometri/mainWinPosY";
 inline constexpr int MainWinPosDefault = 0;
 inline constexpr char StartSerialNumber[] = "Setup/StartSerialNumber";
 inline constexpr int StartSerialNumberDefault = 0;
+// Whether a save keeps the database's former contents as a version of their own ("home.db~").
+inline constexpr char KeepPreviousVersion[] = "Setup/KeepPreviousVersion";
+inline constexpr bool KeepPreviousVersionDefault = true;
+// The databases opened last, newest first.
+inline constexpr char RecentDatabases[] = "RecentDatabases";
 } // namespace Setting
 
 // A settings object in the application's scope that does not fall back to other scopes.

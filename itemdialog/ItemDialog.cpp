@@ -283,6 +283,7 @@ void ItemDialog::setOwnedItem(std::unique_ptr<Item> item)
 {
     m_currentItem = item.get();
     m_ownedItem = std::move(item);
+    m_ownedIsCopy = false;
 }
 
 void ItemDialog::setTabEnabled(QWidget* page, bool enabled)

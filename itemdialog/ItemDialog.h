@@ -160,6 +160,8 @@ private:
     Item* m_currentItem = nullptr;
     // Holds the Item shown while it is new or a copy; empty once it belongs to the collection.
     std::unique_ptr<Item> m_ownedItem;
+    // Whether the new item is a copy of another (the undo step's name says so).
+    bool m_ownedIsCopy = false;
     QString m_wwwProgram;
     QString m_pictureViewerProgram;
     // The criteria of the last search, for Search again.

@@ -14,6 +14,7 @@
 #include "Settings.h"
 #include "StorableTextValidator.h"
 #include "TextRules.h"
+#include "UndoHistory.h"
 #include "WaitCursor.h"
 #include "funiQListViewItem.h"
 
@@ -232,17 +233,15 @@ void ItemDialog::delete_slot()
     }
     Item* item = m_currentItem;
     m_currentItem = nullptr;
-    // The Item's row goes with it: a row must never point at a destroyed Item. The list's own
-    // delete takes the Item out of the collection and destroys it.
-    QTreeWidgetItem* row = m_listView ? m_listView->FindListViewItem(item) : nullptr;
-    if (row && funiQListViewItem::itemOf(row) == item) {
-        m_listView->ItemSelected(row);
-        m_listView->DeleteItem();
+    // One step to undo; the history takes the Item's row out of the list with it, so that no
+    // row points at an Item that is gone.
+    if (m_listView) {
+        m_listView->undoHistory()->deleteItems(*m_collection, {item});
     } else {
         const std::unique_ptr<Item> removed = m_collection->removeItem(item);
+        DBItemCollection::setModified(true);
     }
     resetAllFields(false);
-    DBItemCollection::setModified(true);
 }
 
 void ItemDialog::resetAllFields(bool SeachMode)
@@ -290,6 +289,7 @@ void ItemDialog::copy_slot()
     // database's changed flag as it was. Edits made before the copy stay unsaved edits.
     const bool unchanged = !hasUnsavedEdits();
     setOwnedItem(std::make_unique<Item>(*m_currentItem));
+    m_ownedIsCopy = true;
     if (isStockvane())
         m_ui->serialnoLineEdit->setText(QString::number(m_collection->nextSerialNumberBase() + 1));
     for (QPushButton* button :
@@ -464,23 +464,21 @@ bool ItemDialog::save_slot()
 
     const WaitCursor waitCursor;
     makeFieldsStorable();
+    const Item before = *m_currentItem;
     updateCurrentItem();
-    if (m_ownedItem) {
-        Item* added = m_collection->addItem(std::move(m_ownedItem));
-        m_currentItem = added;
-        if (m_listView)
-            m_listView->addItemRow(added, true);
-    } else if (m_listView) {
-        QTreeWidgetItem* row = m_listView->isItemSelected();
-        if (funiQListViewItem::itemOf(row) != m_currentItem) {
-            row = m_listView->FindListViewItem(m_currentItem);
-            if (funiQListViewItem::itemOf(row) != m_currentItem)
-                row = nullptr;
-        }
-        if (row)
-            m_listView->updateItemRow(row, m_currentItem);
+    if (m_listView) {
+        // One step to undo; the history puts the row in the list or refills it.
+        UndoHistory* history = m_listView->undoHistory();
+        if (m_ownedItem)
+            m_currentItem = history->addItem(*m_collection, std::move(m_ownedItem),
+                                             m_ownedIsCopy ? UndoHistory::AddKind::Copy : UndoHistory::AddKind::New);
+        else
+            history->itemEdited(*m_collection, m_currentItem, before);
+    } else {
+        if (m_ownedItem)
+            m_currentItem = m_collection->addItem(std::move(m_ownedItem));
+        DBItemCollection::setModified(true);
     }
-    DBItemCollection::setModified(true);
 
     Ui::ItemDialogBase& ui = *m_ui;
     for (QPushButton* button : { ui.CopyPushButton, ui.seachPushButton, ui.resetPushButton, ui.newPushButton,

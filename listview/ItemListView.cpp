@@ -9,6 +9,7 @@
 #include "ProgramVariant.h"
 #include "Settings.h"
 #include "ShellHelpers.h"
+#include "UndoHistory.h"
 #include "funiQListViewItem.h"
 
 #include <QCoreApplication>
@@ -244,6 +245,12 @@ void ItemListView::fillItemRows(DBItemCollection* collection)
     setSortingEnabled(sorting);
     if (last)
         m_currentRow = last;
+    // A filter typed before stays in force for the rows now shown; without one, the filter
+    // gets ready for the first letter while nobody types.
+    if (!m_filterText.isEmpty())
+        applyFilter();
+    else
+        warmUpFilter();
     // Said once for them all, not once for each.
     if (!unknown.isEmpty())
         MessageBoxes::warning(this, tr("Fejl - type"),
@@ -379,54 +386,34 @@ void ItemListView::UpdateGroupItemName(int item, const QString& name)
 void ItemListView::DeleteItem()
 {
     // Only rows the user sees selected go: after a load, or a search through the rows, the
-    // current row can be one that nobody selected.
-    const QList<QTreeWidgetItem*> rows = selectedItemRows();
-    if (rows.isEmpty())
+    // current row can be one that nobody selected, and rows the quick filter hides are never
+    // taken along. All of them are one step to undo.
+    QList<Item*> items;
+    for (QTreeWidgetItem* row : selectedItemRows()) {
+        if (!row->isHidden() && !(row->parent() && row->parent()->isHidden()))
+            items.append(funiQListViewItem::itemOf(row));
+    }
+    if (items.isEmpty() || !m_collection)
         return;
     // A database another user holds cannot be saved: a delete would be gone again at the next
     // start, or lost with other changes the user then cannot keep.
-    if (m_collection && m_collection->isReadOnly()) {
+    if (m_collection->isReadOnly()) {
         MessageBoxes::warning(this, tr("READ ONLY"), tr("DELETE_READ_ONLY"));
         return;
     }
     // One row is deleted as the user pressed Delete; several only when the user says so once.
-    if (rows.size() > 1) {
+    if (items.size() > 1) {
         MessageBoxes::Request question;
         question.icon = QMessageBox::Question;
         question.title = GetVariantName(true);
-        question.text = tr("DELETE_ROWS_QUESTION %1").arg(rows.size());
+        question.text = tr("DELETE_ROWS_QUESTION %1").arg(items.size());
         question.buttons = { tr("DELETE_ROWS"), tr("&Fortryd") };
         question.defaultButton = 1;
         question.escapeButton = 1;
         if (MessageBoxes::ask(this, question) != 0)
             return;
     }
-    m_currentRow = nullptr;
-    bool removed = false;
-    {
-        // The view moves its current row as rows go; the list follows it once, at the end.
-        const QSignalBlocker blocker(this);
-        for (QTreeWidgetItem* row : rows) {
-            // The Item is taken out first and destroyed last, so that nothing the row's removal
-            // sets off can meet a row that points at a destroyed Item.
-            std::unique_ptr<Item> owned
-                = m_collection ? m_collection->removeItem(funiQListViewItem::itemOf(row)) : nullptr;
-            delete row;
-            removed = removed || owned;
-        }
-        dropUnknownGroupRowWhenEmpty();
-    }
-    // The row the view now highlights is the one the commands act on.
-    QTreeWidgetItem* next = currentItem();
-    if (next) {
-        clearSelection();
-        next->setSelected(true);
-    }
-    m_currentRow = next;
-    Q_EMIT rowSelected(next);
-    // Deleting is a change like any other: the database has to be saved to keep it.
-    if (removed)
-        DBItemCollection::setModified(true);
+    undoHistory()->deleteItems(*m_collection, items);
 }
 
 void ItemListView::SeachItem()

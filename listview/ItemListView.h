@@ -15,6 +15,7 @@ class DBItemCollection;
 class QAction;
 class QMenu;
 class QTimer;
+class UndoHistory;
 class funiQListViewItem;
 
 // True when a path names a picture the program can show itself: it holds one of the picture
@@ -58,6 +59,23 @@ public:
 
     // The main window fills the context menu; a null action adds a separator.
     void addContextMenuAction(QAction* action);
+    // The undo history the list's own changes go through and whose steps it shows; one of its
+    // own until the main window sets the window's (ItemListViewUndo.cpp).
+    void setUndoHistory(UndoHistory* history);
+    UndoHistory* undoHistory();
+
+    // The quick filter (ItemListViewFilter.cpp): only the item rows holding the text in one of
+    // the shown columns, or in their group's name, stay visible, and only groups with such
+    // rows. Letter case is ignored by Unicode case folding alone, so "a" never finds "å" nor
+    // "á". Rows it hides are deselected. An empty text shows every row again.
+    void setFilterText(const QString& text);
+    QString filterText() const;
+    // The Items of the rows the user can see (the filter's and the groups' hidden rows left
+    // out), in list order: what commands on "the items shown" act on.
+    QList<Item*> shownItems() const;
+    // Whether the rows' texts the filter searches are all made (they are made in idle time
+    // after the list is filled).
+    bool filterTextsReady() const;
     QMenu* contextMenu() const;
     // Writes the widths of all columns, as the main window's save-settings command does.
     void saveColumnWidths();
@@ -111,6 +129,8 @@ public Q_SLOTS:
 Q_SIGNALS:
     // A row was clicked or became the current row.
     void rowSelected(QTreeWidgetItem* row);
+    // The quick filter left shown of total item rows (shown == total with no filter).
+    void filterApplied(int shown, int total);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -143,7 +163,25 @@ private:
     void openItemDialog(Item* item, const QString& kind, bool searchMode, QWidget* parent,
                         const QString& groupName = {});
 
+    // Filters every row again, or (everyRow false) only those a narrower text can still find.
+    void applyFilter(bool everyRow = true);
+    void refilter();
+    quint32 shownColumnMask() const;
+    void warmUpFilter();
+    void warmUpStep();
+    QString m_filterText;
+    // The folded text the rows were last filtered by.
+    QString m_appliedFilter;
+    class QTimer* m_warmUpTimer = nullptr;
+    int m_warmUpGroup = 0;
+    int m_warmUpChild = 0;
+    // The rows of undone, redone and new steps.
+    void addRowsOf(const QList<Item*>& items);
+    void removeRowsOf(const QList<Item*>& items);
+    void refillRowsOf(const QList<Item*>& items);
+
     DBItemCollection* m_collection = nullptr;
+    UndoHistory* m_history = nullptr;
     std::vector<funiQListViewItem*> m_groupRows;
     funiQListViewItem* m_unknownGroupRow = nullptr;
     QTreeWidgetItem* m_currentRow = nullptr;

@@ -82,6 +82,7 @@ void funiQListViewItem::setCells(const Item& shown, const QString& locationText,
     m_location = locationText;
     m_dayNumberKnown = false;
     m_sortKey.reset();
+    m_filterColumns = 0;
     if (picture)
         m_pictureIcon = *picture;
     if (receipt)
@@ -206,6 +207,34 @@ qint64 funiQListViewItem::dayNumber() const
         m_dayNumberKnown = true;
     }
     return m_dayNumber;
+}
+
+bool funiQListViewItem::shownTextContains(quint32 shownColumns, const QString& foldedText) const
+{
+    prepareShownText(shownColumns);
+    return m_filterText.contains(foldedText, Qt::CaseSensitive);
+}
+
+void funiQListViewItem::prepareShownText(quint32 shownColumns) const
+{
+    if (m_filterColumns == shownColumns && !m_filterText.isNull())
+        return;
+    QString texts;
+    texts.reserve(256);
+    for (int column = 0; column < 32; ++column) {
+        if (!(shownColumns & (1u << column)))
+            continue;
+        // Text fields straight from the item; a line break between the cells, which the filter
+        // box cannot hold, keeps a text from matching across two cells.
+        const Item::TextField field = m_hasCells ? textFieldOf(column) : Item::TextFieldCount;
+        if (field != Item::TextFieldCount)
+            texts += m_shown.textView(field);
+        else
+            texts += m_hasCells ? cellText(column) : text(column);
+        texts += u'\n';
+    }
+    m_filterText = std::move(texts).toCaseFolded();
+    m_filterColumns = shownColumns;
 }
 
 bool funiQListViewItem::isGroupRow(const QTreeWidgetItem* row)

@@ -44,6 +44,15 @@ public:
     // The Item an item row shows; null for null rows, group rows and rows of other kinds.
     static Item* itemOf(const QTreeWidgetItem* row);
 
+    // Whether the row's cells in the shown columns (a bit per column) hold the text, which is
+    // case-folded already; the row's own texts are folded once and kept until its cells change.
+    bool shownTextContains(quint32 shownColumns, const QString& foldedText) const;
+    // Makes those folded texts now, so that the first search need not.
+    void prepareShownText(quint32 shownColumns) const;
+    // Whether the quick filter hides the row: kept here, since asking the view is slow once
+    // many rows are hidden.
+    bool filteredOut = false;
+
     // The column alignments of the list (header and cells).
     static Qt::Alignment columnAlignment(int column);
 
@@ -69,6 +78,9 @@ private:
     // The date as a day number, worked out at the first sort by date: a sort compares each row
     // many times.
     mutable qint64 m_dayNumber = 0;
+    // The folded texts of the shown columns, for the quick filter, and which columns they are.
+    mutable QString m_filterText;
+    mutable quint32 m_filterColumns = 0;
     mutable bool m_dayNumberKnown = false;
     // Likewise the sort key of the text column sorted by last.
     mutable std::optional<QCollatorSortKey> m_sortKey;

@@ -6,6 +6,7 @@
 #include "LocationUpdateFile.h"
 #include "MessageBoxes.h"
 #include "ProgramVariant.h"
+#include "UndoHistory.h"
 
 #include "WaitCursor.h"
 
@@ -57,9 +58,14 @@ LocationUpdateOutcome runLocationUpdate(QWidget* parent, DBItemCollection& colle
     std::vector<LocationUpdateFailure> failures;
     if (ParseLocationFile(path, file, warn)) {
         WaitCursor wait;
+        // The whole update is one step to undo.
+        UndoHistory* history = list.undoHistory();
+        auto before = history->snapshot(collection);
         LocationUpdater updater(collection, [&list](Item* item) { list.addItemRow(item, true); });
         updater.applyAll(file.records);
         DBItemCollection::setModified(true);
+        history->commitChange(collection, std::move(before), updater.takeRemovedItems(),
+                              UndoHistory::tr("STEP_LOCATION_UPDATE"));
         list.rebuildList();
         outcome.applied = true;
         outcome.succeeded = updater.succeeded();

@@ -377,8 +377,11 @@ bool PrintBarcodeCommand(ItemListView& list, const DBItemCollection& /*collectio
         // A group row prints the items hanging under it: its name may be empty or repeated,
         // so looking the group up by name could print another group's labels.
         groupRow = true;
-        for (int child = 0; child < (*row)->childCount(); ++child)
-            take(funiQListViewItem::itemOf((*row)->child(child)));
+        // Rows the quick filter hides are left out: only what the user sees is printed.
+        for (int child = 0; child < (*row)->childCount(); ++child) {
+            if (!(*row)->child(child)->isHidden())
+                take(funiQListViewItem::itemOf((*row)->child(child)));
+        }
     }
     if (items.empty())
         return false;

@@ -6,6 +6,7 @@
 #include "Item.h"
 #include "ItemListView.h"
 #include "MessageBoxes.h"
+#include "UndoHistory.h"
 #include "StorableTextValidator.h"
 #include "TextRules.h"
 #include "WaitCursor.h"
@@ -71,6 +72,7 @@ void AutomakeItems::on_pushButtonMakeItems_clicked()
     const qint64 base = m_collection->nextSerialNumberBase();
     // A batch of hundreds of rows takes a moment.
     const WaitCursor wait;
+    std::vector<std::unique_ptr<Item>> items;
     for (int i = 0; i < m_numberOfItems; ++i) {
         auto item = std::make_unique<Item>();
         item->setNumber_of_items(1);
@@ -78,10 +80,15 @@ void AutomakeItems::on_pushButtonMakeItems_clicked()
         item->setType(0);
         item->setSerialno(QString::number(base + 1 + i));
         item->setName(name);
-        Item* added = m_collection->addItem(std::move(item));
-        if (m_listView)
-            m_listView->addItemRow(added, true);
+        items.push_back(std::move(item));
     }
+    // The batch is one step to undo; the history puts the rows in the list.
+    if (m_listView) {
+        m_listView->undoHistory()->addItems(*m_collection, std::move(items));
+        return;
+    }
+    for (auto& item : items)
+        m_collection->addItem(std::move(item));
 }
 
 void AutomakeItems::on_pushButtonClose_clicked()

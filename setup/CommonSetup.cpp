@@ -42,6 +42,9 @@ CommonSetup::CommonSetup(QWidget* parent, const QString& name, bool modal)
     const InsurerReport::Owner owner = InsurerReport::storedOwner();
     m_ui->ownerNameLineEdit->setText(owner.name);
     m_ui->ownerAddressTextEdit->setPlainText(owner.address);
+    m_ui->keepPreviousVersionCheckBox->setChecked(
+        settings->value(QLatin1StringView(Setting::KeepPreviousVersion), Setting::KeepPreviousVersionDefault)
+            .toBool());
 
     // Coins have a front and a back picture, pictures a first and a second one, where the other
     // products have a picture and a receipt.
@@ -146,6 +149,8 @@ void CommonSetup::Apply()
     settings->setValue(QLatin1StringView(InsurerSetting::OwnerName), m_ui->ownerNameLineEdit->text().trimmed());
     settings->setValue(QLatin1StringView(InsurerSetting::OwnerAddress),
                        m_ui->ownerAddressTextEdit->toPlainText().trimmed());
+    settings->setValue(QLatin1StringView(Setting::KeepPreviousVersion),
+                       m_ui->keepPreviousVersionCheckBox->isChecked());
     if (isStockvane()) {
         settings->setValue(QLatin1StringView(CountEditableKey), m_ui->countEditableCheckBox->isChecked());
         // An emptied printer field goes back to the printer device file.

@@ -6,6 +6,7 @@
 #include "HelpPages.h"
 #include "ItemListView.h"
 #include "MessageBoxes.h"
+#include "UndoHistory.h"
 #include "ProgramVariant.h"
 #include "ShellHelpers.h"
 #include "StorableTextValidator.h"
@@ -291,10 +292,14 @@ bool setupdialog::save()
         = { DBItemCollection::ListKind::Groups, DBItemCollection::ListKind::Groups,
             DBItemCollection::ListKind::Locations, DBItemCollection::ListKind::Suppliers };
     // Written the safe way: a failed write leaves the old list file as it was.
+    const QStringList before = list().entries();
     const bool saved = m_collection->saveLookupList(Kinds[m_kind], names);
     // Refused (a folder another program has locked): the database's list is as it was.
     if (list().entries() != names)
         return false;
+    // Each save of the editor is one step to undo.
+    if (m_listView)
+        m_listView->undoHistory()->listEdited(*m_collection, Kinds[m_kind], before, names, listCaption(m_kind));
     if (renamed) {
         entries->item(row)->setText(name);
         if (m_kind == Groups && m_listView && row < m_listView->GetNumberOfGroups())

@@ -178,6 +178,14 @@ større end 0 og mindre end 1000</translation>
         <source>OWNER_ADDRESS</source>
         <translation>Ejerens a&amp;dresse:</translation>
     </message>
+    <message>
+        <source>TOOL_TIP_KEEP_PREVIOUS_VERSION</source>
+        <translation>Hver gang databasen gemmes, bliver dens tidligere indhold liggende ved siden af den som navn.db~. Kan der ikke laves filer i mappen, lægges den i programmets datamappe.</translation>
+    </message>
+    <message>
+        <source>KEEP_PREVIOUS_VERSION</source>
+        <translation>Gem den forrige udgave ved hver gemning (navn.db~)</translation>
+    </message>
 </context>
 <context>
     <name>DBItemCollection</name>
@@ -1423,6 +1431,116 @@ Kommando: %1
     </message>
 </context>
 <context>
+    <name>LinkCheckDialog</name>
+    <message>
+        <source>LINK_KIND_FRONT</source>
+        <translation>Forside</translation>
+    </message>
+    <message>
+        <source>LINK_KIND_PICTURE</source>
+        <translation>Billede</translation>
+    </message>
+    <message>
+        <source>LINK_KIND_BACK</source>
+        <translation>Bagside</translation>
+    </message>
+    <message>
+        <source>LINK_KIND_RECEIPT</source>
+        <translation>Kvittering</translation>
+    </message>
+    <message>
+        <source>LINK_KIND_PICTURE2</source>
+        <translation>Billede 2</translation>
+    </message>
+    <message>
+        <source>LINK_KIND_DOCUMENT</source>
+        <translation>Dokument</translation>
+    </message>
+    <message>
+        <source>LINK_FOUND_MORE_THAN_ONCE %1</source>
+        <translation>fundet %1 gange - rettes ikke</translation>
+    </message>
+    <message>
+        <source>LINK_NOT_FOUND</source>
+        <translation>ikke fundet</translation>
+    </message>
+    <message>
+        <source>LINK_CHECK_ALL_FOUND</source>
+        <translation>Alle tilknyttede filer findes.</translation>
+    </message>
+    <message>
+        <source>LINK_CHECK_MISSING %1</source>
+        <translation>%1 links peger på filer, der mangler.</translation>
+    </message>
+    <message>
+        <source>LINK_CHECK_PLAN %1 %2 %3</source>
+        <translation>Søgningen fandt %1 filer, der kan rettes til; %2 navne blev fundet mere end én gang, %3 slet ikke.</translation>
+    </message>
+    <message>
+        <source>LINK_CHECK_CHOOSE_FOLDER</source>
+        <translation>Vælg mappen, der skal søges i</translation>
+    </message>
+    <message>
+        <source>READ ONLY</source>
+        <translation>SKRIVEBESKYTTET</translation>
+    </message>
+    <message>
+        <source>READ ONLY MODE - No Save</source>
+        <translation>Databasen er åben hos en anden bruger - der gemmes ikke</translation>
+    </message>
+</context>
+<context>
+    <name>LinkCheckDialogBase</name>
+    <message>
+        <source>LINK_CHECK_TITLE</source>
+        <translation>Kontrol af tilknyttede filer</translation>
+    </message>
+    <message>
+        <source>LINK_CHECK_ITEM</source>
+        <translation>Post</translation>
+    </message>
+    <message>
+        <source>LINK_CHECK_KIND</source>
+        <translation>Link</translation>
+    </message>
+    <message>
+        <source>LINK_CHECK_LINK</source>
+        <translation>Manglende fil</translation>
+    </message>
+    <message>
+        <source>LINK_CHECK_FOUND</source>
+        <translation>Fundet</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_LINK_CHECK_OPEN_ITEM</source>
+        <translation>Åbner den valgte post, så linket kan rettes i hånden.</translation>
+    </message>
+    <message>
+        <source>LINK_CHECK_OPEN_ITEM</source>
+        <translation>&amp;Åbn posten...</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_LINK_CHECK_SEARCH</source>
+        <translation>Søger i en mappe og dens undermapper efter filer med de manglende filers navne og viser, hvad der vil blive ændret.</translation>
+    </message>
+    <message>
+        <source>LINK_CHECK_SEARCH</source>
+        <translation>&amp;Søg i en mappe...</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_LINK_CHECK_RELINK</source>
+        <translation>Retter de links, hvis fil blev fundet præcis én gang. Kan fortrydes.</translation>
+    </message>
+    <message>
+        <source>LINK_CHECK_RELINK</source>
+        <translation>&amp;Ret links</translation>
+    </message>
+    <message>
+        <source>LINK_CHECK_CLOSE</source>
+        <translation>&amp;Luk</translation>
+    </message>
+</context>
+<context>
     <name>ListPrinting</name>
     <message>
         <source>Print afbrudt</source>
@@ -1997,6 +2115,66 @@ Vil du åbne gendannelseskopien nu (selve databasen forbliver uændret, indtil d
         <source>HELP_TEXT_INSURER_REPORT</source>
         <translation>Laver en rapport med billeder og værdier til forsikringsselskabet over hele databasen, én gruppe eller de markerede genstande. Den vises i udskriftsvisningen, hvorfra den kan udskrives eller gemmes som PDF-fil.</translation>
     </message>
+    <message>
+        <source>QUICK_FILTER_PLACEHOLDER</source>
+        <translation>Filtrér listen...</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_QUICK_FILTER</source>
+        <translation>Viser kun de poster, der indeholder teksten i en af de viste kolonner eller i gruppens navn. Store og små bogstaver er ens, men a finder ikke å. Escape rydder filteret.</translation>
+    </message>
+    <message>
+        <source>FILTER_COUNT %1 %2</source>
+        <translation>%1 af %2 poster</translation>
+    </message>
+    <message>
+        <source>CHECK_LINKED_FILES...</source>
+        <translation>&amp;Kontrollér tilknyttede filer...</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_CHECK_LINKED_FILES</source>
+        <translation>Viser alle poster, hvis billede, kvittering eller dokument peger på en fil, der mangler, og kan søge efter filerne i en mappe.</translation>
+    </message>
+    <message>
+        <source>RECENT_DATABASES</source>
+        <translation>Seneste &amp;databaser</translation>
+    </message>
+    <message>
+        <source>RECENT_DATABASE_MISSING %1</source>
+        <translation>%1 (mangler)</translation>
+    </message>
+    <message>
+        <source>RECENT_DATABASES_NONE</source>
+        <translation>(ingen endnu)</translation>
+    </message>
+    <message>
+        <source>RECENT_DATABASES_CLEAR</source>
+        <translation>Ryd listen</translation>
+    </message>
+    <message>
+        <source>RECENT_DATABASE_GONE_QUESTION %1</source>
+        <translation>Databasen findes ikke (længere) her:
+
+%1
+
+Er den på et drev, der ikke er tilsluttet, så behold den på listen.</translation>
+    </message>
+    <message>
+        <source>RECENT_DATABASE_REMOVE</source>
+        <translation>&amp;Fjern fra listen</translation>
+    </message>
+    <message>
+        <source>RECENT_DATABASE_KEEP</source>
+        <translation>&amp;Behold</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_EDIT_UNDO</source>
+        <translation>Fortryder den seneste ændring af databasen. Menupunktet siger, hvilken ændring det er.</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_EDIT_REDO</source>
+        <translation>Gentager den ændring, der sidst blev fortrudt.</translation>
+    </message>
 </context>
 <context>
     <name>MessageListDialogBase</name>
@@ -2122,6 +2300,65 @@ Filen mangler, eller der er intet program til at vise tekstfiler.</translation>
     <message>
         <source>CHARACTER_REMOVED %1</source>
         <translation>&quot;%1&quot; blev fjernet: databasefilen kan ikke rumme tegnet.</translation>
+    </message>
+</context>
+<context>
+    <name>UndoHistory</name>
+    <message>
+        <source>UNDO_STEP %1</source>
+        <translation>&amp;Fortryd %1</translation>
+    </message>
+    <message>
+        <source>UNDO_NOTHING</source>
+        <translation>&amp;Fortryd</translation>
+    </message>
+    <message>
+        <source>REDO_STEP %1</source>
+        <translation>&amp;Gentag %1</translation>
+    </message>
+    <message>
+        <source>REDO_NOTHING</source>
+        <translation>&amp;Gentag</translation>
+    </message>
+    <message>
+        <source>STEP_ADD_MANY %1</source>
+        <translation>oprettelse af %1 poster</translation>
+    </message>
+    <message>
+        <source>STEP_EDIT_ONE %1</source>
+        <translation>ændring af &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>STEP_LIST_EDIT %1</source>
+        <translation>ændring af listen %1</translation>
+    </message>
+    <message>
+        <source>STEP_RELINK %1</source>
+        <translation>genkobling af %1 links</translation>
+    </message>
+    <message>
+        <source>STEP_LOCATION_UPDATE</source>
+        <translation>lokationsopdatering</translation>
+    </message>
+    <message>
+        <source>STEP_COPY_ONE %1</source>
+        <translation>kopi af &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>STEP_COPY_MANY %1</source>
+        <translation>kopi af %1 poster</translation>
+    </message>
+    <message>
+        <source>STEP_ADD_ONE %1</source>
+        <translation>tilføjelse af &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>STEP_DELETE_ONE %1</source>
+        <translation>sletning af &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>STEP_DELETE_MANY %1</source>
+        <translation>sletning af %1 poster</translation>
     </message>
 </context>
 <context>

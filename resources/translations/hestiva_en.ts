@@ -178,6 +178,14 @@ greater than 0 and less than 1000</translation>
         <source>OWNER_ADDRESS</source>
         <translation>Owner&apos;s a&amp;ddress:</translation>
     </message>
+    <message>
+        <source>TOOL_TIP_KEEP_PREVIOUS_VERSION</source>
+        <translation>Each time the database is saved, its former contents stay beside it as name.db~. Where no file can be made in that folder, it goes to the program&apos;s data folder.</translation>
+    </message>
+    <message>
+        <source>KEEP_PREVIOUS_VERSION</source>
+        <translation>Keep the previous version on every save (name.db~)</translation>
+    </message>
 </context>
 <context>
     <name>DBItemCollection</name>
@@ -1423,6 +1431,116 @@ Command: %1
     </message>
 </context>
 <context>
+    <name>LinkCheckDialog</name>
+    <message>
+        <source>LINK_KIND_FRONT</source>
+        <translation>Front</translation>
+    </message>
+    <message>
+        <source>LINK_KIND_PICTURE</source>
+        <translation>Picture</translation>
+    </message>
+    <message>
+        <source>LINK_KIND_BACK</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>LINK_KIND_RECEIPT</source>
+        <translation>Receipt</translation>
+    </message>
+    <message>
+        <source>LINK_KIND_PICTURE2</source>
+        <translation>Second picture</translation>
+    </message>
+    <message>
+        <source>LINK_KIND_DOCUMENT</source>
+        <translation>Document</translation>
+    </message>
+    <message>
+        <source>LINK_FOUND_MORE_THAN_ONCE %1</source>
+        <translation>found %1 times - not relinked</translation>
+    </message>
+    <message>
+        <source>LINK_NOT_FOUND</source>
+        <translation>not found</translation>
+    </message>
+    <message>
+        <source>LINK_CHECK_ALL_FOUND</source>
+        <translation>Every linked file is there.</translation>
+    </message>
+    <message>
+        <source>LINK_CHECK_MISSING %1</source>
+        <translation>%1 links point to files that are missing.</translation>
+    </message>
+    <message>
+        <source>LINK_CHECK_PLAN %1 %2 %3</source>
+        <translation>The search found %1 files to relink to; %2 names were found more than once, %3 not at all.</translation>
+    </message>
+    <message>
+        <source>LINK_CHECK_CHOOSE_FOLDER</source>
+        <translation>Choose the folder to search</translation>
+    </message>
+    <message>
+        <source>READ ONLY</source>
+        <translation>READ ONLY</translation>
+    </message>
+    <message>
+        <source>READ ONLY MODE - No Save</source>
+        <translation>The database is open for another user - nothing is saved</translation>
+    </message>
+</context>
+<context>
+    <name>LinkCheckDialogBase</name>
+    <message>
+        <source>LINK_CHECK_TITLE</source>
+        <translation>Check of linked files</translation>
+    </message>
+    <message>
+        <source>LINK_CHECK_ITEM</source>
+        <translation>Item</translation>
+    </message>
+    <message>
+        <source>LINK_CHECK_KIND</source>
+        <translation>Link</translation>
+    </message>
+    <message>
+        <source>LINK_CHECK_LINK</source>
+        <translation>Missing file</translation>
+    </message>
+    <message>
+        <source>LINK_CHECK_FOUND</source>
+        <translation>Found</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_LINK_CHECK_OPEN_ITEM</source>
+        <translation>Opens the chosen item, so that its link can be mended by hand.</translation>
+    </message>
+    <message>
+        <source>LINK_CHECK_OPEN_ITEM</source>
+        <translation>&amp;Open the item...</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_LINK_CHECK_SEARCH</source>
+        <translation>Looks in a folder and its subfolders for files named as the missing ones, and shows what would change.</translation>
+    </message>
+    <message>
+        <source>LINK_CHECK_SEARCH</source>
+        <translation>&amp;Search a folder...</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_LINK_CHECK_RELINK</source>
+        <translation>Relinks the links whose file was found exactly once. Can be undone.</translation>
+    </message>
+    <message>
+        <source>LINK_CHECK_RELINK</source>
+        <translation>&amp;Relink</translation>
+    </message>
+    <message>
+        <source>LINK_CHECK_CLOSE</source>
+        <translation>&amp;Close</translation>
+    </message>
+</context>
+<context>
     <name>ListPrinting</name>
     <message>
         <source>Print afbrudt</source>
@@ -1997,6 +2115,66 @@ Do you want to open the recovery copy now (the database itself stays as it is un
         <source>HELP_TEXT_INSURER_REPORT</source>
         <translation>Makes a report with photos and values for the insurer of the whole database, one group or the selected items. It appears in the print preview, from which it can be printed or saved as a PDF file.</translation>
     </message>
+    <message>
+        <source>QUICK_FILTER_PLACEHOLDER</source>
+        <translation>Filter the list...</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_QUICK_FILTER</source>
+        <translation>Shows only the items holding the text in one of the shown columns or in their group&apos;s name. Upper and lower case are alike, but a does not find å. Escape clears the filter.</translation>
+    </message>
+    <message>
+        <source>FILTER_COUNT %1 %2</source>
+        <translation>%1 of %2 items</translation>
+    </message>
+    <message>
+        <source>CHECK_LINKED_FILES...</source>
+        <translation>&amp;Check linked files...</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_CHECK_LINKED_FILES</source>
+        <translation>Lists every item whose picture, receipt or document points to a missing file, and can look for the files in a folder.</translation>
+    </message>
+    <message>
+        <source>RECENT_DATABASES</source>
+        <translation>Recent &amp;databases</translation>
+    </message>
+    <message>
+        <source>RECENT_DATABASE_MISSING %1</source>
+        <translation>%1 (missing)</translation>
+    </message>
+    <message>
+        <source>RECENT_DATABASES_NONE</source>
+        <translation>(none yet)</translation>
+    </message>
+    <message>
+        <source>RECENT_DATABASES_CLEAR</source>
+        <translation>Clear the list</translation>
+    </message>
+    <message>
+        <source>RECENT_DATABASE_GONE_QUESTION %1</source>
+        <translation>The database is not (or no longer) here:
+
+%1
+
+If it is on a drive that is not connected, keep it on the list.</translation>
+    </message>
+    <message>
+        <source>RECENT_DATABASE_REMOVE</source>
+        <translation>&amp;Remove from the list</translation>
+    </message>
+    <message>
+        <source>RECENT_DATABASE_KEEP</source>
+        <translation>&amp;Keep</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_EDIT_UNDO</source>
+        <translation>Undoes the last change to the database. The menu entry names the change.</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_EDIT_REDO</source>
+        <translation>Redoes the change that was undone last.</translation>
+    </message>
 </context>
 <context>
     <name>MessageListDialogBase</name>
@@ -2122,6 +2300,65 @@ The file is missing, or there is no program for showing text files.</translation
     <message>
         <source>CHARACTER_REMOVED %1</source>
         <translation>&quot;%1&quot; was removed: the database file cannot hold it.</translation>
+    </message>
+</context>
+<context>
+    <name>UndoHistory</name>
+    <message>
+        <source>UNDO_STEP %1</source>
+        <translation>&amp;Undo %1</translation>
+    </message>
+    <message>
+        <source>UNDO_NOTHING</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>REDO_STEP %1</source>
+        <translation>&amp;Redo %1</translation>
+    </message>
+    <message>
+        <source>REDO_NOTHING</source>
+        <translation>&amp;Redo</translation>
+    </message>
+    <message>
+        <source>STEP_ADD_MANY %1</source>
+        <translation>creation of %1 items</translation>
+    </message>
+    <message>
+        <source>STEP_EDIT_ONE %1</source>
+        <translation>edit of &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>STEP_LIST_EDIT %1</source>
+        <translation>edit of the list %1</translation>
+    </message>
+    <message>
+        <source>STEP_RELINK %1</source>
+        <translation>relinking of %1 links</translation>
+    </message>
+    <message>
+        <source>STEP_LOCATION_UPDATE</source>
+        <translation>location update</translation>
+    </message>
+    <message>
+        <source>STEP_COPY_ONE %1</source>
+        <translation>copy of &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>STEP_COPY_MANY %1</source>
+        <translation>copy of %1 items</translation>
+    </message>
+    <message>
+        <source>STEP_ADD_ONE %1</source>
+        <translation>adding of &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>STEP_DELETE_ONE %1</source>
+        <translation>delete of &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>STEP_DELETE_MANY %1</source>
+        <translation>delete of %1 items</translation>
     </message>
 </context>
 <context>

@@ -178,6 +178,14 @@ større enn 0 og mindre enn 1000</translation>
         <source>OWNER_ADDRESS</source>
         <translation>Eierens a&amp;dresse:</translation>
     </message>
+    <message>
+        <source>TOOL_TIP_KEEP_PREVIOUS_VERSION</source>
+        <translation>Hver gang databasen lagres, blir det tidligere innholdet liggende ved siden av den som navn.db~. Kan det ikke lages filer i mappen, legges den i programmets datamappe.</translation>
+    </message>
+    <message>
+        <source>KEEP_PREVIOUS_VERSION</source>
+        <translation>Ta vare på forrige utgave ved hver lagring (navn.db~)</translation>
+    </message>
 </context>
 <context>
     <name>DBItemCollection</name>
@@ -1423,6 +1431,116 @@ Kommando: %1
     </message>
 </context>
 <context>
+    <name>LinkCheckDialog</name>
+    <message>
+        <source>LINK_KIND_FRONT</source>
+        <translation>Forside</translation>
+    </message>
+    <message>
+        <source>LINK_KIND_PICTURE</source>
+        <translation>Bilde</translation>
+    </message>
+    <message>
+        <source>LINK_KIND_BACK</source>
+        <translation>Bakside</translation>
+    </message>
+    <message>
+        <source>LINK_KIND_RECEIPT</source>
+        <translation>Kvittering</translation>
+    </message>
+    <message>
+        <source>LINK_KIND_PICTURE2</source>
+        <translation>Bilde 2</translation>
+    </message>
+    <message>
+        <source>LINK_KIND_DOCUMENT</source>
+        <translation>Dokument</translation>
+    </message>
+    <message>
+        <source>LINK_FOUND_MORE_THAN_ONCE %1</source>
+        <translation>funnet %1 ganger - rettes ikke</translation>
+    </message>
+    <message>
+        <source>LINK_NOT_FOUND</source>
+        <translation>ikke funnet</translation>
+    </message>
+    <message>
+        <source>LINK_CHECK_ALL_FOUND</source>
+        <translation>Alle tilknyttede filer finnes.</translation>
+    </message>
+    <message>
+        <source>LINK_CHECK_MISSING %1</source>
+        <translation>%1 lenker peker på filer som mangler.</translation>
+    </message>
+    <message>
+        <source>LINK_CHECK_PLAN %1 %2 %3</source>
+        <translation>Søket fant %1 filer som kan rettes til; %2 navn ble funnet mer enn én gang, %3 ikke i det hele tatt.</translation>
+    </message>
+    <message>
+        <source>LINK_CHECK_CHOOSE_FOLDER</source>
+        <translation>Velg mappen det skal søkes i</translation>
+    </message>
+    <message>
+        <source>READ ONLY</source>
+        <translation>SKRIVEBESKYTTET</translation>
+    </message>
+    <message>
+        <source>READ ONLY MODE - No Save</source>
+        <translation>Databasen er åpen hos en annen bruker - det lagres ikke</translation>
+    </message>
+</context>
+<context>
+    <name>LinkCheckDialogBase</name>
+    <message>
+        <source>LINK_CHECK_TITLE</source>
+        <translation>Kontroll av tilknyttede filer</translation>
+    </message>
+    <message>
+        <source>LINK_CHECK_ITEM</source>
+        <translation>Post</translation>
+    </message>
+    <message>
+        <source>LINK_CHECK_KIND</source>
+        <translation>Lenke</translation>
+    </message>
+    <message>
+        <source>LINK_CHECK_LINK</source>
+        <translation>Manglende fil</translation>
+    </message>
+    <message>
+        <source>LINK_CHECK_FOUND</source>
+        <translation>Funnet</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_LINK_CHECK_OPEN_ITEM</source>
+        <translation>Åpner den valgte posten, så lenken kan rettes for hånd.</translation>
+    </message>
+    <message>
+        <source>LINK_CHECK_OPEN_ITEM</source>
+        <translation>&amp;Åpne posten...</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_LINK_CHECK_SEARCH</source>
+        <translation>Søker i en mappe og dens undermapper etter filer med de manglende filenes navn og viser hva som vil bli endret.</translation>
+    </message>
+    <message>
+        <source>LINK_CHECK_SEARCH</source>
+        <translation>&amp;Søk i en mappe...</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_LINK_CHECK_RELINK</source>
+        <translation>Retter lenkene der filen ble funnet nøyaktig én gang. Kan angres.</translation>
+    </message>
+    <message>
+        <source>LINK_CHECK_RELINK</source>
+        <translation>&amp;Rett lenker</translation>
+    </message>
+    <message>
+        <source>LINK_CHECK_CLOSE</source>
+        <translation>&amp;Lukk</translation>
+    </message>
+</context>
+<context>
     <name>ListPrinting</name>
     <message>
         <source>Print afbrudt</source>
@@ -1997,6 +2115,66 @@ Vil du åpne gjenopprettingskopien nå (selve databasen forblir uendret til du l
         <source>HELP_TEXT_INSURER_REPORT</source>
         <translation>Lager en rapport med bilder og verdier til forsikringsselskapet over hele databasen, én gruppe eller de merkede gjenstandene. Den vises i forhåndsvisningen, der den kan skrives ut eller lagres som PDF-fil.</translation>
     </message>
+    <message>
+        <source>QUICK_FILTER_PLACEHOLDER</source>
+        <translation>Filtrer listen...</translation>
+    </message>
+    <message>
+        <source>TOOLTIP_QUICK_FILTER</source>
+        <translation>Viser bare postene som inneholder teksten i en av de viste kolonnene eller i gruppens navn. Store og små bokstaver er like, men a finner ikke å. Escape tømmer filteret.</translation>
+    </message>
+    <message>
+        <source>FILTER_COUNT %1 %2</source>
+        <translation>%1 av %2 poster</translation>
+    </message>
+    <message>
+        <source>CHECK_LINKED_FILES...</source>
+        <translation>&amp;Kontroller tilknyttede filer...</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_CHECK_LINKED_FILES</source>
+        <translation>Viser alle poster der bilde, kvittering eller dokument peker på en fil som mangler, og kan søke etter filene i en mappe.</translation>
+    </message>
+    <message>
+        <source>RECENT_DATABASES</source>
+        <translation>Siste &amp;databaser</translation>
+    </message>
+    <message>
+        <source>RECENT_DATABASE_MISSING %1</source>
+        <translation>%1 (mangler)</translation>
+    </message>
+    <message>
+        <source>RECENT_DATABASES_NONE</source>
+        <translation>(ingen ennå)</translation>
+    </message>
+    <message>
+        <source>RECENT_DATABASES_CLEAR</source>
+        <translation>Tøm listen</translation>
+    </message>
+    <message>
+        <source>RECENT_DATABASE_GONE_QUESTION %1</source>
+        <translation>Databasen finnes ikke (lenger) her:
+
+%1
+
+Er den på en stasjon som ikke er tilkoblet, så behold den på listen.</translation>
+    </message>
+    <message>
+        <source>RECENT_DATABASE_REMOVE</source>
+        <translation>&amp;Fjern fra listen</translation>
+    </message>
+    <message>
+        <source>RECENT_DATABASE_KEEP</source>
+        <translation>&amp;Behold</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_EDIT_UNDO</source>
+        <translation>Angrer den siste endringen i databasen. Menypunktet sier hvilken endring det er.</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_EDIT_REDO</source>
+        <translation>Gjør om igjen den endringen som sist ble angret.</translation>
+    </message>
 </context>
 <context>
     <name>MessageListDialogBase</name>
@@ -2122,6 +2300,65 @@ Filen mangler, eller det finnes ikke noe program for å vise tekstfiler.</transl
     <message>
         <source>CHARACTER_REMOVED %1</source>
         <translation>&quot;%1&quot; ble fjernet: databasefilen kan ikke inneholde tegnet.</translation>
+    </message>
+</context>
+<context>
+    <name>UndoHistory</name>
+    <message>
+        <source>UNDO_STEP %1</source>
+        <translation>&amp;Angre %1</translation>
+    </message>
+    <message>
+        <source>UNDO_NOTHING</source>
+        <translation>&amp;Angre</translation>
+    </message>
+    <message>
+        <source>REDO_STEP %1</source>
+        <translation>&amp;Gjør om %1</translation>
+    </message>
+    <message>
+        <source>REDO_NOTHING</source>
+        <translation>&amp;Gjør om</translation>
+    </message>
+    <message>
+        <source>STEP_ADD_MANY %1</source>
+        <translation>oppretting av %1 poster</translation>
+    </message>
+    <message>
+        <source>STEP_EDIT_ONE %1</source>
+        <translation>endring av &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>STEP_LIST_EDIT %1</source>
+        <translation>endring av listen %1</translation>
+    </message>
+    <message>
+        <source>STEP_RELINK %1</source>
+        <translation>omkobling av %1 lenker</translation>
+    </message>
+    <message>
+        <source>STEP_LOCATION_UPDATE</source>
+        <translation>lokasjonsoppdatering</translation>
+    </message>
+    <message>
+        <source>STEP_COPY_ONE %1</source>
+        <translation>kopi av &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>STEP_COPY_MANY %1</source>
+        <translation>kopi av %1 poster</translation>
+    </message>
+    <message>
+        <source>STEP_ADD_ONE %1</source>
+        <translation>tilføyelse av &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>STEP_DELETE_ONE %1</source>
+        <translation>sletting av &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>STEP_DELETE_MANY %1</source>
+        <translation>sletting av %1 poster</translation>
     </message>
 </context>
 <context>

@@ -6,6 +6,7 @@
 #include "LookupList.h"
 #include "RecordingReporter.h"
 #include "SafeFileWrite.h"
+#include "Settings.h"
 #include "TestSettings.h"
 
 #include <QDir>
@@ -40,6 +41,7 @@ private Q_SLOTS:
     void cleanup();
     void lockedFolderIsWrittenInPlace();
     void failedWriteInPlacePutsTheFileBack();
+    void saveKeepsThePreviousVersion();
 
 private:
     std::unique_ptr<TestSettings> m_settings;
@@ -96,8 +98,10 @@ void TestSafeFileWrite::lockedFolderIsWrittenInPlace()
     QCOMPARE(reread.count(), 3);
     QCOMPARE(readFile(m_groups), QByteArray("Attic\r\nHall\r\n"));
     QCOMPARE(QDir(m_folder).entryList(QDir::Files | QDir::Hidden).size(), 2);
-    // The copies were needed only while the files were at risk.
+    // The copies were needed only while the files were at risk; the database's former contents
+    // stay as its kept version in the data folder, since none could be made beside it.
     QVERIFY(QDir(m_data).entryList(QDir::Files).isEmpty());
+    QCOMPARE(readFile(keptVersionFallbackPath(m_database)), QByteArray("#2.5.5 (INB)- Format: old\r\n"));
 }
 
 void TestSafeFileWrite::failedWriteInPlacePutsTheFileBack()
@@ -117,6 +121,34 @@ void TestSafeFileWrite::failedWriteInPlacePutsTheFileBack()
     QCOMPARE(QFileInfo(outcome.copy).path(), m_data);
     QCOMPARE(readFile(outcome.copy), QByteArray("Old\r\n"));
     QVERIFY(outcome.note().contains(QDir::toNativeSeparators(outcome.copy)));
+}
+
+void TestSafeFileWrite::saveKeepsThePreviousVersion()
+{
+    RecordingReporter reporter;
+    DBItemCollection collection(nullptr, &reporter);
+    collection.addItem(std::make_unique<Item>());
+    const QString kept = m_database + u'~';
+    QVERIFY(collection.SaveToFileAsAscii(m_database));
+    QCOMPARE(readFile(kept), QByteArray("#2.5.5 (INB)- Format: old\r\n"));
+    const QByteArray firstSave = readFile(m_database);
+
+    // A save that fails leaves both the file and its kept version alone.
+    const FileWriteOutcome failed = writeFileSafely(
+        m_database, [](QIODevice& device) { return device.write("Half") < 0; }, true);
+    QVERIFY(!failed.written);
+    QCOMPARE(readFile(kept), QByteArray("#2.5.5 (INB)- Format: old\r\n"));
+    QCOMPARE(readFile(m_database), firstSave);
+
+    collection.addItem(std::make_unique<Item>());
+    QVERIFY(collection.SaveToFileAsAscii(m_database));
+    QCOMPARE(readFile(kept), firstSave);
+
+    // Switched off in the common set-up, the kept version stays as the last save left it.
+    openSettings()->setValue(QLatin1StringView(Setting::KeepPreviousVersion), false);
+    QVERIFY(collection.SaveToFileAsAscii(m_database));
+    QCOMPARE(readFile(kept), firstSave);
+    QVERIFY(reporter.messages.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestSafeFileWrite)
