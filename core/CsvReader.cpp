@@ -1,0 +1,135 @@
+#include "CsvReader.h"
+
+#include <QStringDecoder>
+
+#include <array>
+
+namespace Csv {
+
+QString decode(const QByteArray& bytes, Encoding* used)
+{
+    auto report = [used](Encoding encoding) {
+        if (used)
+            *used = encoding;
+    };
+    if (bytes.startsWith("\xEF\xBB\xBF")) {
+        report(Encoding::Utf8WithBom);
+        return QString::fromUtf8(bytes.constData() + 3, bytes.size() - 3);
+    }
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8(bytes);
+    if (!utf8.hasError()) {
+        report(Encoding::Utf8);
+        return text;
+    }
+    report(Encoding::Latin1);
+    return QString::fromLatin1(bytes);
+}
+
+QList<Record> parse(QStringView text, QChar delimiter)
+{
+    QList<Record> records;
+    const qsizetype size = text.size();
+    const QChar* chars = text.data();
+    qsizetype i = 0;
+    int line = 1;
+    while (i < size) {
+        Record record;
+        record.line = line;
+        QString field;
+        bool recordEnded = false;
+        while (!recordEnded) {
+            field.clear();
+            if (i < size && chars[i] == u'"') {
+                // A quoted field: up to the quote that is not doubled.
+                ++i;
+                bool closed = false;
+                while (i < size) {
+                    const qsizetype start = i;
+                    while (i < size && chars[i] != u'"' && chars[i] != u'\n' && chars[i] != u'\r')
+                        ++i;
+                    field.append(chars + start, i - start);
+                    if (i >= size)
+                        break;
+                    if (chars[i] == u'"') {
+                        if (i + 1 < size && chars[i + 1] == u'"') {
+                            field += u'"';
+                            i += 2;
+                            continue;
+                        }
+                        ++i;
+                        closed = true;
+                        break;
+                    }
+                    // A line break inside the field; CR LF and CR are kept as LF.
+                    if (chars[i] == u'\r' && i + 1 < size && chars[i + 1] == u'\n')
+                        ++i;
+                    field += u'\n';
+                    ++i;
+                    ++line;
+                }
+                if (!closed)
+                    record.unclosedQuote = true;
+            }
+            // The unquoted part (or what follows a closing quote) up to the delimiter or line end.
+            const qsizetype start = i;
+            while (i < size && chars[i] != delimiter && chars[i] != u'\n' && chars[i] != u'\r')
+                ++i;
+            field.append(chars + start, i - start);
+            record.fields.append(field);
+            if (i < size && chars[i] == delimiter) {
+                ++i;
+                continue;
+            }
+            recordEnded = true;
+            if (i < size) {
+                if (chars[i] == u'\r' && i + 1 < size && chars[i + 1] == u'\n')
+                    ++i;
+                ++i;
+                ++line;
+            }
+        }
+        // A wholly empty line is no record.
+        if (record.fields.size() == 1 && record.fields.front().isEmpty() && !record.unclosedQuote)
+            continue;
+        records.append(std::move(record));
+    }
+    return records;
+}
+
+QChar detectDelimiter(QStringView text)
+{
+    // Enough of the text for a few records; a quoted field may run long.
+    constexpr qsizetype Sample = 64 * 1024;
+    const QStringView sample = text.left(Sample);
+    constexpr std::array<char16_t, 3> candidates{ u';', u',', u'\t' };
+    QChar best = u';';
+    int bestAgreeing = 0;
+    qsizetype bestFields = 1;
+    for (const char16_t candidate : candidates) {
+        QList<Record> records = parse(sample, QChar(candidate));
+        // The last record of a cut sample may be cut itself.
+        if (records.size() > 1 && text.size() > Sample)
+            records.removeLast();
+        if (records.size() > 20)
+            records.resize(20);
+        if (records.isEmpty())
+            continue;
+        const qsizetype fields = records.front().fields.size();
+        if (fields < 2)
+            continue;
+        int agreeing = 0;
+        for (const Record& record : records) {
+            if (record.fields.size() == fields)
+                ++agreeing;
+        }
+        if (agreeing > bestAgreeing || (agreeing == bestAgreeing && fields > bestFields)) {
+            best = QChar(candidate);
+            bestAgreeing = agreeing;
+            bestFields = fields;
+        }
+    }
+    return best;
+}
+
+} // namespace Csv
