@@ -80,10 +80,19 @@ CsvImport::Mapping CsvImport::guess(const File& file, const QList<QStringList>& 
         return mapping;
     const QStringList& first = file.records.front().fields;
     mapping.fields = CsvFields::HeaderNames(labelLists).guess(first);
-    // A first record that names no field is data.
+    // A first record that names no field is a header still when it holds words where the next
+    // one holds figures or dates.
     mapping.hasHeader = std::any_of(mapping.fields.begin(), mapping.fields.end(), [](int f) { return f >= 0; });
-    if (!mapping.hasHeader)
-        mapping.fields.fill(-1);
+    if (!mapping.hasHeader && file.records.size() > 1) {
+        const QStringList& second = file.records[1].fields;
+        auto dataLike = [](const QString& cell) {
+            return readFigure(cell, u',') || readFigure(cell, u'.') || readDate(cell);
+        };
+        for (qsizetype column = 0; column < first.size() && column < second.size(); ++column) {
+            if (!first[column].trimmed().isEmpty() && !dataLike(first[column]) && dataLike(second[column]))
+                mapping.hasHeader = true;
+        }
+    }
     qsizetype columns = 0;
     for (const Csv::Record& record : file.records)
         columns = std::max(columns, record.fields.size());
@@ -235,6 +244,14 @@ CsvImport::Plan CsvImport::prepare(const File& file, const Mapping& mapping, con
     }
     QSet<QString> unknownGroups;
     QSet<QString> unknownLocations;
+    // What a problem calls a column: its header cell, or without a header the field's caption.
+    QStringList captions;
+    const QByteArray language = mapping.hasHeader ? QByteArray() : GetLanguage();
+    for (qsizetype column = 0; column < columns; ++column) {
+        captions.append(mapping.hasHeader && !file.records.isEmpty()
+                            ? file.records.front().fields.value(column).trimmed()
+                            : CsvFields::defaultCaption(mapping.fields[column], language));
+    }
 
     for (qsizetype r = firstDataRecord(file, mapping.hasHeader); r < file.records.size(); ++r) {
         const Csv::Record& record = file.records[r];
@@ -273,9 +290,7 @@ CsvImport::Plan CsvImport::prepare(const File& file, const Mapping& mapping, con
             if (field < 0)
                 continue;
             QString cell = cells[column];
-            const QString caption = mapping.hasHeader && !file.records.isEmpty()
-                ? file.records.front().fields.value(column).trimmed()
-                : CsvFields::defaultCaption(field, GetLanguage());
+            const QString& caption = captions[column];
             auto fail = [&reasons, &caption](const QString& why) { reasons.append(caption + QStringLiteral(": ") + why); };
             switch (field) {
             case CsvFields::Price:
