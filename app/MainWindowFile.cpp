@@ -177,6 +177,7 @@ void MainWindow::UpdateAfterLoad()
     setWindowTitle(GetCaption(mCurrentFileName));
     const bool readOnly = m_collection->isReadOnly() && m_collection->count() > 0;
     m_fileSaveAction->setEnabled(!readOnly);
+    m_importCsvAction->setEnabled(!readOnly);
     if (isStockvane())
         m_updateLocationsAction->setEnabled(!readOnly);
     if (readOnly) {
