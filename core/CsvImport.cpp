@@ -3,12 +3,14 @@
 #include "CsvFields.h"
 #include "DBItemCollection.h"
 #include "EField.h"
+#include "LookupList.h"
 #include "ProgramVariant.h"
 
 #include <QDate>
 #include <QHash>
 #include <QSet>
 
+#include <array>
 #include <charconv>
 #include <climits>
 #include <string>
@@ -28,7 +30,7 @@ qsizetype firstDataRecord(const CsvImport::File& file, bool hasHeader)
 
 // Why a text cannot be stored as it stands, or empty when it can. Line breaks are kept where
 // the database file can hold them.
-QString textProblem(const QString& text, bool lineBreaks)
+QString textProblem(QStringView text, bool lineBreaks)
 {
     if (text.size() > EStringField::MaxLength)
         return CsvImport::tr("CSV_TEXT_TOO_LONG %1").arg(EStringField::MaxLength);
@@ -45,14 +47,48 @@ QString textProblem(const QString& text, bool lineBreaks)
     return {};
 }
 
+// Names of a list to positions: the entries (the first of equal ones counts), then the names
+// a file adds, as -2 - n for the n-th.
+class NameIndex
+{
+public:
+    explicit NameIndex(const LookupList& list)
+    {
+        m_index.reserve(list.size());
+        for (int i = list.size() - 1; i >= 0; --i)
+            m_index.insert(list.at(i), i);
+    }
+
+    // The position of a name (trimmed; empty gives -1), noting an unknown one in unknown.
+    int positionOf(const QString& cell, QStringList& unknown)
+    {
+        const QStringView name = QStringView(cell).trimmed();
+        if (name.isEmpty())
+            return -1;
+        // The cell may refer to the file's text; what the index keeps is a copy of its own.
+        const QString key = name.size() == cell.size() ? cell : name.toString();
+        const auto found = m_index.constFind(key);
+        if (found != m_index.constEnd())
+            return *found;
+        const int position = -2 - int(unknown.size());
+        const QString copy(key.constData(), key.size());
+        unknown.append(copy);
+        m_index.insert(copy, position);
+        return position;
+    }
+
+private:
+    QHash<QString, int> m_index;
+};
+
 } // namespace
 
 CsvImport::File CsvImport::read(const QByteArray& bytes)
 {
     File file;
-    const QString text = Csv::decode(bytes, &file.encoding);
-    file.delimiter = Csv::detectDelimiter(text);
-    file.records = Csv::parse(text, file.delimiter);
+    file.text = Csv::decode(bytes, &file.encoding);
+    file.delimiter = Csv::detectDelimiter(file.text);
+    file.records = Csv::parse(file.text, file.delimiter, true);
     return file;
 }
 
@@ -207,19 +243,54 @@ std::optional<int> CsvImport::readWholeNumber(QStringView text)
 
 std::optional<QString> CsvImport::readDate(QStringView text)
 {
-    const QString date = text.trimmed().toString();
-    static const QLatin1StringView formats[] = {
-        QLatin1StringView("d.M.yyyy"),
-        QLatin1StringView("d-M-yyyy"),
-        QLatin1StringView("d/M/yyyy"),
-        QLatin1StringView("yyyy-M-d"),
-    };
-    for (const QLatin1StringView format : formats) {
-        const QDate value = QDate::fromString(date, format);
-        if (value.isValid())
-            return value.toString(QStringLiteral("dd.MM.yyyy"));
+    // Read by hand: the toolkit's format parser costs more than the rest of a row together.
+    const QStringView date = text.trimmed();
+    int parts[3] = {};
+    int digits[3] = {};
+    int part = 0;
+    QChar separator;
+    for (const QChar c : date) {
+        if (isDigit(c)) {
+            if (++digits[part] > 4)
+                return std::nullopt;
+            parts[part] = parts[part] * 10 + (c.unicode() - u'0');
+        } else if ((c == u'.' || c == u'-' || c == u'/') && part < 2 && digits[part] > 0
+                   && (separator.isNull() || c == separator)) {
+            separator = c;
+            ++part;
+        } else {
+            return std::nullopt;
+        }
     }
-    return std::nullopt;
+    if (part != 2 || digits[2] == 0)
+        return std::nullopt;
+    int year = 0;
+    int month = parts[1];
+    int day = 0;
+    if (digits[0] == 4 && separator == u'-' && digits[2] <= 2) {
+        // yyyy-MM-dd
+        year = parts[0];
+        day = parts[2];
+    } else if (digits[2] == 4 && digits[0] <= 2 && digits[1] <= 2) {
+        // dd.MM.yyyy, dd-MM-yyyy, d/M/yyyy
+        day = parts[0];
+        year = parts[2];
+    } else {
+        return std::nullopt;
+    }
+    if (digits[1] > 2 || !QDate::isValid(year, month, day))
+        return std::nullopt;
+    QString result(10, u'0');
+    auto put = [&result](qsizetype at, int value, int width) {
+        for (int i = width - 1; i >= 0; --i, value /= 10)
+            result[at + i] = QChar(u'0' + value % 10);
+    };
+    put(0, day, 2);
+    result[2] = u'.';
+    put(3, month, 2);
+    result[5] = u'.';
+    put(6, year, 4);
+    return result;
 }
 
 CsvImport::Plan CsvImport::prepare(const File& file, const Mapping& mapping, const DBItemCollection& collection)
@@ -238,12 +309,18 @@ CsvImport::Plan CsvImport::prepare(const File& file, const Mapping& mapping, con
     // Stock numbers are unique; those already used, in the database or higher up in the file.
     QSet<QString> serials;
     if (isStockvane()) {
+        serials.reserve(qsizetype(collection.items().size()) + file.records.size());
         for (const auto& item : collection.items())
             serials.insert(item->textView(Item::Serialno).trimmed().toString());
         serials.remove(QString());
     }
-    QSet<QString> unknownGroups;
-    QSet<QString> unknownLocations;
+    NameIndex groupIndex(collection.groups());
+    NameIndex locationIndex(collection.locations());
+    const qsizetype serialColumn = mapping.fields.indexOf(int(CsvFields::Serialno));
+    plan.items.reserve(size_t(file.records.size()));
+    plan.lines.reserve(size_t(file.records.size()));
+    plan.groups.reserve(size_t(file.records.size()));
+    plan.locations.reserve(size_t(file.records.size()));
     // What a problem calls a column: its header cell, or without a header the field's caption.
     QStringList captions;
     const QByteArray language = mapping.hasHeader ? QByteArray() : GetLanguage();
@@ -263,7 +340,7 @@ CsvImport::Plan CsvImport::prepare(const File& file, const Mapping& mapping, con
         const QStringList& cells = record.fields;
         bool empty = true;
         for (qsizetype column = 0; column < cells.size() && column < columns; ++column) {
-            if (mapping.fields[column] >= 0 && !cells[column].trimmed().isEmpty())
+            if (mapping.fields[column] >= 0 && !QStringView(cells[column]).trimmed().isEmpty())
                 empty = false;
         }
         if (empty)
@@ -274,7 +351,7 @@ CsvImport::Plan CsvImport::prepare(const File& file, const Mapping& mapping, con
         }
         bool extraCellsEmpty = true;
         for (qsizetype column = std::max(headerCells, columns); column < cells.size(); ++column)
-            extraCellsEmpty = extraCellsEmpty && cells[column].trimmed().isEmpty();
+            extraCellsEmpty = extraCellsEmpty && QStringView(cells[column]).trimmed().isEmpty();
         if (!extraCellsEmpty) {
             problem(tr("CSV_TOO_MANY_CELLS %1 %2").arg(cells.size()).arg(headerCells));
             continue;
@@ -282,22 +359,27 @@ CsvImport::Plan CsvImport::prepare(const File& file, const Mapping& mapping, con
 
         auto item = std::make_unique<Item>();
         item->setNumber_of_items(1);
-        QString groupName;
-        QString locationName;
+        const QString* groupName = nullptr;
+        const QString* locationName = nullptr;
         QStringList reasons;
+        // The texts are set together at the end: one allocation per item instead of sixteen.
+        std::array<QString, Item::TextFieldCount> normalisedTexts;
+        std::array<QStringView, Item::TextFieldCount> texts{};
         for (qsizetype column = 0; column < columns && column < cells.size(); ++column) {
             const int field = mapping.fields[column];
             if (field < 0)
                 continue;
-            QString cell = cells[column];
-            const QString& caption = captions[column];
-            auto fail = [&reasons, &caption](const QString& why) { reasons.append(caption + QStringLiteral(": ") + why); };
+            const QString& cell = cells[column];
+            const QStringView trimmed = QStringView(cell).trimmed();
+            auto fail = [&reasons, &captions, column](const QString& why) {
+                reasons.append(captions[column] + QStringLiteral(": ") + why);
+            };
             switch (field) {
             case CsvFields::Price:
             case CsvFields::PriceToday: {
-                if (cell.trimmed().isEmpty())
+                if (trimmed.isEmpty())
                     break;
-                const auto value = readFigure(cell, mapping.decimalMark);
+                const auto value = readFigure(trimmed, mapping.decimalMark);
                 if (!value)
                     fail(tr("CSV_NOT_A_FIGURE %1").arg(cell));
                 else if (field == CsvFields::Price)
@@ -307,9 +389,9 @@ CsvImport::Plan CsvImport::prepare(const File& file, const Mapping& mapping, con
                 break;
             }
             case CsvFields::NumberOfItems: {
-                if (cell.trimmed().isEmpty())
+                if (trimmed.isEmpty())
                     break;
-                const auto value = readWholeNumber(cell);
+                const auto value = readWholeNumber(trimmed);
                 if (!value)
                     fail(tr("CSV_NOT_A_WHOLE_NUMBER %1").arg(cell));
                 else
@@ -317,59 +399,59 @@ CsvImport::Plan CsvImport::prepare(const File& file, const Mapping& mapping, con
                 break;
             }
             case CsvFields::Date: {
-                if (cell.trimmed().isEmpty())
+                if (trimmed.isEmpty())
                     break;
-                const auto value = readDate(cell);
+                const auto value = readDate(trimmed);
                 if (!value)
                     fail(tr("CSV_NOT_A_DATE %1").arg(cell));
                 else
-                    item->setDate(*value);
+                    normalisedTexts[Item::Date] = *value;
+                texts[Item::Date] = normalisedTexts[Item::Date];
                 break;
             }
             case CsvFields::Group:
             case CsvFields::Location: {
-                const QString name = cell.trimmed();
-                if (const QString why = textProblem(name, false); !why.isEmpty())
+                if (const QString why = textProblem(trimmed, false); !why.isEmpty())
                     fail(why);
-                (field == CsvFields::Group ? groupName : locationName) = name;
+                (field == CsvFields::Group ? groupName : locationName) = &cell;
                 break;
             }
             default: {
-                cell.replace(QLatin1StringView("\r\n"), QLatin1StringView("\n"));
-                cell.replace(u'\r', u'\n');
                 const int text = CsvFields::textField(field);
+                QStringView value = cell;
+                if (cell.contains(u'\r')) {
+                    normalisedTexts[text] = cell;
+                    normalisedTexts[text].replace(QLatin1StringView("\r\n"), QLatin1StringView("\n"));
+                    normalisedTexts[text].replace(u'\r', u'\n');
+                    value = normalisedTexts[text];
+                }
                 const bool lineBreaks = text < Item::Extra1 || extrasHoldLineBreaks;
-                if (const QString why = textProblem(cell, lineBreaks); !why.isEmpty())
+                if (const QString why = textProblem(value, lineBreaks); !why.isEmpty())
                     fail(why);
                 else
-                    item->setText(Item::TextField(text), cell);
+                    texts[text] = value;
             }
             }
         }
+        item->setTexts(texts);
         if (isStockvane() && reasons.isEmpty()) {
-            const QString serial = item->textView(Item::Serialno).trimmed().toString();
-            if (!serial.isEmpty() && serials.contains(serial))
+            const QStringView view = item->textView(Item::Serialno).trimmed();
+            // The set lives no longer than the file, so the cell itself may stand in it.
+            const QString serial = serialColumn >= 0 && cells[serialColumn].size() == view.size()
+                ? cells[serialColumn]
+                : view.toString();
+            const qsizetype known = serials.size();
+            if (!serial.isEmpty() && (serials.insert(serial), serials.size() == known))
                 reasons.append(tr("CSV_SERIAL_NUMBER_EXISTS %1").arg(serial));
-            else if (!serial.isEmpty())
-                serials.insert(serial);
         }
         if (!reasons.isEmpty()) {
             problem(reasons.join(QStringLiteral("; ")));
             continue;
         }
-        if (!groupName.isEmpty() && collection.groups().indexOf(groupName) < 0 && !unknownGroups.contains(groupName)) {
-            unknownGroups.insert(groupName);
-            plan.unknownGroups.append(groupName);
-        }
-        if (!locationName.isEmpty() && collection.locations().indexOf(locationName) < 0
-            && !unknownLocations.contains(locationName)) {
-            unknownLocations.insert(locationName);
-            plan.unknownLocations.append(locationName);
-        }
+        plan.groups.push_back(groupName ? groupIndex.positionOf(*groupName, plan.unknownGroups) : -1);
+        plan.locations.push_back(locationName ? locationIndex.positionOf(*locationName, plan.unknownLocations) : -1);
         plan.items.push_back(std::move(item));
         plan.lines.push_back(record.line);
-        plan.groupNames.append(groupName);
-        plan.locationNames.append(locationName);
     }
     return plan;
 }
@@ -390,6 +472,8 @@ int CsvImport::apply(Plan& plan, DBItemCollection& collection, const Resolution&
             *error = tr("CSV_LIST_FULL %1").arg(collection.groups().maxEntries());
         return -1;
     }
+    const int firstGroup = collection.groups().size();
+    const int firstLocation = collection.locations().size();
     if (addGroups) {
         const int before = collection.groups().size();
         collection.saveLookupList(DBItemCollection::ListKind::Groups,
@@ -411,22 +495,21 @@ int CsvImport::apply(Plan& plan, DBItemCollection& collection, const Resolution&
         }
     }
 
-    // Names to positions once, not once per item.
-    QHash<QString, int> groups;
-    for (int i = collection.groups().size() - 1; i >= 0; --i)
-        groups.insert(collection.groups().at(i), i);
-    QHash<QString, int> locations;
-    for (int i = collection.locations().size() - 1; i >= 0; --i)
-        locations.insert(collection.locations().at(i), i);
+    // Where the added names start in the lists, or where their items go instead.
+    auto position = [](int planned, bool added, int firstAdded, int chosen) {
+        if (planned == -1)
+            return 0;
+        if (planned >= 0)
+            return planned;
+        return added ? firstAdded + (-2 - planned) : chosen;
+    };
 
     std::vector<Item*> unnumbered;
     const int count = int(plan.items.size());
     for (int i = 0; i < count; ++i) {
         std::unique_ptr<Item>& item = plan.items[size_t(i)];
-        const QString& group = plan.groupNames[i];
-        const QString& location = plan.locationNames[i];
-        item->setType(group.isEmpty() ? 0 : groups.value(group, resolution.group));
-        item->setLocation(location.isEmpty() ? 0 : locations.value(location, resolution.location));
+        item->setType(position(plan.groups[size_t(i)], addGroups, firstGroup, resolution.group));
+        item->setLocation(position(plan.locations[size_t(i)], addLocations, firstLocation, resolution.location));
         const bool number = isStockvane() && item->textView(Item::Serialno).trimmed().isEmpty();
         Item* added = collection.addItem(std::move(item));
         if (number)

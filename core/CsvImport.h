@@ -39,10 +39,11 @@ public:
     struct Plan
     {
         std::vector<std::unique_ptr<Item>> items;
-        // Per item: its line in the file and the group and location names it gives.
+        // Per item: its line in the file, and its group and location: the position in the list,
+        // -1 when the file gives none (the first entry then), or -2 - n for the n-th unknown name.
         std::vector<int> lines;
-        QStringList groupNames;
-        QStringList locationNames;
+        std::vector<int> groups;
+        std::vector<int> locations;
         // Names not in the lists, in the order they first appear.
         QStringList unknownGroups;
         QStringList unknownLocations;
@@ -60,9 +61,12 @@ public:
         int location = 0;
     };
 
-    // The records of a file and the delimiter they were read with.
+    // The records of a file and the delimiter they were read with. The fields refer to the
+    // text of the file (Csv::parse), so they are valid while some copy of the File lives; what
+    // prepare() gives back is independent of it.
     struct File
     {
+        QString text;
         QList<Csv::Record> records;
         QChar delimiter = u';';
         Csv::Encoding encoding = Csv::Encoding::Utf8;

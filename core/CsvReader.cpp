@@ -26,34 +26,39 @@ QString decode(const QByteArray& bytes, Encoding* used)
     return QString::fromLatin1(bytes);
 }
 
-QList<Record> parse(QStringView text, QChar delimiter)
+QList<Record> parse(QStringView text, QChar delimiter, bool referToText)
 {
     QList<Record> records;
     const qsizetype size = text.size();
     const QChar* chars = text.data();
+    const char16_t separator = delimiter.unicode();
     qsizetype i = 0;
     int line = 1;
+    // Records tend to have the fields of the one before; reserving them spares growing the list.
+    qsizetype expectedFields = 1;
+    QString quoted;
     while (i < size) {
         Record record;
         record.line = line;
-        QString field;
+        record.fields.reserve(expectedFields);
         bool recordEnded = false;
         while (!recordEnded) {
-            field.clear();
+            qsizetype start = i;
             if (i < size && chars[i] == u'"') {
                 // A quoted field: up to the quote that is not doubled.
+                quoted.clear();
                 ++i;
                 bool closed = false;
                 while (i < size) {
-                    const qsizetype start = i;
+                    const qsizetype from = i;
                     while (i < size && chars[i] != u'"' && chars[i] != u'\n' && chars[i] != u'\r')
                         ++i;
-                    field.append(chars + start, i - start);
+                    quoted.append(chars + from, i - from);
                     if (i >= size)
                         break;
                     if (chars[i] == u'"') {
                         if (i + 1 < size && chars[i + 1] == u'"') {
-                            field += u'"';
+                            quoted += u'"';
                             i += 2;
                             continue;
                         }
@@ -64,20 +69,27 @@ QList<Record> parse(QStringView text, QChar delimiter)
                     // A line break inside the field; CR LF and CR are kept as LF.
                     if (chars[i] == u'\r' && i + 1 < size && chars[i + 1] == u'\n')
                         ++i;
-                    field += u'\n';
+                    quoted += u'\n';
                     ++i;
                     ++line;
                 }
                 if (!closed)
                     record.unclosedQuote = true;
+                // What follows a closing quote up to the delimiter is kept as it stands.
+                start = i;
+                while (i < size && chars[i] != separator && chars[i] != u'\n' && chars[i] != u'\r')
+                    ++i;
+                quoted.append(chars + start, i - start);
+                record.fields.append(quoted);
+            } else {
+                while (i < size && chars[i] != separator && chars[i] != u'\n' && chars[i] != u'\r')
+                    ++i;
+                if (referToText)
+                    record.fields.append(QString::fromRawData(chars + start, i - start));
+                else
+                    record.fields.emplaceBack(chars + start, i - start);
             }
-            // The unquoted part (or what follows a closing quote) up to the delimiter or line end.
-            const qsizetype start = i;
-            while (i < size && chars[i] != delimiter && chars[i] != u'\n' && chars[i] != u'\r')
-                ++i;
-            field.append(chars + start, i - start);
-            record.fields.append(field);
-            if (i < size && chars[i] == delimiter) {
+            if (i < size && chars[i] == separator) {
                 ++i;
                 continue;
             }
@@ -92,6 +104,7 @@ QList<Record> parse(QStringView text, QChar delimiter)
         // A wholly empty line is no record.
         if (record.fields.size() == 1 && record.fields.front().isEmpty() && !record.unclosedQuote)
             continue;
+        expectedFields = record.fields.size();
         records.append(std::move(record));
     }
     return records;

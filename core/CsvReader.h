@@ -29,7 +29,11 @@ struct Record
 };
 
 // The records of a text, split by the delimiter. Lines that are wholly empty are skipped.
-QList<Record> parse(QStringView text, QChar delimiter);
+// With referToText, fields that need no unquoting are not copied but refer to the text (as
+// QString::fromRawData does): they, and every copy made of them, are valid only while the text
+// is. That spares a copy per field of a large file; use it only where the text lives as long as
+// the records and nothing keeps a field beyond that.
+QList<Record> parse(QStringView text, QChar delimiter, bool referToText = false);
 
 // The delimiter of a text: ";", "," or a tab, whichever splits the first records into the most
 // fields of one count (quotes respected). ";" when none splits anything.

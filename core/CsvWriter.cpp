@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstring>
+
+#include <QStringEncoder>
 
 CsvWriter::CsvWriter(QChar delimiter)
     : m_delimiter(delimiter)
@@ -39,6 +42,25 @@ void CsvWriter::addField(QStringView text)
     m_text += u'"';
 }
 
+void CsvWriter::addField(QLatin1StringView text)
+{
+    bool quote = false;
+    for (const char c : text) {
+        if (QLatin1Char(c) == m_delimiter || c == '"' || c == '\n' || c == '\r') {
+            quote = true;
+            break;
+        }
+    }
+    if (quote) {
+        addField(QStringView(QString(text)));
+        return;
+    }
+    if (m_recordStarted)
+        m_text += m_delimiter;
+    m_recordStarted = true;
+    m_text += text;
+}
+
 void CsvWriter::endRecord()
 {
     m_text += QLatin1StringView("\r\n");
@@ -52,36 +74,56 @@ const QString& CsvWriter::text() const
 
 QByteArray CsvWriter::utf8WithBom() const
 {
-    return QByteArrayLiteral("\xEF\xBB\xBF") + m_text.toUtf8();
+    // Encoded straight behind the mark, without a copy of the whole text.
+    QStringEncoder encoder(QStringEncoder::Utf8);
+    QByteArray bytes(3 + encoder.requiredSpace(m_text.size()), Qt::Uninitialized);
+    std::memcpy(bytes.data(), "\xEF\xBB\xBF", 3);
+    char* end = encoder.appendToBuffer(bytes.data() + 3, m_text);
+    bytes.truncate(end - bytes.constData());
+    return bytes;
 }
 
-QString csvFigure(double value, QChar decimalMark, int maxDecimals)
+int csvFigure(double value, char decimalMark, char* buffer, int maxDecimals)
 {
     if (!std::isfinite(value))
         value = 0.0;
-    char buffer[400];
+    char* const end = buffer + CsvFigureBuffer;
     // The shortest fixed form that reads back as the same value; rounded when that needs more
     // decimals than allowed.
-    auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
+    auto result = std::to_chars(buffer, end, value, std::chars_format::fixed);
     if (result.ec == std::errc()) {
         const char* point = std::find(buffer, result.ptr, '.');
         if (point != result.ptr && result.ptr - point - 1 > maxDecimals)
             result.ec = std::errc::value_too_large;
     }
     if (result.ec != std::errc())
-        result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, maxDecimals);
-    if (result.ec != std::errc())
-        return QStringLiteral("0");
-    QString text = QString::fromLatin1(buffer, result.ptr - buffer);
-    if (text.contains(u'.')) {
-        // Rounded forms may end in zeros that say nothing.
-        while (text.endsWith(u'0'))
-            text.chop(1);
-        if (text.endsWith(u'.'))
-            text.chop(1);
-        text.replace(u'.', decimalMark);
+        result = std::to_chars(buffer, end, value, std::chars_format::fixed, maxDecimals);
+    if (result.ec != std::errc()) {
+        buffer[0] = '0';
+        return 1;
     }
-    if (text == u"-0")
-        text = QStringLiteral("0");
-    return text;
+    char* last = result.ptr;
+    char* point = std::find(buffer, last, '.');
+    if (point != last) {
+        // Rounded forms may end in zeros that say nothing.
+        while (last[-1] == '0')
+            --last;
+        if (last[-1] == '.')
+            --last;
+        else
+            *point = decimalMark;
+    }
+    int length = int(last - buffer);
+    if (length == 2 && buffer[0] == '-' && buffer[1] == '0') {
+        buffer[0] = '0';
+        length = 1;
+    }
+    return length;
+}
+
+QString csvFigure(double value, QChar decimalMark, int maxDecimals)
+{
+    char buffer[CsvFigureBuffer];
+    const int length = csvFigure(value, char(decimalMark.toLatin1()), buffer, maxDecimals);
+    return QString::fromLatin1(buffer, length);
 }

@@ -15,6 +15,7 @@ public:
 
     void reserve(qsizetype characters);
     void addField(QStringView text);
+    void addField(QLatin1StringView text);
     void endRecord();
 
     const QString& text() const;
@@ -31,3 +32,6 @@ private:
 // (then rounded to them); decimalMark is the character between the whole part and the
 // decimals. No thousands separators, "-" before a negative one.
 QString csvFigure(double value, QChar decimalMark, int maxDecimals = 6);
+// The same into a buffer of at least CsvFigureBuffer characters; returns the length written.
+constexpr int CsvFigureBuffer = 400;
+int csvFigure(double value, char decimalMark, char* buffer, int maxDecimals = 6);
