@@ -117,14 +117,27 @@ QString normalised(const QString& text)
 
 HeaderNames::HeaderNames(const QList<QStringList>& labelLists)
 {
-    for (int field = 0; field < FieldCount; ++field) {
-        for (const char* language : Languages)
-            m_names[field].insert(normalised(defaultCaption(field, language)));
-        for (const char* name : FileNames[field]) {
-            if (*name)
-                m_names[field].insert(QString::fromLatin1(name));
+    // The names every product knows are gathered once; the sets share them until labels are
+    // added.
+    static const std::array<QSet<QString>, FieldCount> defaults = [] {
+        std::array<QSet<QString>, FieldCount> names;
+        for (int field = 0; field < FieldCount; ++field) {
+            for (const char* language : Languages)
+                names[field].insert(normalised(defaultCaption(field, language)));
+            for (const char* name : FileNames[field]) {
+                if (*name)
+                    names[field].insert(QString::fromLatin1(name));
+            }
         }
-    }
+        const QStringList none;
+        for (const char* language : Languages) {
+            const QStringList cells = header(none, language);
+            for (int field = 0; field < FieldCount; ++field)
+                names[field].insert(normalised(cells[field]));
+        }
+        return names;
+    }();
+    m_names = defaults;
     for (const QStringList& labels : labelLists) {
         for (int field = 0; field < FieldCount; ++field) {
             const QString label = normalised(labelText(labels, field));

@@ -321,13 +321,14 @@ CsvImport::Plan CsvImport::prepare(const File& file, const Mapping& mapping, con
     plan.lines.reserve(size_t(file.records.size()));
     plan.groups.reserve(size_t(file.records.size()));
     plan.locations.reserve(size_t(file.records.size()));
-    // What a problem calls a column: its header cell, or without a header the field's caption.
+    // What a problem calls a column: its header cell, or without a header its number.
     QStringList captions;
-    const QByteArray language = mapping.hasHeader ? QByteArray() : GetLanguage();
     for (qsizetype column = 0; column < columns; ++column) {
-        captions.append(mapping.hasHeader && !file.records.isEmpty()
-                            ? file.records.front().fields.value(column).trimmed()
-                            : CsvFields::defaultCaption(mapping.fields[column], language));
+        const QString cell = mapping.hasHeader && !file.records.isEmpty()
+            ? file.records.front().fields.value(column).trimmed()
+            : QString();
+        // A copy of its own: the header cell may refer to the file's text.
+        captions.append(cell.isEmpty() ? tr("CSV_COLUMN %1").arg(column + 1) : QString(cell.constData(), cell.size()));
     }
 
     for (qsizetype r = firstDataRecord(file, mapping.hasHeader); r < file.records.size(); ++r) {

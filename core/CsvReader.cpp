@@ -26,7 +26,7 @@ QString decode(const QByteArray& bytes, Encoding* used)
     return QString::fromLatin1(bytes);
 }
 
-QList<Record> parse(QStringView text, QChar delimiter, bool referToText)
+QList<Record> parse(QStringView text, QChar delimiter, bool referToText, qsizetype maxRecords)
 {
     QList<Record> records;
     const qsizetype size = text.size();
@@ -37,14 +37,16 @@ QList<Record> parse(QStringView text, QChar delimiter, bool referToText)
     // Records tend to have the fields of the one before; reserving them spares growing the list.
     qsizetype expectedFields = 1;
     QString quoted;
-    while (i < size) {
+    while (i < size && records.size() != maxRecords) {
         Record record;
         record.line = line;
         record.fields.reserve(expectedFields);
         bool recordEnded = false;
+        bool quotedField = false;
         while (!recordEnded) {
             qsizetype start = i;
             if (i < size && chars[i] == u'"') {
+                quotedField = true;
                 // A quoted field: up to the quote that is not doubled.
                 quoted.clear();
                 ++i;
@@ -101,8 +103,8 @@ QList<Record> parse(QStringView text, QChar delimiter, bool referToText)
                 ++line;
             }
         }
-        // A wholly empty line is no record.
-        if (record.fields.size() == 1 && record.fields.front().isEmpty() && !record.unclosedQuote)
+        // A wholly empty line is no record (a line of two quotes is one empty field).
+        if (record.fields.size() == 1 && record.fields.front().isEmpty() && !quotedField)
             continue;
         expectedFields = record.fields.size();
         records.append(std::move(record));
@@ -120,12 +122,10 @@ QChar detectDelimiter(QStringView text)
     int bestAgreeing = 0;
     qsizetype bestFields = 1;
     for (const char16_t candidate : candidates) {
-        QList<Record> records = parse(sample, QChar(candidate));
-        // The last record of a cut sample may be cut itself.
-        if (records.size() > 1 && text.size() > Sample)
+        // The first records tell; the last of a cut sample may be cut itself.
+        QList<Record> records = parse(sample, QChar(candidate), true, 21);
+        if (records.size() > 1 && (records.size() == 21 || text.size() > Sample))
             records.removeLast();
-        if (records.size() > 20)
-            records.resize(20);
         if (records.isEmpty())
             continue;
         const qsizetype fields = records.front().fields.size();

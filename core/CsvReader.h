@@ -33,7 +33,8 @@ struct Record
 // QString::fromRawData does): they, and every copy made of them, are valid only while the text
 // is. That spares a copy per field of a large file; use it only where the text lives as long as
 // the records and nothing keeps a field beyond that.
-QList<Record> parse(QStringView text, QChar delimiter, bool referToText = false);
+// With maxRecords at 0 or above, reading stops after that many records.
+QList<Record> parse(QStringView text, QChar delimiter, bool referToText = false, qsizetype maxRecords = -1);
 
 // The delimiter of a text: ";", "," or a tab, whichever splits the first records into the most
 // fields of one count (quotes respected). ";" when none splits anything.

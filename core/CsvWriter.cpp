@@ -17,6 +17,7 @@ void CsvWriter::reserve(qsizetype characters)
     m_text.reserve(characters);
 }
 
+
 void CsvWriter::addField(QStringView text)
 {
     if (m_recordStarted)
@@ -63,8 +64,12 @@ void CsvWriter::addField(QLatin1StringView text)
 
 void CsvWriter::endRecord()
 {
+    // A record of one empty field would be an empty line, which readers skip.
+    if (m_recordStarted && m_text.size() == m_recordStart)
+        m_text += QLatin1StringView("\"\"");
     m_text += QLatin1StringView("\r\n");
     m_recordStarted = false;
+    m_recordStart = m_text.size();
 }
 
 const QString& CsvWriter::text() const

@@ -7,7 +7,8 @@
 
 // Writes comma-separated text as RFC 4180 has it: records end with CR LF, and a field that
 // holds the delimiter, a double quote or a line break is put in double quotes, with each quote
-// inside doubled. The text is collected in memory; utf8WithBom() gives the bytes of the file.
+// inside doubled; a record of one empty field is written as "". The text is collected in
+// memory; utf8WithBom() gives the bytes of the file.
 class CsvWriter
 {
 public:
@@ -26,6 +27,8 @@ private:
     QString m_text;
     QChar m_delimiter;
     bool m_recordStarted = false;
+    // Where the record being written starts in the text.
+    qsizetype m_recordStart = 0;
 };
 
 // A figure with as many decimals as it takes to read the same value back, at most maxDecimals

@@ -338,6 +338,10 @@ større end 0 og mindre end 1000</translation>
         <source>CSV_LIST_NOT_CHANGED</source>
         <translation>Listen kunne ikke ændres, så intet er tilføjet.</translation>
     </message>
+    <message>
+        <source>CSV_COLUMN %1</source>
+        <translation>kolonne %1</translation>
+    </message>
 </context>
 <context>
     <name>CsvMappingDialog</name>

@@ -338,6 +338,10 @@ greater than 0 and less than 1000</translation>
         <source>CSV_LIST_NOT_CHANGED</source>
         <translation>The list could not be changed, so nothing was added.</translation>
     </message>
+    <message>
+        <source>CSV_COLUMN %1</source>
+        <translation>column %1</translation>
+    </message>
 </context>
 <context>
     <name>CsvMappingDialog</name>

@@ -338,6 +338,10 @@ større enn 0 og mindre enn 1000</translation>
         <source>CSV_LIST_NOT_CHANGED</source>
         <translation>Listen kunne ikke endres, så ingenting er lagt til.</translation>
     </message>
+    <message>
+        <source>CSV_COLUMN %1</source>
+        <translation>kolonne %1</translation>
+    </message>
 </context>
 <context>
     <name>CsvMappingDialog</name>
