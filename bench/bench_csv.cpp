@@ -17,9 +17,9 @@
 #include <QTemporaryDir>
 
 #include <algorithm>
-#include <ctime>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -81,16 +81,18 @@ int main(int argc, char** argv)
     const QStringList header = CsvFields::header({}, "dk");
     const QString path = dir.filePath(QStringLiteral("register.csv"));
 
-    const Timing exportMs = medianMs(runs, [] {}, [&] {
-        std::vector<const Item*> items;
-        items.reserve(collection.items().size());
-        for (const auto& item : collection.items())
-            items.push_back(item.get());
-        const QByteArray bytes = CsvExport::write(items, collection.groups(), collection.locations(), header,
-                                                  CsvStyle::forLanguage("dk"));
-        QFile file(path);
-        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-    });
+    const Timing exportMs = medianMs(
+        runs, [] {},
+        [&] {
+            std::vector<const Item*> items;
+            items.reserve(collection.items().size());
+            for (const auto& item : collection.items())
+                items.push_back(item.get());
+            const QByteArray bytes = CsvExport::write(items, collection.groups(), collection.locations(), header,
+                                                      CsvStyle::forLanguage("dk"));
+            QFile file(path);
+            return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+        });
     const qint64 size = QFile(path).size();
 
     std::unique_ptr<DBItemCollection> target;

@@ -14,8 +14,6 @@ CsvStyle CsvStyle::forLanguage(const QByteArray& language)
     return { u';', u',' };
 }
 
-namespace CsvExport {
-
 namespace {
 
 QString entryName(const LookupList& list, int index)
@@ -24,6 +22,8 @@ QString entryName(const LookupList& list, int index)
 }
 
 } // namespace
+
+namespace CsvExport {
 
 QByteArray write(const std::vector<const Item*>& items, const LookupList& groups, const LookupList& locations,
                  const QStringList& header, const CsvStyle& style)

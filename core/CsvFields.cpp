@@ -7,7 +7,7 @@
 #include <QDir>
 #include <QFileInfo>
 
-namespace CsvFields {
+using namespace CsvFields;
 
 namespace {
 
@@ -36,15 +36,17 @@ constexpr std::array<std::array<const char*, 2>, FieldCount> FileNames{ {
 } };
 // clang-format on
 
-constexpr std::array<int, FieldCount> LabelIndexes{ 0, 1, 2, 16, 3, 4, 5, 6, 14, 7, 8, 9, 10, 11, 12, 13, 15,
-                                                    17, 18, 19, 20 };
+constexpr std::array<int, FieldCount> LabelIndexes{ 0, 1,  2,  16, 3,  4,  5,  6,  14, 7, 8,
+                                                    9, 10, 11, 12, 13, 15, 17, 18, 19, 20 };
 
+// clang-format off
 constexpr std::array<int, FieldCount> TextFields{
-    -1,           Item::Name,        Item::Product,  Item::ProductModel, -1,         -1,           -1,
-    Item::Photolink, Item::Receipt,  Item::Date,     -1,                 Item::Description, Item::Supplier,
-    Item::Address, Item::Serialno,   Item::Www,      Item::Document,     Item::Extra1, Item::Extra2, Item::Extra3,
-    Item::Extra4,
+    -1,              Item::Name,    Item::Product, Item::ProductModel, -1,                -1,             -1,
+    Item::Photolink, Item::Receipt, Item::Date,    -1,                 Item::Description, Item::Supplier,
+    Item::Address,   Item::Serialno, Item::Www,    Item::Document,     Item::Extra1,      Item::Extra2,
+    Item::Extra3,    Item::Extra4,
 };
+// clang-format on
 
 int languageIndex(const QByteArray& language)
 {
@@ -70,6 +72,8 @@ QString labelText(const QStringList& labels, int field)
 }
 
 } // namespace
+
+namespace CsvFields {
 
 QString defaultCaption(int field, const QByteArray& language)
 {

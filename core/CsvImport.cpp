@@ -121,9 +121,8 @@ CsvImport::Mapping CsvImport::guess(const File& file, const QList<QStringList>& 
     mapping.hasHeader = std::any_of(mapping.fields.begin(), mapping.fields.end(), [](int f) { return f >= 0; });
     if (!mapping.hasHeader && file.records.size() > 1) {
         const QStringList& second = file.records[1].fields;
-        auto dataLike = [](const QString& cell) {
-            return readFigure(cell, u',') || readFigure(cell, u'.') || readDate(cell);
-        };
+        auto dataLike
+            = [](const QString& cell) { return readFigure(cell, u',') || readFigure(cell, u'.') || readDate(cell); };
         for (qsizetype column = 0; column < first.size() && column < second.size(); ++column) {
             if (!first[column].trimmed().isEmpty() && !dataLike(first[column]) && dataLike(second[column]))
                 mapping.hasHeader = true;
@@ -438,9 +437,8 @@ CsvImport::Plan CsvImport::prepare(const File& file, const Mapping& mapping, con
         if (isStockvane() && reasons.isEmpty()) {
             const QStringView view = item->textView(Item::Serialno).trimmed();
             // The set lives no longer than the file, so the cell itself may stand in it.
-            const QString serial = serialColumn >= 0 && cells[serialColumn].size() == view.size()
-                ? cells[serialColumn]
-                : view.toString();
+            const QString serial = serialColumn >= 0 && cells[serialColumn].size() == view.size() ? cells[serialColumn]
+                                                                                                  : view.toString();
             const qsizetype known = serials.size();
             if (!serial.isEmpty() && (serials.insert(serial), serials.size() == known))
                 reasons.append(tr("CSV_SERIAL_NUMBER_EXISTS %1").arg(serial));

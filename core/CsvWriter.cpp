@@ -17,7 +17,6 @@ void CsvWriter::reserve(qsizetype characters)
     m_text.reserve(characters);
 }
 
-
 void CsvWriter::addField(QStringView text)
 {
     if (m_recordStarted)

@@ -96,9 +96,10 @@ bool CsvCommands::exportCsv(QWidget* parent, DBItemCollection& collection, ItemL
     if (suggested.isEmpty())
         suggested = GetVariantName();
     const QString folder = collection.databaseDir().isEmpty() ? QDir::homePath() : collection.databaseDir();
-    const FileDialogs::Answer answer = FileDialogs::ask(
-        parent, { FileDialogs::Mode::Save, tr("CSV_EXPORT_TITLE"), QDir(folder).filePath(suggested + QStringLiteral(".csv")),
-                  tr("CSV_FILES") + QStringLiteral(" (*.csv)") });
+    const FileDialogs::Answer answer = FileDialogs::ask(parent,
+                                                        { FileDialogs::Mode::Save, tr("CSV_EXPORT_TITLE"),
+                                                          QDir(folder).filePath(suggested + QStringLiteral(".csv")),
+                                                          tr("CSV_FILES") + QStringLiteral(" (*.csv)") });
     if (answer.fileName.isEmpty())
         return false;
     QString path = answer.fileName;
@@ -135,8 +136,10 @@ int CsvCommands::importCsv(QWidget* parent, DBItemCollection& collection, ItemLi
         return 0;
     }
     const QString folder = collection.databaseDir().isEmpty() ? QDir::homePath() : collection.databaseDir();
-    const FileDialogs::Answer answer
-        = FileDialogs::ask(parent, { FileDialogs::Mode::Open, title, folder, tr("CSV_FILES") + QStringLiteral(" (*.csv *.txt);;") + tr("ALL_FILES") + QStringLiteral(" (*)") });
+    const FileDialogs::Answer answer = FileDialogs::ask(
+        parent,
+        { FileDialogs::Mode::Open, title, folder,
+          tr("CSV_FILES") + QStringLiteral(" (*.csv *.txt);;") + tr("ALL_FILES") + QStringLiteral(" (*)") });
     if (answer.fileName.isEmpty())
         return 0;
 
@@ -145,8 +148,9 @@ int CsvCommands::importCsv(QWidget* parent, DBItemCollection& collection, ItemLi
         WaitCursor wait;
         QFile input(answer.fileName);
         if (!input.open(QIODevice::ReadOnly)) {
-            MessageBoxes::critical(parent, title,
-                                   tr("CSV_NOT_READ %1 %2").arg(QDir::toNativeSeparators(answer.fileName), input.errorString()));
+            MessageBoxes::critical(
+                parent, title,
+                tr("CSV_NOT_READ %1 %2").arg(QDir::toNativeSeparators(answer.fileName), input.errorString()));
             return 0;
         }
         file = CsvImport::read(input.readAll());

@@ -11,7 +11,7 @@
 namespace {
 // Rows of the file the preview shows.
 constexpr int PreviewRows = 8;
-}
+} // namespace
 
 CsvMappingDialog::CsvMappingDialog(const CsvImport::File& file, const CsvImport::Mapping& mapping,
                                    const QStringList& fieldNames, QWidget* parent)

@@ -23,10 +23,18 @@ namespace {
 class QuietReporter final : public UiReporter
 {
 public:
-    void critical(const QString&, const QString&) override {}
-    void warning(const QString&, const QString&) override {}
-    void beginBusy() override {}
-    void endBusy() override {}
+    void critical(const QString&, const QString&) override
+    {
+    }
+    void warning(const QString&, const QString&) override
+    {
+    }
+    void beginBusy() override
+    {
+    }
+    void endBusy() override
+    {
+    }
 };
 
 bool sameStoredTexts(const Item& a, const Item& b)
@@ -62,8 +70,8 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    static const ProgramVariant variants[] = { ProgramVariant::Domvara, ProgramVariant::Stockvane,
-                                               ProgramVariant::Mintora, ProgramVariant::Pictova };
+    static const ProgramVariant variants[]
+        = { ProgramVariant::Domvara, ProgramVariant::Stockvane, ProgramVariant::Mintora, ProgramVariant::Pictova };
     SetProgramVariant(variants[size % 4]);
 
     const CsvImport::File file = CsvImport::read(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));

@@ -16,7 +16,8 @@ namespace {
 void fillLists(DBItemCollection& collection)
 {
     collection.setDatabaseDir(QString());
-    collection.groups().setEntries({ QStringLiteral("Stue"), QStringLiteral("Køkken"), QStringLiteral("Kælder, loft") });
+    collection.groups().setEntries(
+        { QStringLiteral("Stue"), QStringLiteral("Køkken"), QStringLiteral("Kælder, loft") });
     collection.locations().setEntries({ QStringLiteral("Hus"), QStringLiteral("Garage \"A\"") });
 }
 
@@ -89,7 +90,10 @@ void TestCsv::roundTrip()
     const QList<QStringList> labels = CsvFields::labelListsFor(QString(), ProgramVariant(variant));
     QVERIFY(!labels.isEmpty());
     // The product's own labels of the language head the columns.
-    const QStringList header = CsvFields::header(labels.value(language == "dk" ? 0 : language == "no" ? 1 : 2), language);
+    const QStringList header = CsvFields::header(labels.value(language == "dk"       ? 0
+                                                                  : language == "no" ? 1
+                                                                                     : 2),
+                                                 language);
     const QByteArray bytes
         = CsvExport::write(items, source.groups(), source.locations(), header, CsvStyle::forLanguage(language));
     QVERIFY(bytes.startsWith("\xEF\xBB\xBF"));
@@ -107,9 +111,10 @@ void TestCsv::roundTrip()
     QCOMPARE(CsvImport::apply(plan, target, {}, nullptr), source.count());
     for (int i = 0; i < source.count(); ++i) {
         if (*target.at(i) != *source.at(i))
-            QFAIL(qPrintable(QStringLiteral("item %1:\n%2\n-- came back as --\n%3")
-                                 .arg(i)
-                                 .arg(QString::fromLatin1(source.at(i)->dump()), QString::fromLatin1(target.at(i)->dump()))));
+            QFAIL(qPrintable(
+                QStringLiteral("item %1:\n%2\n-- came back as --\n%3")
+                    .arg(i)
+                    .arg(QString::fromLatin1(source.at(i)->dump()), QString::fromLatin1(target.at(i)->dump()))));
     }
 }
 
@@ -121,7 +126,8 @@ void TestCsv::spreadsheetFiles_data()
 
     // Danish style with a byte-order mark: ";" and decimal comma with grouping points.
     QTest::newRow("semicolon, decimal comma, UTF-8 with BOM")
-        << QByteArray("\xEF\xBB\xBFNavn;Pris;K\xC3\xB8""bsdato;Beskrivelse;Gruppe;Noget andet\r\n"
+        << QByteArray("\xEF\xBB\xBFNavn;Pris;K\xC3\xB8"
+                      "bsdato;Beskrivelse;Gruppe;Noget andet\r\n"
                       "Sofa;1.499,50;24.12.2009;\"To\r\nlinjer, med \"\"citat\"\"\";Stue;x\r\n"
                       "Lampe;abc;01.01.2010;;Stue;x\r\n"
                       ";;;;;\r\n"
@@ -134,16 +140,13 @@ void TestCsv::spreadsheetFiles_data()
                       "\"Sofa, big\",\"1,499.50\",2009-12-24,\"Two\nlines\",K\xE6lder\n"
                       "Lamp,3.25,31/12/2010\n"
                       "Chair,7,1/2/2011,ok,Stue\n")
-        << QStringLiteral("Sofa, big|1499.5|24.12.2009|Two\nlines|2#Chair|7|01.02.2011|ok|0")
-        << QStringLiteral("4");
+        << QStringLiteral("Sofa, big|1499.5|24.12.2009|Two\nlines|2#Chair|7|01.02.2011|ok|0") << QStringLiteral("4");
     // Tab-separated, UTF-8 without a mark, a date that is none and a quote never closed.
-    QTest::newRow("tab, decimal comma, UTF-8")
-        << QByteArray("Navn\tPris\tDato\tBeskrivelse\tGruppe\n"
-                      "Ur\t0,75\t1.2.2003\t\"\xC3\xA6\xC3\xB8\xC3\xA5\"\tStue\n"
-                      "Ring\t2\t30.02.2003\t\tStue\n"
-                      "Kop\t1\t\t\"never closed\tStue\n")
-        << QStringLiteral("Ur|0.75|01.02.2003|æøå|0")
-        << QStringLiteral("3,4");
+    QTest::newRow("tab, decimal comma, UTF-8") << QByteArray("Navn\tPris\tDato\tBeskrivelse\tGruppe\n"
+                                                             "Ur\t0,75\t1.2.2003\t\"\xC3\xA6\xC3\xB8\xC3\xA5\"\tStue\n"
+                                                             "Ring\t2\t30.02.2003\t\tStue\n"
+                                                             "Kop\t1\t\t\"never closed\tStue\n")
+                                               << QStringLiteral("Ur|0.75|01.02.2003|æøå|0") << QStringLiteral("3,4");
 }
 
 void TestCsv::spreadsheetFiles()

@@ -141,7 +141,8 @@ void TestCsvCommands::exportAndImportFromTheMenu()
         answers = { 0 };
         chosenFiles = { sheet };
         window.findChild<QAction*>(QStringLiteral("FileImportCsv"))->trigger();
-        QCOMPARE(dialogs, (QStringList{ QStringLiteral("CsvMappingDialogBase"), QStringLiteral("CsvUnknownNamesDialogBase") }));
+        QCOMPARE(dialogs,
+                 (QStringList{ QStringLiteral("CsvMappingDialogBase"), QStringLiteral("CsvUnknownNamesDialogBase") }));
         QCOMPARE(boxes.size(), 1);
         QCOMPARE(boxes[0].details.join(u"|"), QStringLiteral("CSV_LINE 3: Kr: CSV_NOT_A_FIGURE x"));
         QCOMPARE(collection.count(), count + 1);
