@@ -68,6 +68,9 @@ public Q_SLOTS:
     void SaveAsHTML(bool showSpecialCase);
     void SaveAsHTML();
     void ShowAllAsXML();
+    // Spreadsheet files: the items out, and items from a file into the open database.
+    void ExportCsv();
+    void ImportCsv();
     void ShowAllAsHTMLTable();
     void ShowAllAsHTML();
     void ShowAllSpecialCasesAsHTML();
@@ -193,6 +196,8 @@ private:
     QAction* m_saveSettingsAction = nullptr;
     QAction* m_saveAsHtmlAction = nullptr;
     QAction* m_saveAsXmlAction = nullptr;
+    QAction* m_exportCsvAction = nullptr;
+    QAction* m_importCsvAction = nullptr;
     QAction* m_printAction = nullptr;
     QAction* m_printPreviewAction = nullptr;
     QAction* m_updateLocationsAction = nullptr;

@@ -69,6 +69,10 @@ void MainWindow::createActions()
                               qOverload<>(&MainWindow::SaveAsHTML));
     m_saveAsXmlAction = make(tr("SAVE_AS_XML"), "FileSaveAsXML", QKeySequence(), QIcon(), QString(),
                              qOverload<>(&MainWindow::SaveAsXML));
+    m_exportCsvAction = make(tr("EXPORT_CSV..."), "FileExportCsv", QKeySequence(), QIcon(),
+                             tr("HELP_TEXT_FILE_EXPORT_CSV"), &MainWindow::ExportCsv);
+    m_importCsvAction = make(tr("IMPORT_CSV..."), "FileImportCsv", QKeySequence(), QIcon(),
+                             tr("HELP_TEXT_FILE_IMPORT_CSV"), &MainWindow::ImportCsv);
     m_updateLocationsAction = make(tr("UPDATE_LOCATIONS..."), "UpdateLocations", QKeySequence(), QIcon(),
                                    tr("HELP_TEXT_FILE_UPDATE_LOCATIONS"), &MainWindow::UpdateLocations);
     m_printBarcodeAction = make(tr("PRINT_BARCODE..."), "PrintBarcode", QKeySequence(QStringLiteral("Ctrl+B")),
@@ -167,6 +171,8 @@ void MainWindow::createMenus()
     m_fileMenu->addSeparator();
     m_fileMenu->addAction(m_saveAsHtmlAction);
     m_fileMenu->addAction(m_saveAsXmlAction);
+    m_fileMenu->addAction(m_exportCsvAction);
+    m_fileMenu->addAction(m_importCsvAction);
     m_fileMenu->addAction(m_saveSettingsAction);
     m_fileMenu->addSeparator();
     if (isStockvane()) {

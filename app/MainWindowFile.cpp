@@ -197,6 +197,7 @@ void MainWindow::UpdateAfterLoad()
     updateTitle();
     const bool readOnly = m_collection->isReadOnly() && m_collection->count() > 0;
     m_fileSaveAction->setEnabled(!readOnly);
+    m_importCsvAction->setEnabled(!readOnly);
     if (isStockvane())
         m_updateLocationsAction->setEnabled(!readOnly);
     if (readOnly) {

@@ -5,6 +5,7 @@
 
 #include "AutomakeItems.h"
 #include "CommonSetup.h"
+#include "CsvCommands.h"
 #include "DBItemCollection.h"
 #include "DemoDatabase.h"
 #include "ExportCommands.h"
@@ -160,6 +161,18 @@ void MainWindow::browseWWWViewer_slot()
 void MainWindow::showMessage(const QString& text, int milliseconds)
 {
     Q_EMIT message(text, milliseconds);
+}
+
+void MainWindow::ExportCsv()
+{
+    CsvCommands::exportCsv(this, *m_collection, *m_listView, mCurrentFileName,
+                           [this](const QString& text, int ms) { showMessage(text, ms); });
+}
+
+void MainWindow::ImportCsv()
+{
+    CsvCommands::importCsv(this, *m_collection, *m_listView,
+                           [this](const QString& text, int ms) { showMessage(text, ms); });
 }
 
 void MainWindow::SaveAsXML()

@@ -118,6 +118,22 @@ void Item::setText(TextField field, QStringView value)
         m_ends[i] = quint32(qint64(m_ends[i]) + delta);
 }
 
+void Item::setTexts(const std::array<QStringView, TextFieldCount>& texts)
+{
+    qsizetype total = 0;
+    for (const QStringView t : texts)
+        total += t.size();
+    QString joined;
+    joined.reserve(total);
+    quint32 end = 0;
+    for (int i = 0; i < TextFieldCount; ++i) {
+        joined += texts[i];
+        end += quint32(texts[i].size());
+        m_ends[i] = end;
+    }
+    m_texts = std::move(joined);
+}
+
 void Item::setLatin1Texts(const std::array<std::string_view, TextFieldCount>& texts)
 {
     qsizetype total = 0;

@@ -91,6 +91,8 @@ public:
     QStringView textView(TextField field) const;
     QString text(TextField field, int escapeMode = Plain) const;
     void setText(TextField field, QStringView text);
+    // Sets all sixteen texts at once.
+    void setTexts(const std::array<QStringView, TextFieldCount>& texts);
     // Sets all sixteen texts at once from 8-bit Latin-1 values, as the loader reads them.
     void setLatin1Texts(const std::array<std::string_view, TextFieldCount>& texts);
 

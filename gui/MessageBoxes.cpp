@@ -15,8 +15,10 @@ int MessageBoxes::ask(QWidget* parent, const Request& request)
 
     if (!request.details.isEmpty()) {
         MessageListDialog dialog(request.icon, request.title, request.text, request.details, parent);
+        if (!request.buttons.isEmpty())
+            dialog.setChoices(request.buttons, request.defaultButton, request.escapeButton);
         dialog.exec();
-        return 0;
+        return dialog.chosen();
     }
 
     QMessageBox box(request.icon, request.title, request.text, QMessageBox::NoButton, parent);

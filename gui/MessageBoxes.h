@@ -21,7 +21,8 @@ public:
         // The answer when the box is closed with Escape; -1 when it cannot be.
         int escapeButton = -1;
         // Lines shown below the text in a read-only list the user can read, select and copy
-        // (the lines of a file that failed, say); with lines the box has a Close button only.
+        // (the lines of a file that failed, say); with lines and no buttons the box has a Close
+        // button only.
         QStringList details = {};
     };
     // Answers a request with the index of a button.

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QPushButton>
 #include <QStyle>
 
 MessageListDialog::MessageListDialog(QMessageBox::Icon icon, const QString& title, const QString& text,
@@ -32,6 +33,26 @@ MessageListDialog::MessageListDialog(QMessageBox::Icon icon, const QString& titl
 }
 
 MessageListDialog::~MessageListDialog() = default;
+
+void MessageListDialog::setChoices(const QStringList& buttons, int defaultButton, int escapeButton)
+{
+    m_ui->buttonBox->clear();
+    m_chosen = escapeButton;
+    for (int index = 0; index < buttons.size(); ++index) {
+        QPushButton* button = m_ui->buttonBox->addButton(buttons[index], QDialogButtonBox::ActionRole);
+        button->setObjectName(QStringLiteral("choice%1PushButton").arg(index));
+        button->setDefault(index == defaultButton);
+        connect(button, &QPushButton::clicked, this, [this, index] {
+            m_chosen = index;
+            accept();
+        });
+    }
+}
+
+int MessageListDialog::chosen() const
+{
+    return m_chosen;
+}
 
 void MessageListDialog::copyAll()
 {

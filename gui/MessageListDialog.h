@@ -22,10 +22,16 @@ public:
                       QWidget* parent = nullptr);
     ~MessageListDialog() override;
 
+    // Replaces the Close button by buttons with these texts (left to right); chosen() then tells
+    // which was pressed, or the escape button when the dialog was closed otherwise.
+    void setChoices(const QStringList& buttons, int defaultButton, int escapeButton);
+    int chosen() const;
+
 public Q_SLOTS:
     // Puts the whole list on the clipboard.
     void copyAll();
 
 private:
     const std::unique_ptr<Ui::MessageListDialogBase> m_ui;
+    int m_chosen = 0;
 };

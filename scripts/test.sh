@@ -25,7 +25,7 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 (cd build-asan && ctest --output-on-failure -j "$jobs")
 
 seconds=${HESTIVA_FUZZ_SECONDS:-30}
-for target in database lookuplist locationupdate; do
+for target in database lookuplist locationupdate csv; do
     echo "== fuzz_$target for ${seconds} s"
     # New inputs go to a scratch folder; the committed seed corpus is only read.
     scratch=$(mktemp -d)

@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 lupdate=$(command -v lupdate || echo /usr/lib/qt6/bin/lupdate)
-sources=(core gui app listview itemdialog export print setup locations)
+sources=(core gui app listview itemdialog export print setup locations csv)
 existing=()
 for s in "${sources[@]}"; do [[ -d $s ]] && existing+=("$s"); done
 for pair in dk:da no:nb en:en; do

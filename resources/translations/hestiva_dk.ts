@@ -188,6 +188,258 @@ større end 0 og mindre end 1000</translation>
     </message>
 </context>
 <context>
+    <name>CsvCommands</name>
+    <message>
+        <source>CSV_EXPORT_TITLE</source>
+        <translation>Eksportér til CSV</translation>
+    </message>
+    <message>
+        <source>CSV_FILES</source>
+        <translation>CSV-filer</translation>
+    </message>
+    <message>
+        <source>CSV_NOT_WRITTEN %1 %2</source>
+        <translation>%1 kunne ikke skrives: %2</translation>
+    </message>
+    <message>
+        <source>CSV_EXPORTED %1 %2 %3</source>
+        <translation>%1 emner skrevet til %2 på %3 s</translation>
+    </message>
+    <message>
+        <source>CSV_IMPORT_TITLE</source>
+        <translation>Importér fra CSV</translation>
+    </message>
+    <message>
+        <source>CSV_DATABASE_READ_ONLY</source>
+        <translation>Databasen er åbnet skrivebeskyttet; der kan ikke tilføjes noget.</translation>
+    </message>
+    <message>
+        <source>ALL_FILES</source>
+        <translation>Alle filer</translation>
+    </message>
+    <message>
+        <source>CSV_NOT_READ %1 %2</source>
+        <translation>%1 kunne ikke læses: %2</translation>
+    </message>
+    <message>
+        <source>CSV_NOTHING_TO_IMPORT</source>
+        <translation>Filen indeholder ingen rækker at importere.</translation>
+    </message>
+    <message>
+        <source>CSV_LINE %1: %2</source>
+        <translation>Linje %1: %2</translation>
+    </message>
+    <message>
+        <source>CSV_MORE_PROBLEMS %1</source>
+        <translation>... og %1 rækker mere</translation>
+    </message>
+    <message>
+        <source>CSV_ROWS_NOT_READ %1 %2</source>
+        <translation>%1 rækker kan ikke læses (se listen). %2 rækker kan læses. Intet er ændret endnu.</translation>
+    </message>
+    <message>
+        <source>CSV_IMPORT_NOTHING</source>
+        <translation>Importér &amp;intet</translation>
+    </message>
+    <message>
+        <source>CSV_IMPORT_GOOD_ROWS %1</source>
+        <translation>Importér de %1 &amp;gode rækker</translation>
+    </message>
+    <message>
+        <source>CSV_ITEMS_ADDED %1 %2</source>
+        <translation>%1 emner tilføjet fra CSV på %2 s; husk at gemme databasen</translation>
+    </message>
+</context>
+<context>
+    <name>CsvExportDialog</name>
+    <message>
+        <source>CSV_EXPORT_SELECTED %1</source>
+        <translation>De &amp;valgte rækker (%1)</translation>
+    </message>
+    <message>
+        <source>CSV_SEMICOLON</source>
+        <translation>Semikolon (;)</translation>
+    </message>
+    <message>
+        <source>CSV_COMMA</source>
+        <translation>Komma (,)</translation>
+    </message>
+    <message>
+        <source>CSV_TAB</source>
+        <translation>Tabulator</translation>
+    </message>
+    <message>
+        <source>CSV_DECIMAL_COMMA</source>
+        <translation>Komma (1499,50)</translation>
+    </message>
+    <message>
+        <source>CSV_DECIMAL_POINT</source>
+        <translation>Punktum (1499.50)</translation>
+    </message>
+    <message>
+        <source>CSV_STYLE_ENGLISH</source>
+        <translation>Filen skrives i UTF-8 med felter adskilt af komma og tal med decimalpunktum, som regneark på engelsk læser dem. Ret det her, hvis dit regneark bruger andet.</translation>
+    </message>
+    <message>
+        <source>CSV_STYLE_DANISH_NORWEGIAN</source>
+        <translation>Filen skrives i UTF-8 med felter adskilt af semikolon og tal med decimalkomma, som regneark på dansk og norsk læser dem. Ret det her, hvis dit regneark bruger andet.</translation>
+    </message>
+</context>
+<context>
+    <name>CsvExportDialogBase</name>
+    <message>
+        <source>CSV_EXPORT_TITLE</source>
+        <translation>Eksportér til CSV</translation>
+    </message>
+    <message>
+        <source>CSV_EXPORT_WHICH_ITEMS</source>
+        <translation>Hvad skal med?</translation>
+    </message>
+    <message>
+        <source>CSV_EXPORT_ALL</source>
+        <translation>&amp;Alle</translation>
+    </message>
+    <message>
+        <source>CSV_EXPORT_ONE_GROUP</source>
+        <translation>&amp;Én gruppe:</translation>
+    </message>
+    <message>
+        <source>CSV_EXPORT_SELECTED</source>
+        <translation>De &amp;valgte rækker</translation>
+    </message>
+    <message>
+        <source>CSV_EXPORT_STYLE</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>CSV_DELIMITER</source>
+        <translation>&amp;Skilletegn:</translation>
+    </message>
+    <message>
+        <source>CSV_DECIMAL_MARK</source>
+        <translation>&amp;Decimaltegn:</translation>
+    </message>
+</context>
+<context>
+    <name>CsvImport</name>
+    <message>
+        <source>CSV_TEXT_TOO_LONG %1</source>
+        <translation>teksten er længere end %1 tegn</translation>
+    </message>
+    <message>
+        <source>CSV_TEXT_HOLDS_SEMICOLON</source>
+        <translation>teksten indeholder &quot;;&quot;, som databasefilen ikke kan gemme</translation>
+    </message>
+    <message>
+        <source>CSV_CHARACTER_NOT_STORABLE %1</source>
+        <translation>tegnet %1 kan ikke gemmes i databasefilen</translation>
+    </message>
+    <message>
+        <source>CSV_QUOTE_NOT_CLOSED</source>
+        <translation>et citationstegn lukkes aldrig, så resten af filen kan ikke læses</translation>
+    </message>
+    <message>
+        <source>CSV_TOO_FEW_CELLS %1 %2</source>
+        <translation>rækken har %1 celler, overskriften %2</translation>
+    </message>
+    <message>
+        <source>CSV_TOO_MANY_CELLS %1 %2</source>
+        <translation>rækken har %1 celler, overskriften kun %2</translation>
+    </message>
+    <message>
+        <source>CSV_NOT_A_FIGURE %1</source>
+        <translation>&quot;%1&quot; er ikke et tal</translation>
+    </message>
+    <message>
+        <source>CSV_NOT_A_WHOLE_NUMBER %1</source>
+        <translation>&quot;%1&quot; er ikke et helt tal</translation>
+    </message>
+    <message>
+        <source>CSV_NOT_A_DATE %1</source>
+        <translation>&quot;%1&quot; er ikke en dato (dd.mm.åååå, dd-mm-åååå, d/m/åååå eller åååå-mm-dd)</translation>
+    </message>
+    <message>
+        <source>CSV_SERIAL_NUMBER_EXISTS %1</source>
+        <translation>lagernummer %1 findes allerede i databasen</translation>
+    </message>
+    <message>
+        <source>CSV_LIST_FULL %1</source>
+        <translation>Listen kan højst have %1 navne; der er ikke plads til de nye. Vælg i stedet at lægge varerne i et navn, der findes.</translation>
+    </message>
+    <message>
+        <source>CSV_LIST_NOT_CHANGED</source>
+        <translation>Listen kunne ikke ændres, så intet er tilføjet.</translation>
+    </message>
+    <message>
+        <source>CSV_COLUMN %1</source>
+        <translation>kolonne %1</translation>
+    </message>
+</context>
+<context>
+    <name>CsvMappingDialog</name>
+    <message>
+        <source>CSV_FIELD</source>
+        <translation>Felt</translation>
+    </message>
+    <message>
+        <source>CSV_IGNORE</source>
+        <translation>Ignorér</translation>
+    </message>
+    <message>
+        <source>CSV_DECIMAL_COMMA</source>
+        <translation>Komma (1499,50)</translation>
+    </message>
+    <message>
+        <source>CSV_DECIMAL_POINT</source>
+        <translation>Punktum (1499.50)</translation>
+    </message>
+    <message>
+        <source>CSV_NO_FIELD_CHOSEN</source>
+        <translation>Vælg et felt for mindst én kolonne.</translation>
+    </message>
+</context>
+<context>
+    <name>CsvMappingDialogBase</name>
+    <message>
+        <source>CSV_MAPPING_TITLE</source>
+        <translation>Importér fra CSV: kolonner</translation>
+    </message>
+    <message>
+        <source>CSV_MAPPING_INFO</source>
+        <translation>Vælg for hver kolonne, hvilket felt den udfylder, eller &quot;Ignorér&quot;. Nedenfor ses filens første rækker med linjenumre.</translation>
+    </message>
+    <message>
+        <source>CSV_FIRST_ROW_IS_HEADER</source>
+        <translation>Første række er &amp;overskrifter</translation>
+    </message>
+    <message>
+        <source>CSV_DECIMAL_MARK</source>
+        <translation>&amp;Decimaltegn:</translation>
+    </message>
+</context>
+<context>
+    <name>CsvUnknownNamesDialog</name>
+    <message>
+        <source>CSV_UNKNOWN_NAMES %1 %2</source>
+        <translation>Filen nævner %1 navne, som ikke er i listen: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CsvUnknownNamesDialogBase</name>
+    <message>
+        <source>CSV_UNKNOWN_NAMES_TITLE</source>
+        <translation>Importér fra CSV: nye navne</translation>
+    </message>
+    <message>
+        <source>CSV_ADD_TO_LIST</source>
+        <translation>&amp;Tilføj dem til listen</translation>
+    </message>
+    <message>
+        <source>CSV_PUT_INTO</source>
+        <translation>&amp;Læg disse i:</translation>
+    </message>
+</context>
+<context>
     <name>DBItemCollection</name>
     <message>
         <source>FILE_ALLREADY_OPEN_WARNING</source>
@@ -2174,6 +2426,22 @@ Er den på et drev, der ikke er tilsluttet, så behold den på listen.</translat
     <message>
         <source>HELP_TEXT_EDIT_REDO</source>
         <translation>Gentager den ændring, der sidst blev fortrudt.</translation>
+    </message>
+    <message>
+        <source>EXPORT_CSV...</source>
+        <translation>Eksportér til &amp;CSV...</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_FILE_EXPORT_CSV</source>
+        <translation>Skriver alle emner, én gruppe eller de valgte rækker til en CSV-fil, som regneark kan åbne, med alle felter.</translation>
+    </message>
+    <message>
+        <source>IMPORT_CSV...</source>
+        <translation>&amp;Importér fra CSV...</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_FILE_IMPORT_CSV</source>
+        <translation>Tilføjer emner fra en CSV-fil til den åbne database. Rækker, der ikke kan læses, og nye gruppe- og lokalenavne vises, før noget ændres.</translation>
     </message>
 </context>
 <context>

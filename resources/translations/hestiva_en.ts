@@ -188,6 +188,258 @@ greater than 0 and less than 1000</translation>
     </message>
 </context>
 <context>
+    <name>CsvCommands</name>
+    <message>
+        <source>CSV_EXPORT_TITLE</source>
+        <translation>Export to CSV</translation>
+    </message>
+    <message>
+        <source>CSV_FILES</source>
+        <translation>CSV files</translation>
+    </message>
+    <message>
+        <source>CSV_NOT_WRITTEN %1 %2</source>
+        <translation>%1 could not be written: %2</translation>
+    </message>
+    <message>
+        <source>CSV_EXPORTED %1 %2 %3</source>
+        <translation>%1 items written to %2 in %3 s</translation>
+    </message>
+    <message>
+        <source>CSV_IMPORT_TITLE</source>
+        <translation>Import from CSV</translation>
+    </message>
+    <message>
+        <source>CSV_DATABASE_READ_ONLY</source>
+        <translation>The database is open read-only; nothing can be added.</translation>
+    </message>
+    <message>
+        <source>ALL_FILES</source>
+        <translation>All files</translation>
+    </message>
+    <message>
+        <source>CSV_NOT_READ %1 %2</source>
+        <translation>%1 could not be read: %2</translation>
+    </message>
+    <message>
+        <source>CSV_NOTHING_TO_IMPORT</source>
+        <translation>The file holds no rows to import.</translation>
+    </message>
+    <message>
+        <source>CSV_LINE %1: %2</source>
+        <translation>Line %1: %2</translation>
+    </message>
+    <message>
+        <source>CSV_MORE_PROBLEMS %1</source>
+        <translation>... and %1 more rows</translation>
+    </message>
+    <message>
+        <source>CSV_ROWS_NOT_READ %1 %2</source>
+        <translation>%1 rows cannot be read (see the list). %2 rows can be read. Nothing has changed yet.</translation>
+    </message>
+    <message>
+        <source>CSV_IMPORT_NOTHING</source>
+        <translation>Import &amp;nothing</translation>
+    </message>
+    <message>
+        <source>CSV_IMPORT_GOOD_ROWS %1</source>
+        <translation>Import the %1 &amp;good rows</translation>
+    </message>
+    <message>
+        <source>CSV_ITEMS_ADDED %1 %2</source>
+        <translation>%1 items added from CSV in %2 s; remember to save the database</translation>
+    </message>
+</context>
+<context>
+    <name>CsvExportDialog</name>
+    <message>
+        <source>CSV_EXPORT_SELECTED %1</source>
+        <translation>The &amp;selected rows (%1)</translation>
+    </message>
+    <message>
+        <source>CSV_SEMICOLON</source>
+        <translation>Semicolon (;)</translation>
+    </message>
+    <message>
+        <source>CSV_COMMA</source>
+        <translation>Comma (,)</translation>
+    </message>
+    <message>
+        <source>CSV_TAB</source>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>CSV_DECIMAL_COMMA</source>
+        <translation>Comma (1499,50)</translation>
+    </message>
+    <message>
+        <source>CSV_DECIMAL_POINT</source>
+        <translation>Point (1499.50)</translation>
+    </message>
+    <message>
+        <source>CSV_STYLE_ENGLISH</source>
+        <translation>The file is written in UTF-8 with fields separated by commas and figures with a decimal point, as spreadsheet programs in English read them. Change it here if your spreadsheet program expects something else.</translation>
+    </message>
+    <message>
+        <source>CSV_STYLE_DANISH_NORWEGIAN</source>
+        <translation>The file is written in UTF-8 with fields separated by semicolons and figures with a decimal comma, as spreadsheet programs in Danish and Norwegian read them. Change it here if your spreadsheet program expects something else.</translation>
+    </message>
+</context>
+<context>
+    <name>CsvExportDialogBase</name>
+    <message>
+        <source>CSV_EXPORT_TITLE</source>
+        <translation>Export to CSV</translation>
+    </message>
+    <message>
+        <source>CSV_EXPORT_WHICH_ITEMS</source>
+        <translation>What to export</translation>
+    </message>
+    <message>
+        <source>CSV_EXPORT_ALL</source>
+        <translation>&amp;All</translation>
+    </message>
+    <message>
+        <source>CSV_EXPORT_ONE_GROUP</source>
+        <translation>&amp;One group:</translation>
+    </message>
+    <message>
+        <source>CSV_EXPORT_SELECTED</source>
+        <translation>The &amp;selected rows</translation>
+    </message>
+    <message>
+        <source>CSV_EXPORT_STYLE</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>CSV_DELIMITER</source>
+        <translation>&amp;Delimiter:</translation>
+    </message>
+    <message>
+        <source>CSV_DECIMAL_MARK</source>
+        <translation>Decimal &amp;mark:</translation>
+    </message>
+</context>
+<context>
+    <name>CsvImport</name>
+    <message>
+        <source>CSV_TEXT_TOO_LONG %1</source>
+        <translation>the text is longer than %1 characters</translation>
+    </message>
+    <message>
+        <source>CSV_TEXT_HOLDS_SEMICOLON</source>
+        <translation>the text holds &quot;;&quot;, which the database file cannot hold</translation>
+    </message>
+    <message>
+        <source>CSV_CHARACTER_NOT_STORABLE %1</source>
+        <translation>the character %1 cannot be stored in the database file</translation>
+    </message>
+    <message>
+        <source>CSV_QUOTE_NOT_CLOSED</source>
+        <translation>a quotation mark is never closed, so the rest of the file cannot be read</translation>
+    </message>
+    <message>
+        <source>CSV_TOO_FEW_CELLS %1 %2</source>
+        <translation>the row has %1 cells, the header %2</translation>
+    </message>
+    <message>
+        <source>CSV_TOO_MANY_CELLS %1 %2</source>
+        <translation>the row has %1 cells, the header only %2</translation>
+    </message>
+    <message>
+        <source>CSV_NOT_A_FIGURE %1</source>
+        <translation>&quot;%1&quot; is not a number</translation>
+    </message>
+    <message>
+        <source>CSV_NOT_A_WHOLE_NUMBER %1</source>
+        <translation>&quot;%1&quot; is not a whole number</translation>
+    </message>
+    <message>
+        <source>CSV_NOT_A_DATE %1</source>
+        <translation>&quot;%1&quot; is not a date (dd.mm.yyyy, dd-mm-yyyy, d/m/yyyy or yyyy-mm-dd)</translation>
+    </message>
+    <message>
+        <source>CSV_SERIAL_NUMBER_EXISTS %1</source>
+        <translation>stock number %1 is already in the database</translation>
+    </message>
+    <message>
+        <source>CSV_LIST_FULL %1</source>
+        <translation>The list can hold at most %1 names; the new ones do not fit. Choose to put the items into an existing name instead.</translation>
+    </message>
+    <message>
+        <source>CSV_LIST_NOT_CHANGED</source>
+        <translation>The list could not be changed, so nothing was added.</translation>
+    </message>
+    <message>
+        <source>CSV_COLUMN %1</source>
+        <translation>column %1</translation>
+    </message>
+</context>
+<context>
+    <name>CsvMappingDialog</name>
+    <message>
+        <source>CSV_FIELD</source>
+        <translation>Field</translation>
+    </message>
+    <message>
+        <source>CSV_IGNORE</source>
+        <translation>Ignore</translation>
+    </message>
+    <message>
+        <source>CSV_DECIMAL_COMMA</source>
+        <translation>Comma (1499,50)</translation>
+    </message>
+    <message>
+        <source>CSV_DECIMAL_POINT</source>
+        <translation>Point (1499.50)</translation>
+    </message>
+    <message>
+        <source>CSV_NO_FIELD_CHOSEN</source>
+        <translation>Choose a field for one column at least.</translation>
+    </message>
+</context>
+<context>
+    <name>CsvMappingDialogBase</name>
+    <message>
+        <source>CSV_MAPPING_TITLE</source>
+        <translation>Import from CSV: columns</translation>
+    </message>
+    <message>
+        <source>CSV_MAPPING_INFO</source>
+        <translation>Choose for each column which field it fills, or &quot;Ignore&quot;. The first rows of the file are shown below with their line numbers.</translation>
+    </message>
+    <message>
+        <source>CSV_FIRST_ROW_IS_HEADER</source>
+        <translation>First row is a &amp;header</translation>
+    </message>
+    <message>
+        <source>CSV_DECIMAL_MARK</source>
+        <translation>Decimal &amp;mark:</translation>
+    </message>
+</context>
+<context>
+    <name>CsvUnknownNamesDialog</name>
+    <message>
+        <source>CSV_UNKNOWN_NAMES %1 %2</source>
+        <translation>The file names %1 names that are not in the list: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CsvUnknownNamesDialogBase</name>
+    <message>
+        <source>CSV_UNKNOWN_NAMES_TITLE</source>
+        <translation>Import from CSV: new names</translation>
+    </message>
+    <message>
+        <source>CSV_ADD_TO_LIST</source>
+        <translation>&amp;Add them to the list</translation>
+    </message>
+    <message>
+        <source>CSV_PUT_INTO</source>
+        <translation>&amp;Put these into:</translation>
+    </message>
+</context>
+<context>
     <name>DBItemCollection</name>
     <message>
         <source>FILE_ALLREADY_OPEN_WARNING</source>
@@ -2174,6 +2426,22 @@ If it is on a drive that is not connected, keep it on the list.</translation>
     <message>
         <source>HELP_TEXT_EDIT_REDO</source>
         <translation>Redoes the change that was undone last.</translation>
+    </message>
+    <message>
+        <source>EXPORT_CSV...</source>
+        <translation>Export to &amp;CSV...</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_FILE_EXPORT_CSV</source>
+        <translation>Writes all items, one group or the selected rows into a CSV file that spreadsheet programs open, with every field.</translation>
+    </message>
+    <message>
+        <source>IMPORT_CSV...</source>
+        <translation>&amp;Import from CSV...</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_FILE_IMPORT_CSV</source>
+        <translation>Adds items from a CSV file to the open database. Rows that cannot be read and new group and location names are shown before anything changes.</translation>
     </message>
 </context>
 <context>

@@ -188,6 +188,258 @@ større enn 0 og mindre enn 1000</translation>
     </message>
 </context>
 <context>
+    <name>CsvCommands</name>
+    <message>
+        <source>CSV_EXPORT_TITLE</source>
+        <translation>Eksporter til CSV</translation>
+    </message>
+    <message>
+        <source>CSV_FILES</source>
+        <translation>CSV-filer</translation>
+    </message>
+    <message>
+        <source>CSV_NOT_WRITTEN %1 %2</source>
+        <translation>%1 kunne ikke skrives: %2</translation>
+    </message>
+    <message>
+        <source>CSV_EXPORTED %1 %2 %3</source>
+        <translation>%1 ting skrevet til %2 på %3 s</translation>
+    </message>
+    <message>
+        <source>CSV_IMPORT_TITLE</source>
+        <translation>Importer fra CSV</translation>
+    </message>
+    <message>
+        <source>CSV_DATABASE_READ_ONLY</source>
+        <translation>Databasen er åpnet skrivebeskyttet; ingenting kan legges til.</translation>
+    </message>
+    <message>
+        <source>ALL_FILES</source>
+        <translation>Alle filer</translation>
+    </message>
+    <message>
+        <source>CSV_NOT_READ %1 %2</source>
+        <translation>%1 kunne ikke leses: %2</translation>
+    </message>
+    <message>
+        <source>CSV_NOTHING_TO_IMPORT</source>
+        <translation>Filen inneholder ingen rader å importere.</translation>
+    </message>
+    <message>
+        <source>CSV_LINE %1: %2</source>
+        <translation>Linje %1: %2</translation>
+    </message>
+    <message>
+        <source>CSV_MORE_PROBLEMS %1</source>
+        <translation>... og %1 rader til</translation>
+    </message>
+    <message>
+        <source>CSV_ROWS_NOT_READ %1 %2</source>
+        <translation>%1 rader kan ikke leses (se listen). %2 rader kan leses. Ingenting er endret ennå.</translation>
+    </message>
+    <message>
+        <source>CSV_IMPORT_NOTHING</source>
+        <translation>Importer &amp;ingenting</translation>
+    </message>
+    <message>
+        <source>CSV_IMPORT_GOOD_ROWS %1</source>
+        <translation>Importer de %1 &amp;gode radene</translation>
+    </message>
+    <message>
+        <source>CSV_ITEMS_ADDED %1 %2</source>
+        <translation>%1 ting lagt til fra CSV på %2 s; husk å lagre databasen</translation>
+    </message>
+</context>
+<context>
+    <name>CsvExportDialog</name>
+    <message>
+        <source>CSV_EXPORT_SELECTED %1</source>
+        <translation>De &amp;valgte radene (%1)</translation>
+    </message>
+    <message>
+        <source>CSV_SEMICOLON</source>
+        <translation>Semikolon (;)</translation>
+    </message>
+    <message>
+        <source>CSV_COMMA</source>
+        <translation>Komma (,)</translation>
+    </message>
+    <message>
+        <source>CSV_TAB</source>
+        <translation>Tabulator</translation>
+    </message>
+    <message>
+        <source>CSV_DECIMAL_COMMA</source>
+        <translation>Komma (1499,50)</translation>
+    </message>
+    <message>
+        <source>CSV_DECIMAL_POINT</source>
+        <translation>Punktum (1499.50)</translation>
+    </message>
+    <message>
+        <source>CSV_STYLE_ENGLISH</source>
+        <translation>Filen skrives i UTF-8 med felt skilt med komma og tall med desimalpunktum, slik regneark på engelsk leser dem. Endre det her hvis regnearket ditt bruker noe annet.</translation>
+    </message>
+    <message>
+        <source>CSV_STYLE_DANISH_NORWEGIAN</source>
+        <translation>Filen skrives i UTF-8 med felt skilt med semikolon og tall med desimalkomma, slik regneark på norsk og dansk leser dem. Endre det her hvis regnearket ditt bruker noe annet.</translation>
+    </message>
+</context>
+<context>
+    <name>CsvExportDialogBase</name>
+    <message>
+        <source>CSV_EXPORT_TITLE</source>
+        <translation>Eksporter til CSV</translation>
+    </message>
+    <message>
+        <source>CSV_EXPORT_WHICH_ITEMS</source>
+        <translation>Hva skal med?</translation>
+    </message>
+    <message>
+        <source>CSV_EXPORT_ALL</source>
+        <translation>&amp;Alle</translation>
+    </message>
+    <message>
+        <source>CSV_EXPORT_ONE_GROUP</source>
+        <translation>&amp;Én gruppe:</translation>
+    </message>
+    <message>
+        <source>CSV_EXPORT_SELECTED</source>
+        <translation>De &amp;valgte radene</translation>
+    </message>
+    <message>
+        <source>CSV_EXPORT_STYLE</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>CSV_DELIMITER</source>
+        <translation>&amp;Skilletegn:</translation>
+    </message>
+    <message>
+        <source>CSV_DECIMAL_MARK</source>
+        <translation>&amp;Desimaltegn:</translation>
+    </message>
+</context>
+<context>
+    <name>CsvImport</name>
+    <message>
+        <source>CSV_TEXT_TOO_LONG %1</source>
+        <translation>teksten er lengre enn %1 tegn</translation>
+    </message>
+    <message>
+        <source>CSV_TEXT_HOLDS_SEMICOLON</source>
+        <translation>teksten inneholder «;», som databasefilen ikke kan lagre</translation>
+    </message>
+    <message>
+        <source>CSV_CHARACTER_NOT_STORABLE %1</source>
+        <translation>tegnet %1 kan ikke lagres i databasefilen</translation>
+    </message>
+    <message>
+        <source>CSV_QUOTE_NOT_CLOSED</source>
+        <translation>et anførselstegn lukkes aldri, så resten av filen kan ikke leses</translation>
+    </message>
+    <message>
+        <source>CSV_TOO_FEW_CELLS %1 %2</source>
+        <translation>raden har %1 celler, overskriften %2</translation>
+    </message>
+    <message>
+        <source>CSV_TOO_MANY_CELLS %1 %2</source>
+        <translation>raden har %1 celler, overskriften bare %2</translation>
+    </message>
+    <message>
+        <source>CSV_NOT_A_FIGURE %1</source>
+        <translation>«%1» er ikke et tall</translation>
+    </message>
+    <message>
+        <source>CSV_NOT_A_WHOLE_NUMBER %1</source>
+        <translation>«%1» er ikke et heltall</translation>
+    </message>
+    <message>
+        <source>CSV_NOT_A_DATE %1</source>
+        <translation>«%1» er ikke en dato (dd.mm.åååå, dd-mm-åååå, d/m/åååå eller åååå-mm-dd)</translation>
+    </message>
+    <message>
+        <source>CSV_SERIAL_NUMBER_EXISTS %1</source>
+        <translation>lagernummer %1 finnes allerede i databasen</translation>
+    </message>
+    <message>
+        <source>CSV_LIST_FULL %1</source>
+        <translation>Listen kan ha høyst %1 navn; det er ikke plass til de nye. Velg i stedet å legge tingene i et navn som finnes.</translation>
+    </message>
+    <message>
+        <source>CSV_LIST_NOT_CHANGED</source>
+        <translation>Listen kunne ikke endres, så ingenting er lagt til.</translation>
+    </message>
+    <message>
+        <source>CSV_COLUMN %1</source>
+        <translation>kolonne %1</translation>
+    </message>
+</context>
+<context>
+    <name>CsvMappingDialog</name>
+    <message>
+        <source>CSV_FIELD</source>
+        <translation>Felt</translation>
+    </message>
+    <message>
+        <source>CSV_IGNORE</source>
+        <translation>Ignorer</translation>
+    </message>
+    <message>
+        <source>CSV_DECIMAL_COMMA</source>
+        <translation>Komma (1499,50)</translation>
+    </message>
+    <message>
+        <source>CSV_DECIMAL_POINT</source>
+        <translation>Punktum (1499.50)</translation>
+    </message>
+    <message>
+        <source>CSV_NO_FIELD_CHOSEN</source>
+        <translation>Velg et felt for minst én kolonne.</translation>
+    </message>
+</context>
+<context>
+    <name>CsvMappingDialogBase</name>
+    <message>
+        <source>CSV_MAPPING_TITLE</source>
+        <translation>Importer fra CSV: kolonner</translation>
+    </message>
+    <message>
+        <source>CSV_MAPPING_INFO</source>
+        <translation>Velg for hver kolonne hvilket felt den fyller, eller «Ignorer». Nedenfor vises filens første rader med linjenumre.</translation>
+    </message>
+    <message>
+        <source>CSV_FIRST_ROW_IS_HEADER</source>
+        <translation>Første rad er &amp;overskrifter</translation>
+    </message>
+    <message>
+        <source>CSV_DECIMAL_MARK</source>
+        <translation>&amp;Desimaltegn:</translation>
+    </message>
+</context>
+<context>
+    <name>CsvUnknownNamesDialog</name>
+    <message>
+        <source>CSV_UNKNOWN_NAMES %1 %2</source>
+        <translation>Filen nevner %1 navn som ikke er i listen: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CsvUnknownNamesDialogBase</name>
+    <message>
+        <source>CSV_UNKNOWN_NAMES_TITLE</source>
+        <translation>Importer fra CSV: nye navn</translation>
+    </message>
+    <message>
+        <source>CSV_ADD_TO_LIST</source>
+        <translation>&amp;Legg dem til i listen</translation>
+    </message>
+    <message>
+        <source>CSV_PUT_INTO</source>
+        <translation>&amp;Legg disse i:</translation>
+    </message>
+</context>
+<context>
     <name>DBItemCollection</name>
     <message>
         <source>FILE_ALLREADY_OPEN_WARNING</source>
@@ -2174,6 +2426,22 @@ Er den på en stasjon som ikke er tilkoblet, så behold den på listen.</transla
     <message>
         <source>HELP_TEXT_EDIT_REDO</source>
         <translation>Gjør om igjen den endringen som sist ble angret.</translation>
+    </message>
+    <message>
+        <source>EXPORT_CSV...</source>
+        <translation>Eksporter til &amp;CSV...</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_FILE_EXPORT_CSV</source>
+        <translation>Skriver alle ting, én gruppe eller de valgte radene til en CSV-fil som regneark kan åpne, med alle felt.</translation>
+    </message>
+    <message>
+        <source>IMPORT_CSV...</source>
+        <translation>&amp;Importer fra CSV...</translation>
+    </message>
+    <message>
+        <source>HELP_TEXT_FILE_IMPORT_CSV</source>
+        <translation>Legger til ting fra en CSV-fil i den åpne databasen. Rader som ikke kan leses, og nye gruppe- og stedsnavn vises før noe endres.</translation>
     </message>
 </context>
 <context>

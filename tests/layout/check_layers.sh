@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Fails when an #include reaches up the layers of the program:
-#   core <- gui <- features (listview, itemdialog, export, print, setup, locations) <- app
+#   core <- gui <- features (listview, itemdialog, export, print, setup, locations, csv) <- app
 # A folder may include from its own layer and those below it; the feature folders may include
 # each other. Headers are included by bare file name, so each name is looked up in the folder
 # that holds it (ui_X.h is made from X.ui). A name found in two folders, a quoted include found
@@ -11,7 +11,7 @@ set -euo pipefail
 src=$1
 
 declare -A layer=([core]=0 [gui]=1 [app]=3)
-for feature in listview itemdialog export print setup locations; do
+for feature in listview itemdialog export print setup locations csv; do
     layer[$feature]=2
 done
 # Folders of sources that are no part of the program's layers.

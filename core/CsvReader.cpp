@@ -1,0 +1,148 @@
+#include "CsvReader.h"
+
+#include <QStringDecoder>
+
+#include <array>
+
+namespace Csv {
+
+QString decode(const QByteArray& bytes, Encoding* used)
+{
+    auto report = [used](Encoding encoding) {
+        if (used)
+            *used = encoding;
+    };
+    if (bytes.startsWith("\xEF\xBB\xBF")) {
+        report(Encoding::Utf8WithBom);
+        return QString::fromUtf8(bytes.constData() + 3, bytes.size() - 3);
+    }
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8(bytes);
+    if (!utf8.hasError()) {
+        report(Encoding::Utf8);
+        return text;
+    }
+    report(Encoding::Latin1);
+    return QString::fromLatin1(bytes);
+}
+
+QList<Record> parse(QStringView text, QChar delimiter, bool referToText, qsizetype maxRecords)
+{
+    QList<Record> records;
+    const qsizetype size = text.size();
+    const QChar* chars = text.data();
+    const char16_t separator = delimiter.unicode();
+    qsizetype i = 0;
+    int line = 1;
+    // Records tend to have the fields of the one before; reserving them spares growing the list.
+    qsizetype expectedFields = 1;
+    QString quoted;
+    while (i < size && records.size() != maxRecords) {
+        Record record;
+        record.line = line;
+        record.fields.reserve(expectedFields);
+        bool recordEnded = false;
+        bool quotedField = false;
+        while (!recordEnded) {
+            qsizetype start = i;
+            if (i < size && chars[i] == u'"') {
+                quotedField = true;
+                // A quoted field: up to the quote that is not doubled.
+                quoted.clear();
+                ++i;
+                bool closed = false;
+                while (i < size) {
+                    const qsizetype from = i;
+                    while (i < size && chars[i] != u'"' && chars[i] != u'\n' && chars[i] != u'\r')
+                        ++i;
+                    quoted.append(chars + from, i - from);
+                    if (i >= size)
+                        break;
+                    if (chars[i] == u'"') {
+                        if (i + 1 < size && chars[i + 1] == u'"') {
+                            quoted += u'"';
+                            i += 2;
+                            continue;
+                        }
+                        ++i;
+                        closed = true;
+                        break;
+                    }
+                    // A line break inside the field; CR LF and CR are kept as LF.
+                    if (chars[i] == u'\r' && i + 1 < size && chars[i + 1] == u'\n')
+                        ++i;
+                    quoted += u'\n';
+                    ++i;
+                    ++line;
+                }
+                if (!closed)
+                    record.unclosedQuote = true;
+                // What follows a closing quote up to the delimiter is kept as it stands.
+                start = i;
+                while (i < size && chars[i] != separator && chars[i] != u'\n' && chars[i] != u'\r')
+                    ++i;
+                quoted.append(chars + start, i - start);
+                record.fields.append(quoted);
+            } else {
+                while (i < size && chars[i] != separator && chars[i] != u'\n' && chars[i] != u'\r')
+                    ++i;
+                if (referToText)
+                    record.fields.append(QString::fromRawData(chars + start, i - start));
+                else
+                    record.fields.emplaceBack(chars + start, i - start);
+            }
+            if (i < size && chars[i] == separator) {
+                ++i;
+                continue;
+            }
+            recordEnded = true;
+            if (i < size) {
+                if (chars[i] == u'\r' && i + 1 < size && chars[i + 1] == u'\n')
+                    ++i;
+                ++i;
+                ++line;
+            }
+        }
+        // A wholly empty line is no record (a line of two quotes is one empty field).
+        if (record.fields.size() == 1 && record.fields.front().isEmpty() && !quotedField)
+            continue;
+        expectedFields = record.fields.size();
+        records.append(std::move(record));
+    }
+    return records;
+}
+
+QChar detectDelimiter(QStringView text)
+{
+    // Enough of the text for a few records; a quoted field may run long.
+    constexpr qsizetype Sample = 64 * 1024;
+    const QStringView sample = text.left(Sample);
+    constexpr std::array<char16_t, 3> candidates{ u';', u',', u'\t' };
+    QChar best = u';';
+    int bestAgreeing = 0;
+    qsizetype bestFields = 1;
+    for (const char16_t candidate : candidates) {
+        // The first records tell; the last of a cut sample may be cut itself.
+        QList<Record> records = parse(sample, QChar(candidate), true, 21);
+        if (records.size() > 1 && (records.size() == 21 || text.size() > Sample))
+            records.removeLast();
+        if (records.isEmpty())
+            continue;
+        const qsizetype fields = records.front().fields.size();
+        if (fields < 2)
+            continue;
+        int agreeing = 0;
+        for (const Record& record : records) {
+            if (record.fields.size() == fields)
+                ++agreeing;
+        }
+        if (agreeing > bestAgreeing || (agreeing == bestAgreeing && fields > bestFields)) {
+            best = QChar(candidate);
+            bestAgreeing = agreeing;
+            bestFields = fields;
+        }
+    }
+    return best;
+}
+
+} // namespace Csv
