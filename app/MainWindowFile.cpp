@@ -264,9 +264,12 @@ bool MainWindow::Save(bool SetmCurrentFileName)
         return false;
     if (SetmCurrentFileName) {
         m_settings->setValue(Setting::LastSavedDBFile, mCurrentFileName);
-        // Lists whose edits were undone are written with the database.
-        if (m_collection->hasUnsavedLists())
-            m_collection->saveChangedLists();
+        // Lists whose edits were undone are written with the database. A list that could not be
+        // written has been reported; the database stays changed, so the edit is not lost.
+        if (m_collection->hasUnsavedLists() && !m_collection->saveChangedLists()) {
+            updateTitle();
+            return false;
+        }
         m_history->markSaved();
         DBItemCollection::setModified(false);
         m_recovery->discard();

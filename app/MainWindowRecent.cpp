@@ -31,7 +31,7 @@ void MainWindow::fillRecentMenu()
     int number = 0;
     for (const QString& path : entries) {
         ++number;
-        QString text = QStringLiteral("&%1 %2").arg(number).arg(QDir::toNativeSeparators(path));
+        QString text = QStringLiteral("&%1 %2").arg(number).arg(QDir::toNativeSeparators(path).replace(u'&', QStringLiteral("&&")));
         if (!QFileInfo::exists(path))
             text = tr("RECENT_DATABASE_MISSING %1").arg(text);
         QAction* action = m_recentMenu->addAction(text);
@@ -57,7 +57,7 @@ void MainWindow::openRecent(const QString& path)
         MessageBoxes::Request question;
         question.icon = QMessageBox::Warning;
         question.title = GetVariantName(true);
-        question.text = tr("RECENT_DATABASE_GONE_QUESTION %1").arg(QDir::toNativeSeparators(path));
+        question.text = tr("RECENT_DATABASE_GONE_QUESTION %1").arg(QDir::toNativeSeparators(path).replace(u'&', QStringLiteral("&&")));
         question.buttons = { tr("RECENT_DATABASE_REMOVE"), tr("RECENT_DATABASE_KEEP") };
         question.defaultButton = 1;
         question.escapeButton = 1;

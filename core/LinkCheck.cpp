@@ -37,11 +37,13 @@ QString linkFileName(const QString& link)
 RelinkPlan planRelink(const std::vector<MissingLink>& missing, const QString& folder, const QString& databaseDir)
 {
     RelinkPlan plan;
-    QSet<QString> wanted;
+    // The links each name stands for: two different links of one name (IMG_0001.JPG from two
+    // cameras) cannot both be the one file found, so such a name is never relinked.
+    QHash<QString, QSet<QString>> wanted;
     for (const MissingLink& link : missing) {
         const QString name = linkFileName(link.link);
         if (!name.isEmpty())
-            wanted.insert(name);
+            wanted[name].insert(link.link);
     }
     // One walk through the folder finds every name.
     QHash<QString, QStringList> found;
@@ -58,7 +60,7 @@ RelinkPlan planRelink(const std::vector<MissingLink>& missing, const QString& fo
     for (const MissingLink& link : missing) {
         const QString name = linkFileName(link.link);
         const QStringList places = found.value(name);
-        if (places.size() == 1) {
+        if (places.size() == 1 && wanted.value(name).size() == 1) {
             const QString file = QFileInfo(places.first()).absoluteFilePath();
             const QString relative = databaseDir.isEmpty() ? QString() : database.relativeFilePath(file);
             const bool below

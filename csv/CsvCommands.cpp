@@ -12,6 +12,7 @@
 #include "MessageBoxes.h"
 #include "ProgramVariant.h"
 #include "SafeFileWrite.h"
+#include "UndoHistory.h"
 #include "WaitCursor.h"
 #include "funiQListViewItem.h"
 
@@ -219,11 +220,15 @@ int CsvCommands::importCsv(QWidget* parent, DBItemCollection& collection, ItemLi
     {
         WaitCursor wait;
         QString error;
+        // The whole import is one step to undo.
+        UndoHistory* history = list.undoHistory();
+        auto before = history->snapshot(collection);
         added = CsvImport::apply(plan, collection, resolution, &error);
         if (added < 0) {
             MessageBoxes::critical(parent, title, error);
             return 0;
         }
+        history->commitChange(collection, std::move(before), {}, UndoHistory::tr("STEP_CSV_IMPORT %1").arg(added));
         list.rebuildList();
     }
     if (message)

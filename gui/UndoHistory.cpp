@@ -301,6 +301,12 @@ private:
     bool m_done = false;
 };
 
+// An "&" in an item's name is shown as it is, not taken for a shortcut letter.
+QString escapedForMenu(QString text)
+{
+    return text.replace(u'&', QStringLiteral("&&"));
+}
+
 QString itemsText(const char* one, const char* many, const QList<Item*>& items)
 {
     if (items.size() == 1)
@@ -346,12 +352,12 @@ void UndoHistory::markSaved()
 
 QString UndoHistory::undoText() const
 {
-    return m_stack->canUndo() ? tr("UNDO_STEP %1").arg(m_stack->undoText()) : tr("UNDO_NOTHING");
+    return m_stack->canUndo() ? tr("UNDO_STEP %1").arg(escapedForMenu(m_stack->undoText())) : tr("UNDO_NOTHING");
 }
 
 QString UndoHistory::redoText() const
 {
-    return m_stack->canRedo() ? tr("REDO_STEP %1").arg(m_stack->redoText()) : tr("REDO_NOTHING");
+    return m_stack->canRedo() ? tr("REDO_STEP %1").arg(escapedForMenu(m_stack->redoText())) : tr("REDO_NOTHING");
 }
 
 void UndoHistory::push(QUndoCommand* command, bool modifiedBefore)

@@ -65,8 +65,8 @@ void ItemListView::removeRowsOf(const QList<Item*>& items)
         for (QTreeWidgetItem* row : rows)
             delete row;
         dropUnknownGroupRowWhenEmpty();
-        refilter();
     }
+    refilter();
     // The row the view now highlights is the one the commands act on.
     QTreeWidgetItem* next = currentItem();
     if (next && next->isHidden())

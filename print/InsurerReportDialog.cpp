@@ -61,13 +61,19 @@ InsurerReportDialog::~InsurerReportDialog() = default;
 std::vector<const Item*> InsurerReportDialog::selectedItems(const QTreeWidget& list)
 {
     std::unordered_set<const Item*> chosen;
+    // Only rows the user sees: the quick filter's hidden rows are never taken along.
     for (const QTreeWidgetItem* row : list.selectedItems()) {
+        if (row->isHidden() || (row->parent() && row->parent()->isHidden()))
+            continue;
         if (const Item* item = funiQListViewItem::itemOf(row)) {
             chosen.insert(item);
             continue;
         }
         for (int child = 0; child < row->childCount(); ++child) {
-            if (const Item* item = funiQListViewItem::itemOf(row->child(child)))
+            const QTreeWidgetItem* childRow = row->child(child);
+            if (childRow->isHidden())
+                continue;
+            if (const Item* item = funiQListViewItem::itemOf(childRow))
                 chosen.insert(item);
         }
     }

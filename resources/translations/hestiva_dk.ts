@@ -2361,7 +2361,7 @@ Vil du åbne gendannelseskopien nu (selve databasen forbliver uændret, indtil d
     </message>
     <message>
         <source>INSURER_REPORT...</source>
-        <translation>Rapport til &amp;forsikringen...</translation>
+        <translation>Rapport til f&amp;orsikringen...</translation>
     </message>
     <message>
         <source>HELP_TEXT_INSURER_REPORT</source>
@@ -2381,7 +2381,7 @@ Vil du åbne gendannelseskopien nu (selve databasen forbliver uændret, indtil d
     </message>
     <message>
         <source>CHECK_LINKED_FILES...</source>
-        <translation>&amp;Kontrollér tilknyttede filer...</translation>
+        <translation>Kontro&amp;llér tilknyttede filer...</translation>
     </message>
     <message>
         <source>HELP_TEXT_CHECK_LINKED_FILES</source>
@@ -2389,7 +2389,7 @@ Vil du åbne gendannelseskopien nu (selve databasen forbliver uændret, indtil d
     </message>
     <message>
         <source>RECENT_DATABASES</source>
-        <translation>Seneste &amp;databaser</translation>
+        <translation>S&amp;eneste databaser</translation>
     </message>
     <message>
         <source>RECENT_DATABASE_MISSING %1</source>
@@ -2437,7 +2437,7 @@ Er den på et drev, der ikke er tilsluttet, så behold den på listen.</translat
     </message>
     <message>
         <source>IMPORT_CSV...</source>
-        <translation>&amp;Importér fra CSV...</translation>
+        <translation>I&amp;mportér fra CSV...</translation>
     </message>
     <message>
         <source>HELP_TEXT_FILE_IMPORT_CSV</source>
@@ -2582,11 +2582,11 @@ Filen mangler, eller der er intet program til at vise tekstfiler.</translation>
     </message>
     <message>
         <source>REDO_STEP %1</source>
-        <translation>&amp;Gentag %1</translation>
+        <translation>Gen&amp;tag %1</translation>
     </message>
     <message>
         <source>REDO_NOTHING</source>
-        <translation>&amp;Gentag</translation>
+        <translation>Gen&amp;tag</translation>
     </message>
     <message>
         <source>STEP_ADD_MANY %1</source>
@@ -2627,6 +2627,10 @@ Filen mangler, eller der er intet program til at vise tekstfiler.</translation>
     <message>
         <source>STEP_DELETE_MANY %1</source>
         <translation>sletning af %1 poster</translation>
+    </message>
+    <message>
+        <source>STEP_CSV_IMPORT %1</source>
+        <translation>import af %1 poster fra CSV</translation>
     </message>
 </context>
 <context>

@@ -2361,7 +2361,7 @@ Do you want to open the recovery copy now (the database itself stays as it is un
     </message>
     <message>
         <source>INSURER_REPORT...</source>
-        <translation>Report for the &amp;insurer...</translation>
+        <translation>Report for the ins&amp;urer...</translation>
     </message>
     <message>
         <source>HELP_TEXT_INSURER_REPORT</source>
@@ -2381,7 +2381,7 @@ Do you want to open the recovery copy now (the database itself stays as it is un
     </message>
     <message>
         <source>CHECK_LINKED_FILES...</source>
-        <translation>&amp;Check linked files...</translation>
+        <translation>Chec&amp;k linked files...</translation>
     </message>
     <message>
         <source>HELP_TEXT_CHECK_LINKED_FILES</source>
@@ -2437,7 +2437,7 @@ If it is on a drive that is not connected, keep it on the list.</translation>
     </message>
     <message>
         <source>IMPORT_CSV...</source>
-        <translation>&amp;Import from CSV...</translation>
+        <translation>I&amp;mport from CSV...</translation>
     </message>
     <message>
         <source>HELP_TEXT_FILE_IMPORT_CSV</source>
@@ -2627,6 +2627,10 @@ The file is missing, or there is no program for showing text files.</translation
     <message>
         <source>STEP_DELETE_MANY %1</source>
         <translation>delete of %1 items</translation>
+    </message>
+    <message>
+        <source>STEP_CSV_IMPORT %1</source>
+        <translation>import of %1 items from CSV</translation>
     </message>
 </context>
 <context>

@@ -2361,7 +2361,7 @@ Vil du åpne gjenopprettingskopien nå (selve databasen forblir uendret til du l
     </message>
     <message>
         <source>INSURER_REPORT...</source>
-        <translation>Rapport til &amp;forsikringen...</translation>
+        <translation>Rapport til forsikrin&amp;gen...</translation>
     </message>
     <message>
         <source>HELP_TEXT_INSURER_REPORT</source>
@@ -2381,7 +2381,7 @@ Vil du åpne gjenopprettingskopien nå (selve databasen forblir uendret til du l
     </message>
     <message>
         <source>CHECK_LINKED_FILES...</source>
-        <translation>&amp;Kontroller tilknyttede filer...</translation>
+        <translation>Kontro&amp;ller tilknyttede filer...</translation>
     </message>
     <message>
         <source>HELP_TEXT_CHECK_LINKED_FILES</source>
@@ -2437,7 +2437,7 @@ Er den på en stasjon som ikke er tilkoblet, så behold den på listen.</transla
     </message>
     <message>
         <source>IMPORT_CSV...</source>
-        <translation>&amp;Importer fra CSV...</translation>
+        <translation>I&amp;mporter fra CSV...</translation>
     </message>
     <message>
         <source>HELP_TEXT_FILE_IMPORT_CSV</source>
@@ -2627,6 +2627,10 @@ Filen mangler, eller det finnes ikke noe program for å vise tekstfiler.</transl
     <message>
         <source>STEP_DELETE_MANY %1</source>
         <translation>sletting av %1 poster</translation>
+    </message>
+    <message>
+        <source>STEP_CSV_IMPORT %1</source>
+        <translation>import av %1 poster fra CSV</translation>
     </message>
 </context>
 <context>

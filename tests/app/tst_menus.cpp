@@ -98,7 +98,7 @@ void TestMenus::mnemonicsUnique()
     qunsetenv("XDG_DATA_HOME");
     setDataDir(QString());
     QDir::setCurrent(oldCurrent);
-    QVERIFY(boxes.isEmpty());
+    QVERIFY2(boxes.isEmpty(), boxes.isEmpty() ? "" : qPrintable(boxes.first().title + u' ' + boxes.first().text));
 }
 
 QTEST_MAIN(TestMenus)
