@@ -9,6 +9,7 @@
 #include <QLoggingCategory>
 #include <QSaveFile>
 
+#include <cstring>
 #include <limits>
 
 namespace {
@@ -70,17 +71,26 @@ std::optional<LocationUpdateRecord> parseLocationUpdateLine(QStringView line)
 LocationUpdateFile readLocationUpdates(QIODevice& device)
 {
     LocationUpdateFile result;
+    // The whole file at once, split here: reading it line by line costs a buffer of the
+    // device's block size for every line. What was read before a read error stands.
+    const QByteArray data = device.readAll();
+    const char* const begin = data.constData();
+    const char* const end = begin + data.size();
     int number = 0;
-    while (!device.atEnd()) {
-        QByteArray bytes = device.readLine();
-        if (bytes.isEmpty() && !device.atEnd())
-            break; // a read error: what was read so far stands
+    for (const char* start = begin; start != end;) {
+        const char* lineFeed = static_cast<const char*>(std::memchr(start, '\n', size_t(end - start)));
+        const char* next = lineFeed ? lineFeed + 1 : end;
+        // Every CR and LF at the end of a line goes: "CR CR LF" ends a line as "CR LF" does.
+        const char* stop = lineFeed ? lineFeed : end;
+        while (stop != start && stop[-1] == '\r')
+            --stop;
         ++number;
-        while (bytes.endsWith('\n') || bytes.endsWith('\r'))
-            bytes.chop(1);
-        if (bytes.isEmpty())
+        const qsizetype length = stop - start;
+        const char* const text = start;
+        start = next;
+        if (length == 0)
             continue;
-        const QString line = QString::fromLatin1(bytes);
+        const QString line = QString::fromLatin1(text, length);
         std::optional<LocationUpdateRecord> record = parseLocationUpdateLine(line);
         if (!record) {
             result.unknownLines.push_back({ number, line });
@@ -93,12 +103,14 @@ LocationUpdateFile readLocationUpdates(QIODevice& device)
         record->source = { number, line };
         result.records.push_back(std::move(*record));
     }
-    for (const LocationUpdateRecord& record : result.records) {
-        if (record.kind != UpdateKind::Move)
-            continue;
-        qCDebug(lcLocations).noquote() << "size:" << result.records.size() << "LocationId1:" << record.locationId1
-                                       << "Location2:" << record.location2 << "InventoryId:" << record.inventoryId
-                                       << "NumberOfItems:" << record.numberOfItems;
+    if (lcLocations().isDebugEnabled()) {
+        for (const LocationUpdateRecord& record : result.records) {
+            if (record.kind != UpdateKind::Move)
+                continue;
+            qCDebug(lcLocations).noquote() << "size:" << result.records.size() << "LocationId1:" << record.locationId1
+                                           << "Location2:" << record.location2 << "InventoryId:" << record.inventoryId
+                                           << "NumberOfItems:" << record.numberOfItems;
+        }
     }
     return result;
 }
@@ -210,15 +222,15 @@ bool DeleteLocationFile(const QString& path, const LocationWarning& warn)
 LocationUpdater::LocationUpdater(DBItemCollection& collection, std::function<void(Item*)> itemAdded)
     : m_collection(collection)
     , m_itemAdded(std::move(itemAdded))
-    , m_today(QDate::currentDate())
 {
+    setToday(QDate::currentDate());
 }
 
 LocationUpdater::~LocationUpdater() = default;
 
 void LocationUpdater::setToday(const QDate& today)
 {
-    m_today = today;
+    m_todayText = today.toString(QStringLiteral("dd.MM.yyyy"));
 }
 
 int LocationUpdater::succeeded() const
@@ -241,17 +253,87 @@ const std::vector<std::unique_ptr<Item>>& LocationUpdater::removedItems() const
     return m_removed;
 }
 
+namespace {
+
+// A serial number as the ids that fit it are written: without leading zeros ("0042" is "42",
+// "000" is "0").
+QStringView withoutLeadingZeros(QStringView serial)
+{
+    qsizetype first = 0;
+    while (first < serial.size() - 1 && serial.at(first) == u'0')
+        ++first;
+    return serial.sliced(first);
+}
+
+} // namespace
+
+class LocationUpdater::Indexing
+{
+public:
+    explicit Indexing(LocationUpdater& updater)
+        : m_updater(updater)
+    {
+        if (m_updater.m_indexing++ > 0)
+            return;
+        for (const auto& item : m_updater.m_collection.items())
+            m_updater.indexItem(item.get());
+    }
+    ~Indexing()
+    {
+        if (--m_updater.m_indexing > 0)
+            return;
+        m_updater.m_bySerial.clear();
+        m_updater.m_serialBase.reset();
+    }
+    Indexing(const Indexing&) = delete;
+    Indexing& operator=(const Indexing&) = delete;
+
+private:
+    LocationUpdater& m_updater;
+};
+
+void LocationUpdater::indexItem(Item* item)
+{
+    const QStringView serial = item->textView(Item::Serialno);
+    if (!serial.isEmpty())
+        m_bySerial[withoutLeadingZeros(serial).toString()].push_back(item);
+}
+
+void LocationUpdater::unindexItem(Item* item)
+{
+    const auto bucket = m_bySerial.find(withoutLeadingZeros(item->textView(Item::Serialno)).toString());
+    if (bucket == m_bySerial.end())
+        return;
+    std::vector<Item*>& items = *bucket;
+    items.erase(std::remove(items.begin(), items.end(), item), items.end());
+    if (items.empty())
+        m_bySerial.erase(bucket);
+}
+
+const std::vector<Item*>* LocationUpdater::itemsWithId(const QString& id) const
+{
+    const auto bucket = m_bySerial.constFind(id);
+    return bucket == m_bySerial.cend() ? nullptr : &*bucket;
+}
+
 int LocationUpdater::applyAll(const std::vector<LocationUpdateRecord>& records)
 {
+    Indexing indexing(*this);
     int done = 0;
     for (const LocationUpdateRecord& record : records) {
-        if (apply(record))
+        if (applyRecord(record))
             ++done;
     }
     return done;
 }
 
 bool LocationUpdater::apply(const LocationUpdateRecord& record)
+{
+    Indexing indexing(*this);
+    return applyRecord(record);
+}
+
+bool LocationUpdater::applyRecord(const LocationUpdateRecord& record)
 {
     bool done = false;
     QString reason;
@@ -287,18 +369,16 @@ Item* LocationUpdater::findItem(int group, const QString& id, QString& reason) c
     // A serial number matches when it is the id with zeros in front or none: the label of
     // serial number 42 reads 000042. Two items whose serial numbers differ only in such zeros
     // get the same label, and no line can say which of them is meant.
+    const std::vector<Item*>* candidates = itemsWithId(id);
+    if (!candidates)
+        return nullptr;
     Item* found = nullptr;
-    for (const auto& item : m_collection.items()) {
+    for (Item* item : *candidates) {
         if (group >= 0 && item->type() != group)
             continue;
         const QStringView serial = item->textView(Item::Serialno);
-        qsizetype first = 0;
-        while (first < serial.size() - 1 && serial.at(first) == u'0')
-            ++first;
-        if (serial.isEmpty() || serial.mid(first) != id)
-            continue;
         if (!found) {
-            found = item.get();
+            found = item;
         } else if (serial != found->textView(Item::Serialno)) {
             reason = tr("LOCATION_UPDATE_ID_AMBIGUOUS %1 %2 %3").arg(id, found->serialno(), serial.toString());
             return nullptr;
@@ -362,7 +442,7 @@ bool LocationUpdater::updateNumberOfItems(const LocationUpdateRecord& record, co
     qCDebug(lcLocations).noquote() << "UpdateNumberOfItems - found item, location:" << location << ", itemId:" << id
                                    << ", count:" << change << ", After update:" << result;
     item->setNumber_of_items(int(result));
-    item->setDate(todayText());
+    item->setDate(m_todayText);
     return true;
 }
 
@@ -394,7 +474,13 @@ bool LocationUpdater::move(const LocationUpdateRecord& record, const QString& id
     }
     // The units go to the item of the same serial number at the target: the one that moved
     // there before, or a copy of this one.
-    Item* item2 = m_collection.findByGroupAndSerial(to, item1->serialno());
+    Item* item2 = nullptr;
+    for (Item* candidate : *itemsWithId(id)) {
+        if (candidate->type() == to && candidate->textView(Item::Serialno) == item1->textView(Item::Serialno)) {
+            item2 = candidate;
+            break;
+        }
+    }
     qCDebug(lcLocations).noquote() << "Move - found item1, location1:" << from << ", itemId:" << id
                                    << ", count:" << count << ", item 1 before update:" << item1->number_of_items()
                                    << ", item 1 after update:" << rest;
@@ -402,7 +488,7 @@ bool LocationUpdater::move(const LocationUpdateRecord& record, const QString& id
     // A move within one location leaves the units where they are. Taking them off and putting
     // them back on the same item must not end with the item removed as emptied.
     if (item2 == item1) {
-        item1->setDate(todayText());
+        item1->setDate(m_todayText);
         return true;
     }
     // Everything is checked before anything changes, so a move that cannot be completed
@@ -422,7 +508,7 @@ bool LocationUpdater::move(const LocationUpdateRecord& record, const QString& id
                                        << ", Item2 before update:" << item2->number_of_items()
                                        << ", Item2 after update:" << total;
         item2->setNumber_of_items(int(total));
-        item2->setDate(todayText());
+        item2->setDate(m_todayText);
     } else if (!addCopy(*item1, to, int(count), false)) {
         // The units are at the target before they leave the source, so a copy that is refused
         // leaves them where they were.
@@ -430,9 +516,11 @@ bool LocationUpdater::move(const LocationUpdateRecord& record, const QString& id
         return false;
     }
     item1->setNumber_of_items(int(rest));
-    item1->setDate(todayText());
-    if (rest == 0)
+    item1->setDate(m_todayText);
+    if (rest == 0) {
+        unindexItem(item1);
         m_removed.push_back(m_collection.removeItem(item1));
+    }
     return true;
 }
 
@@ -478,17 +566,21 @@ Item* LocationUpdater::addCopy(const Item& source, int location, int count, bool
         return nullptr;
     auto copy = std::make_unique<Item>(source);
     copy->setNumber_of_items(count);
-    copy->setDate(todayText());
+    copy->setDate(m_todayText);
     copy->setType(location);
-    if (newSerialNumber)
-        copy->setSerialno(QString::number(qint64(m_collection.nextSerialNumberBase()) + 1));
+    if (newSerialNumber) {
+        // The highest serial number is looked for once; each copy then takes the next one. A
+        // move that empties an item leaves its serial number on the item the units went to, so
+        // the highest stays the highest.
+        if (!m_serialBase)
+            m_serialBase = m_collection.nextSerialNumberBase();
+        copy->setSerialno(QString::number(++*m_serialBase));
+    }
     Item* added = m_collection.addItem(std::move(copy));
-    if (added && m_itemAdded)
+    if (!added)
+        return nullptr;
+    indexItem(added);
+    if (m_itemAdded)
         m_itemAdded(added);
     return added;
-}
-
-QString LocationUpdater::todayText() const
-{
-    return m_today.toString(QStringLiteral("dd.MM.yyyy"));
 }
