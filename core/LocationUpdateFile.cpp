@@ -9,6 +9,7 @@
 #include <QLoggingCategory>
 #include <QSaveFile>
 
+#include <array>
 #include <cstring>
 #include <limits>
 
@@ -33,36 +34,44 @@ bool fitsCount(qint64 value)
 std::optional<LocationUpdateRecord> parseLocationUpdateLine(QStringView line)
 {
     // Empty parts are dropped before counting, so ";;" is one separator and a closing ";"
-    // adds nothing. Parts are not trimmed.
-    const QList<QStringView> parts = line.split(u';', Qt::SkipEmptyParts);
-    qCDebug(lcLocations, "Size %d", int(parts.size()));
-    if (parts.isEmpty())
+    // adds nothing. Parts are not trimmed. No form has more than five parts, so a sixth is
+    // only counted.
+    std::array<QStringView, 5> parts;
+    qsizetype size = 0;
+    for (const QStringView part : line.tokenize(u';', Qt::SkipEmptyParts)) {
+        if (size < qsizetype(parts.size()))
+            parts[size] = part;
+        if (++size > qsizetype(parts.size()))
+            break;
+    }
+    qCDebug(lcLocations, "Size %d", int(size));
+    if (size == 0)
         return std::nullopt;
 
     LocationUpdateRecord record;
-    const QStringView form = parts.at(0);
-    if (form == u"I" && parts.size() == 4) {
+    const QStringView form = parts[0];
+    if (form == u"I" && size == 4) {
         qCDebug(lcLocations, "import/export format: I, LokationsId, InventarId, antal");
         record.kind = UpdateKind::UpdateNumberOfItems;
-        record.locationId1 = parts.at(1).toString();
-        record.inventoryId = parts.at(2).toString();
-        record.numberOfItems = parts.at(3).toString();
+        record.locationId1 = parts[1].toString();
+        record.inventoryId = parts[2].toString();
+        record.numberOfItems = parts[3].toString();
         return record;
     }
-    if (form == u"F" && parts.size() == 5) {
+    if (form == u"F" && size == 5) {
         record.kind = UpdateKind::Move;
-        record.locationId1 = parts.at(1).toString();
-        record.location2 = parts.at(2).toString();
-        record.inventoryId = parts.at(3).toString();
-        record.numberOfItems = parts.at(4).toString();
+        record.locationId1 = parts[1].toString();
+        record.location2 = parts[2].toString();
+        record.inventoryId = parts[3].toString();
+        record.numberOfItems = parts[4].toString();
         return record;
     }
-    if (form == u"S" && (parts.size() == 3 || parts.size() == 4)) {
-        record.kind = parts.size() == 3 ? UpdateKind::SetLocation : UpdateKind::CopyToLocation;
-        record.locationId1 = parts.at(1).toString();
-        record.inventoryId = parts.at(2).toString();
-        if (parts.size() == 4)
-            record.numberOfItems = parts.at(3).toString();
+    if (form == u"S" && (size == 3 || size == 4)) {
+        record.kind = size == 3 ? UpdateKind::SetLocation : UpdateKind::CopyToLocation;
+        record.locationId1 = parts[1].toString();
+        record.inventoryId = parts[2].toString();
+        if (size == 4)
+            record.numberOfItems = parts[3].toString();
         return record;
     }
     return std::nullopt;
