@@ -38,11 +38,17 @@ std::optional<LocationUpdateRecord> parseLocationUpdateLine(QStringView line)
     // only counted.
     std::array<QStringView, 5> parts;
     qsizetype size = 0;
-    for (const QStringView part : line.tokenize(u';', Qt::SkipEmptyParts)) {
-        if (size < qsizetype(parts.size()))
-            parts[size] = part;
-        if (++size > qsizetype(parts.size()))
-            break;
+    for (qsizetype from = 0; from < line.size();) {
+        qsizetype stop = line.indexOf(u';', from);
+        if (stop < 0)
+            stop = line.size();
+        if (stop > from) {
+            if (size < qsizetype(parts.size()))
+                parts[size] = line.sliced(from, stop - from);
+            if (++size > qsizetype(parts.size()))
+                break;
+        }
+        from = stop + 1;
     }
     qCDebug(lcLocations, "Size %d", int(size));
     if (size == 0)
@@ -284,6 +290,7 @@ public:
     {
         if (m_updater.m_indexing++ > 0)
             return;
+        m_updater.m_bySerial.reserve(m_updater.m_collection.count());
         for (const auto& item : m_updater.m_collection.items())
             m_updater.indexItem(item.get());
     }
@@ -475,10 +482,12 @@ bool LocationUpdater::move(const LocationUpdateRecord& record, const QString& id
                      .arg(item1->numberOfItemsText(), id, QString::number(count));
         return false;
     }
-    const QString tooLarge = tr("LOCATION_UPDATE_COUNT_TOO_LARGE %1 %2")
-                                 .arg(item1->serialno(), QString::number(std::numeric_limits<int>::max()));
+    const auto tooLarge = [item1]() {
+        return tr("LOCATION_UPDATE_COUNT_TOO_LARGE %1 %2")
+            .arg(item1->serialno(), QString::number(std::numeric_limits<int>::max()));
+    };
     if (!fitsCount(rest)) {
-        reason = tooLarge;
+        reason = tooLarge();
         return false;
     }
     // The units go to the item of the same serial number at the target: the one that moved
@@ -510,7 +519,7 @@ bool LocationUpdater::move(const LocationUpdateRecord& record, const QString& id
             return false;
         }
         if (!fitsCount(total)) {
-            reason = tooLarge;
+            reason = tooLarge();
             return false;
         }
         qCDebug(lcLocations).noquote() << "Move - found item2, location2:" << to
