@@ -56,19 +56,14 @@ void normaliseLineEnds(QByteArray& data)
 // take back is changed as little as possible: a ";" (the field separator) becomes ",", a
 // character outside Latin-1 becomes "?", and a text is cut at the 199 characters a field can
 // hold. Line breaks stay, except where the reader skips the rest of the line after the field.
-void storableText(QStringView text, std::string& out, bool keepLineBreaks)
+QByteArray storableText(QStringView text, bool keepLineBreaks)
 {
-    const qsizetype length = std::min(text.size(), EStringField::MaxLength);
-    out.resize(size_t(length));
-    const char16_t* in = text.utf16();
-    char* to = out.data();
-    for (qsizetype i = 0; i < length; ++i) {
-        const char16_t c = in[i];
-        char b = c == u';' ? ',' : c > 0xff ? '?' : char(c);
-        if (!keepLineBreaks && (b == '\r' || b == '\n'))
-            b = ' ';
-        to[i] = b;
-    }
+    // Converted by the library, which writes "?" for what Latin-1 cannot hold.
+    QByteArray out = text.first(std::min(text.size(), EStringField::MaxLength)).toLatin1();
+    out.replace(';', ',');
+    if (!keepLineBreaks)
+        out.replace('\r', ' ').replace('\n', ' ');
+    return out;
 }
 
 // The number of data lines in a file: lines that hold something and are no header.
@@ -496,7 +491,6 @@ bool DBItemCollection::writeDatabase(QIODevice& device, bool takeFileOrder)
     EOutputStream out(&device, true);
     out << headerLine(GetProgramVariant()) << "\n";
     const bool logItems = m_log && m_log->isEnabled();
-    std::string text;
     try {
         for (const size_t index : order) {
             const Item& item = *m_items[index];
@@ -510,8 +504,8 @@ bool DBItemCollection::writeDatabase(QIODevice& device, bool takeFileOrder)
                 // A product whose files end before the extra fields skips the rest of the line
                 // after them, so a line break there would start a false item.
                 const bool keepLineBreaks = fullFormat || field < Item::Extra1;
-                storableText(item.textView(Item::TextField(field)), text, keepLineBreaks);
-                texts[field].setValue(text);
+                const QByteArray text = storableText(item.textView(Item::TextField(field)), keepLineBreaks);
+                texts[field].setValue(std::string_view(text.constData(), size_t(text.size())));
             }
             line.write(out);
             if (logItems)

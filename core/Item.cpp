@@ -96,8 +96,9 @@ void Item::setDate(const QString& value)
 
 QStringView Item::textView(TextField field) const
 {
+    // The ends are kept within the buffer, so no bounds need checking here.
     const quint32 begin = field == 0 ? 0 : m_ends[field - 1];
-    return QStringView(m_texts).mid(begin, m_ends[field] - begin);
+    return QStringView(m_texts.constData() + begin, qsizetype(m_ends[field] - begin));
 }
 
 QString Item::text(TextField field, int escapeMode) const
@@ -139,12 +140,12 @@ void Item::setLatin1Texts(const std::array<std::string_view, TextFieldCount>& te
     qsizetype total = 0;
     for (const auto& t : texts)
         total += qsizetype(t.size());
-    m_texts.resize(total);
-    QChar* out = m_texts.data();
+    // Widened a field at a time by the library's own conversion.
+    m_texts.clear();
+    m_texts.reserve(total);
     quint32 end = 0;
     for (int i = 0; i < TextFieldCount; ++i) {
-        for (const char c : texts[i])
-            *out++ = QLatin1Char(c);
+        m_texts.append(QLatin1StringView(texts[i].data(), qsizetype(texts[i].size())));
         end += quint32(texts[i].size());
         m_ends[i] = end;
     }

@@ -9,6 +9,8 @@
 #include <QLoggingCategory>
 #include <QSaveFile>
 
+#include <array>
+#include <cstring>
 #include <limits>
 
 namespace {
@@ -32,36 +34,50 @@ bool fitsCount(qint64 value)
 std::optional<LocationUpdateRecord> parseLocationUpdateLine(QStringView line)
 {
     // Empty parts are dropped before counting, so ";;" is one separator and a closing ";"
-    // adds nothing. Parts are not trimmed.
-    const QList<QStringView> parts = line.split(u';', Qt::SkipEmptyParts);
-    qCDebug(lcLocations, "Size %d", int(parts.size()));
-    if (parts.isEmpty())
+    // adds nothing. Parts are not trimmed. No form has more than five parts, so a sixth is
+    // only counted.
+    std::array<QStringView, 5> parts;
+    qsizetype size = 0;
+    for (qsizetype from = 0; from < line.size();) {
+        qsizetype stop = line.indexOf(u';', from);
+        if (stop < 0)
+            stop = line.size();
+        if (stop > from) {
+            if (size < qsizetype(parts.size()))
+                parts[size] = line.sliced(from, stop - from);
+            if (++size > qsizetype(parts.size()))
+                break;
+        }
+        from = stop + 1;
+    }
+    qCDebug(lcLocations, "Size %d", int(size));
+    if (size == 0)
         return std::nullopt;
 
     LocationUpdateRecord record;
-    const QStringView form = parts.at(0);
-    if (form == u"I" && parts.size() == 4) {
+    const QStringView form = parts[0];
+    if (form == u"I" && size == 4) {
         qCDebug(lcLocations, "import/export format: I, LokationsId, InventarId, antal");
         record.kind = UpdateKind::UpdateNumberOfItems;
-        record.locationId1 = parts.at(1).toString();
-        record.inventoryId = parts.at(2).toString();
-        record.numberOfItems = parts.at(3).toString();
+        record.locationId1 = parts[1].toString();
+        record.inventoryId = parts[2].toString();
+        record.numberOfItems = parts[3].toString();
         return record;
     }
-    if (form == u"F" && parts.size() == 5) {
+    if (form == u"F" && size == 5) {
         record.kind = UpdateKind::Move;
-        record.locationId1 = parts.at(1).toString();
-        record.location2 = parts.at(2).toString();
-        record.inventoryId = parts.at(3).toString();
-        record.numberOfItems = parts.at(4).toString();
+        record.locationId1 = parts[1].toString();
+        record.location2 = parts[2].toString();
+        record.inventoryId = parts[3].toString();
+        record.numberOfItems = parts[4].toString();
         return record;
     }
-    if (form == u"S" && (parts.size() == 3 || parts.size() == 4)) {
-        record.kind = parts.size() == 3 ? UpdateKind::SetLocation : UpdateKind::CopyToLocation;
-        record.locationId1 = parts.at(1).toString();
-        record.inventoryId = parts.at(2).toString();
-        if (parts.size() == 4)
-            record.numberOfItems = parts.at(3).toString();
+    if (form == u"S" && (size == 3 || size == 4)) {
+        record.kind = size == 3 ? UpdateKind::SetLocation : UpdateKind::CopyToLocation;
+        record.locationId1 = parts[1].toString();
+        record.inventoryId = parts[2].toString();
+        if (size == 4)
+            record.numberOfItems = parts[3].toString();
         return record;
     }
     return std::nullopt;
@@ -70,17 +86,26 @@ std::optional<LocationUpdateRecord> parseLocationUpdateLine(QStringView line)
 LocationUpdateFile readLocationUpdates(QIODevice& device)
 {
     LocationUpdateFile result;
+    // The whole file at once, split here: reading it line by line costs a buffer of the
+    // device's block size for every line. What was read before a read error stands.
+    const QByteArray data = device.readAll();
+    const char* const begin = data.constData();
+    const char* const end = begin + data.size();
     int number = 0;
-    while (!device.atEnd()) {
-        QByteArray bytes = device.readLine();
-        if (bytes.isEmpty() && !device.atEnd())
-            break; // a read error: what was read so far stands
+    for (const char* start = begin; start != end;) {
+        const char* lineFeed = static_cast<const char*>(std::memchr(start, '\n', size_t(end - start)));
+        const char* next = lineFeed ? lineFeed + 1 : end;
+        // Every CR and LF at the end of a line goes: "CR CR LF" ends a line as "CR LF" does.
+        const char* stop = lineFeed ? lineFeed : end;
+        while (stop != start && stop[-1] == '\r')
+            --stop;
         ++number;
-        while (bytes.endsWith('\n') || bytes.endsWith('\r'))
-            bytes.chop(1);
-        if (bytes.isEmpty())
+        const qsizetype length = stop - start;
+        const char* const text = start;
+        start = next;
+        if (length == 0)
             continue;
-        const QString line = QString::fromLatin1(bytes);
+        const QString line = QString::fromLatin1(text, length);
         std::optional<LocationUpdateRecord> record = parseLocationUpdateLine(line);
         if (!record) {
             result.unknownLines.push_back({ number, line });
@@ -93,12 +118,14 @@ LocationUpdateFile readLocationUpdates(QIODevice& device)
         record->source = { number, line };
         result.records.push_back(std::move(*record));
     }
-    for (const LocationUpdateRecord& record : result.records) {
-        if (record.kind != UpdateKind::Move)
-            continue;
-        qCDebug(lcLocations).noquote() << "size:" << result.records.size() << "LocationId1:" << record.locationId1
-                                       << "Location2:" << record.location2 << "InventoryId:" << record.inventoryId
-                                       << "NumberOfItems:" << record.numberOfItems;
+    if (lcLocations().isDebugEnabled()) {
+        for (const LocationUpdateRecord& record : result.records) {
+            if (record.kind != UpdateKind::Move)
+                continue;
+            qCDebug(lcLocations).noquote() << "size:" << result.records.size() << "LocationId1:" << record.locationId1
+                                           << "Location2:" << record.location2 << "InventoryId:" << record.inventoryId
+                                           << "NumberOfItems:" << record.numberOfItems;
+        }
     }
     return result;
 }
@@ -210,15 +237,15 @@ bool DeleteLocationFile(const QString& path, const LocationWarning& warn)
 LocationUpdater::LocationUpdater(DBItemCollection& collection, std::function<void(Item*)> itemAdded)
     : m_collection(collection)
     , m_itemAdded(std::move(itemAdded))
-    , m_today(QDate::currentDate())
 {
+    setToday(QDate::currentDate());
 }
 
 LocationUpdater::~LocationUpdater() = default;
 
 void LocationUpdater::setToday(const QDate& today)
 {
-    m_today = today;
+    m_todayText = today.toString(QStringLiteral("dd.MM.yyyy"));
 }
 
 int LocationUpdater::succeeded() const
@@ -241,17 +268,88 @@ const std::vector<std::unique_ptr<Item>>& LocationUpdater::removedItems() const
     return m_removed;
 }
 
+namespace {
+
+// A serial number as the ids that fit it are written: without leading zeros ("0042" is "42",
+// "000" is "0").
+QStringView withoutLeadingZeros(QStringView serial)
+{
+    qsizetype first = 0;
+    while (first < serial.size() - 1 && serial.at(first) == u'0')
+        ++first;
+    return serial.sliced(first);
+}
+
+} // namespace
+
+class LocationUpdater::Indexing
+{
+public:
+    explicit Indexing(LocationUpdater& updater)
+        : m_updater(updater)
+    {
+        if (m_updater.m_indexing++ > 0)
+            return;
+        m_updater.m_bySerial.reserve(m_updater.m_collection.count());
+        for (const auto& item : m_updater.m_collection.items())
+            m_updater.indexItem(item.get());
+    }
+    ~Indexing()
+    {
+        if (--m_updater.m_indexing > 0)
+            return;
+        m_updater.m_bySerial.clear();
+        m_updater.m_serialBase.reset();
+    }
+    Indexing(const Indexing&) = delete;
+    Indexing& operator=(const Indexing&) = delete;
+
+private:
+    LocationUpdater& m_updater;
+};
+
+void LocationUpdater::indexItem(Item* item)
+{
+    const QStringView serial = item->textView(Item::Serialno);
+    if (!serial.isEmpty())
+        m_bySerial[withoutLeadingZeros(serial).toString()].push_back(item);
+}
+
+void LocationUpdater::unindexItem(Item* item)
+{
+    const auto bucket = m_bySerial.find(withoutLeadingZeros(item->textView(Item::Serialno)).toString());
+    if (bucket == m_bySerial.end())
+        return;
+    std::vector<Item*>& items = *bucket;
+    items.erase(std::remove(items.begin(), items.end(), item), items.end());
+    if (items.empty())
+        m_bySerial.erase(bucket);
+}
+
+const std::vector<Item*>* LocationUpdater::itemsWithId(const QString& id) const
+{
+    const auto bucket = m_bySerial.constFind(id);
+    return bucket == m_bySerial.cend() ? nullptr : &*bucket;
+}
+
 int LocationUpdater::applyAll(const std::vector<LocationUpdateRecord>& records)
 {
+    Indexing indexing(*this);
     int done = 0;
     for (const LocationUpdateRecord& record : records) {
-        if (apply(record))
+        if (applyRecord(record))
             ++done;
     }
     return done;
 }
 
 bool LocationUpdater::apply(const LocationUpdateRecord& record)
+{
+    Indexing indexing(*this);
+    return applyRecord(record);
+}
+
+bool LocationUpdater::applyRecord(const LocationUpdateRecord& record)
 {
     bool done = false;
     QString reason;
@@ -287,18 +385,16 @@ Item* LocationUpdater::findItem(int group, const QString& id, QString& reason) c
     // A serial number matches when it is the id with zeros in front or none: the label of
     // serial number 42 reads 000042. Two items whose serial numbers differ only in such zeros
     // get the same label, and no line can say which of them is meant.
+    const std::vector<Item*>* candidates = itemsWithId(id);
+    if (!candidates)
+        return nullptr;
     Item* found = nullptr;
-    for (const auto& item : m_collection.items()) {
+    for (Item* item : *candidates) {
         if (group >= 0 && item->type() != group)
             continue;
         const QStringView serial = item->textView(Item::Serialno);
-        qsizetype first = 0;
-        while (first < serial.size() - 1 && serial.at(first) == u'0')
-            ++first;
-        if (serial.isEmpty() || serial.mid(first) != id)
-            continue;
         if (!found) {
-            found = item.get();
+            found = item;
         } else if (serial != found->textView(Item::Serialno)) {
             reason = tr("LOCATION_UPDATE_ID_AMBIGUOUS %1 %2 %3").arg(id, found->serialno(), serial.toString());
             return nullptr;
@@ -362,7 +458,7 @@ bool LocationUpdater::updateNumberOfItems(const LocationUpdateRecord& record, co
     qCDebug(lcLocations).noquote() << "UpdateNumberOfItems - found item, location:" << location << ", itemId:" << id
                                    << ", count:" << change << ", After update:" << result;
     item->setNumber_of_items(int(result));
-    item->setDate(todayText());
+    item->setDate(m_todayText);
     return true;
 }
 
@@ -386,15 +482,23 @@ bool LocationUpdater::move(const LocationUpdateRecord& record, const QString& id
                      .arg(item1->numberOfItemsText(), id, QString::number(count));
         return false;
     }
-    const QString tooLarge = tr("LOCATION_UPDATE_COUNT_TOO_LARGE %1 %2")
-                                 .arg(item1->serialno(), QString::number(std::numeric_limits<int>::max()));
+    const auto tooLarge = [item1]() {
+        return tr("LOCATION_UPDATE_COUNT_TOO_LARGE %1 %2")
+            .arg(item1->serialno(), QString::number(std::numeric_limits<int>::max()));
+    };
     if (!fitsCount(rest)) {
-        reason = tooLarge;
+        reason = tooLarge();
         return false;
     }
     // The units go to the item of the same serial number at the target: the one that moved
     // there before, or a copy of this one.
-    Item* item2 = m_collection.findByGroupAndSerial(to, item1->serialno());
+    Item* item2 = nullptr;
+    for (Item* candidate : *itemsWithId(id)) {
+        if (candidate->type() == to && candidate->textView(Item::Serialno) == item1->textView(Item::Serialno)) {
+            item2 = candidate;
+            break;
+        }
+    }
     qCDebug(lcLocations).noquote() << "Move - found item1, location1:" << from << ", itemId:" << id
                                    << ", count:" << count << ", item 1 before update:" << item1->number_of_items()
                                    << ", item 1 after update:" << rest;
@@ -402,7 +506,7 @@ bool LocationUpdater::move(const LocationUpdateRecord& record, const QString& id
     // A move within one location leaves the units where they are. Taking them off and putting
     // them back on the same item must not end with the item removed as emptied.
     if (item2 == item1) {
-        item1->setDate(todayText());
+        item1->setDate(m_todayText);
         return true;
     }
     // Everything is checked before anything changes, so a move that cannot be completed
@@ -415,14 +519,14 @@ bool LocationUpdater::move(const LocationUpdateRecord& record, const QString& id
             return false;
         }
         if (!fitsCount(total)) {
-            reason = tooLarge;
+            reason = tooLarge();
             return false;
         }
         qCDebug(lcLocations).noquote() << "Move - found item2, location2:" << to
                                        << ", Item2 before update:" << item2->number_of_items()
                                        << ", Item2 after update:" << total;
         item2->setNumber_of_items(int(total));
-        item2->setDate(todayText());
+        item2->setDate(m_todayText);
     } else if (!addCopy(*item1, to, int(count), false)) {
         // The units are at the target before they leave the source, so a copy that is refused
         // leaves them where they were.
@@ -430,9 +534,11 @@ bool LocationUpdater::move(const LocationUpdateRecord& record, const QString& id
         return false;
     }
     item1->setNumber_of_items(int(rest));
-    item1->setDate(todayText());
-    if (rest == 0)
+    item1->setDate(m_todayText);
+    if (rest == 0) {
+        unindexItem(item1);
         m_removed.push_back(m_collection.removeItem(item1));
+    }
     return true;
 }
 
@@ -478,17 +584,21 @@ Item* LocationUpdater::addCopy(const Item& source, int location, int count, bool
         return nullptr;
     auto copy = std::make_unique<Item>(source);
     copy->setNumber_of_items(count);
-    copy->setDate(todayText());
+    copy->setDate(m_todayText);
     copy->setType(location);
-    if (newSerialNumber)
-        copy->setSerialno(QString::number(qint64(m_collection.nextSerialNumberBase()) + 1));
+    if (newSerialNumber) {
+        // The highest serial number is looked for once; each copy then takes the next one. A
+        // move that empties an item leaves its serial number on the item the units went to, so
+        // the highest stays the highest.
+        if (!m_serialBase)
+            m_serialBase = m_collection.nextSerialNumberBase();
+        copy->setSerialno(QString::number(++*m_serialBase));
+    }
     Item* added = m_collection.addItem(std::move(copy));
-    if (added && m_itemAdded)
+    if (!added)
+        return nullptr;
+    indexItem(added);
+    if (m_itemAdded)
         m_itemAdded(added);
     return added;
-}
-
-QString LocationUpdater::todayText() const
-{
-    return m_today.toString(QStringLiteral("dd.MM.yyyy"));
 }

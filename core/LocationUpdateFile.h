@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDate>
 #include <QDateTime>
+#include <QHash>
 #include <QString>
 #include <QStringView>
 
@@ -93,7 +94,10 @@ bool ParseLocationFile(const QString& path, LocationUpdateFile& result, const Lo
 bool DeleteLocationFile(const QString& path, const LocationWarning& warn);
 
 // Applies records to a collection, one at a time, in file order. A record that fails changes
-// nothing and is noted with its reason; what was done before it stays done.
+// nothing and is noted with its reason; what was done before it stays done. Items are found by
+// their serial numbers through an index made when apply() or applyAll() starts, so a file of
+// many lines takes time in proportion to its lines, not to lines times items; the collection
+// must not be changed by others while one of them runs.
 //
 // Items a move empties are taken out of the collection but kept alive by the updater until it
 // is destroyed, because the item list may still show them until it is rebuilt.
@@ -125,6 +129,13 @@ public:
     const std::vector<std::unique_ptr<Item>>& removedItems() const;
 
 private:
+    // Makes the index for the outermost apply() or applyAll(), and drops it when that ends.
+    class Indexing;
+    bool applyRecord(const LocationUpdateRecord& record);
+    // The items whose serial numbers an id fits, in the order of the collection; null for none.
+    const std::vector<Item*>* itemsWithId(const QString& id) const;
+    void indexItem(Item* item);
+    void unindexItem(Item* item);
     // The item an id names, in one group or (group -1) anywhere; a text in reason when there
     // is none, or when the id fits serial numbers that differ (such as "42" and "0042", whose
     // labels are alike) and the line cannot tell which item is meant.
@@ -136,11 +147,15 @@ private:
     bool setLocation(const LocationUpdateRecord& record, const QString& id, QString& reason);
     bool copyToLocation(const LocationUpdateRecord& record, const QString& id, QString& reason);
     Item* addCopy(const Item& source, int location, int count, bool newSerialNumber);
-    QString todayText() const;
 
     DBItemCollection& m_collection;
     std::function<void(Item*)> m_itemAdded;
-    QDate m_today;
+    QString m_todayText;
+    // The items by serial number without its leading zeros, while records are applied.
+    QHash<QString, std::vector<Item*>> m_bySerial;
+    int m_indexing = 0;
+    // The highest serial number, once a copy with a new serial number needed it.
+    std::optional<qint64> m_serialBase;
     int m_succeeded = 0;
     std::vector<LocationUpdateFailure> m_failures;
     std::vector<std::unique_ptr<Item>> m_removed;

@@ -4,6 +4,8 @@
 
 #include <QFile>
 
+#include <algorithm>
+
 LookupList::LookupList(int maxEntries)
     : m_maxEntries(maxEntries)
 {
@@ -79,6 +81,8 @@ bool LookupList::load(QIODevice& device)
 {
     const QByteArray data = device.readAll();
     m_entries.clear();
+    // Room for the lines that are taken, made once.
+    m_entries.reserve(std::min<qsizetype>(data.count('\n') + 1, qsizetype(m_maxEntries) + 1));
     qsizetype pos = 0;
     while (pos < data.size() && m_entries.size() <= m_maxEntries) {
         qsizetype end = data.indexOf('\n', pos);
@@ -104,14 +108,23 @@ bool LookupList::SaveToFile(const QString& path, FileWriteOutcome* outcome) cons
 
 bool LookupList::save(QIODevice& device) const
 {
-    QByteArray data;
+    // The lines are put together as text and converted once.
+    qsizetype length = 0;
+    for (const QString& entry : m_entries)
+        length += entry.size() + 2;
+    QString text;
+    text.reserve(length);
     for (const QString& entry : m_entries) {
+        const qsizetype start = text.size();
+        text += entry;
         // A line break inside an entry would split it in two and move every later entry,
         // and with it the group or location of the items that refer to them.
-        QByteArray line = entry.toLatin1();
-        line.replace('\r', ' ').replace('\n', ' ');
-        data += line;
-        data += "\r\n";
+        for (const QChar lineBreak : {QChar(u'\r'), QChar(u'\n')}) {
+            for (qsizetype at = text.indexOf(lineBreak, start); at >= 0; at = text.indexOf(lineBreak, at + 1))
+                text[at] = u' ';
+        }
+        text += u"\r\n";
     }
+    const QByteArray data = text.toLatin1();
     return device.write(data) == data.size();
 }

@@ -3,9 +3,10 @@
 // record may keep an id marked with "#", every failed line has a reason, and every item is
 // either still held, taken out by a move, or new.
 //
-// The collection and the logging rules are made once, before the first input; an input never
-// touches the disk or the settings. The collection is emptied before the input returns, so
-// that every input frees what it allocated and the fuzzer runs it only once.
+// The collection, its items and the logging rules are made once, before the first input; an
+// input starts from copies of those items and never touches the disk or the settings. The
+// collection is emptied before the input returns, so that every input frees what it allocated
+// and the fuzzer runs it only once.
 
 #include "DBItemCollection.h"
 #include "LocationUpdateFile.h"
@@ -20,6 +21,7 @@ namespace {
 
 DBItemCollection* g_collection = nullptr;
 QStringList* g_groups = nullptr;
+std::vector<Item>* g_stock = nullptr;
 
 } // namespace
 
@@ -33,6 +35,19 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
     g_collection = new DBItemCollection;
     g_groups = new QStringList{QStringLiteral("Store"), QStringLiteral("Shelf A"), QStringLiteral("Shelf B"),
                                QStringLiteral("Van")};
+    const struct
+    {
+        int type;
+        const char* serial;
+        int count;
+    } stock[] = { { 0, "4711", 5 }, { 1, "4711", 1 }, { 2, "12", 0 }, { 3, "2147483647", 2147483647 }, { 7, "3", 3 } };
+    g_stock = new std::vector<Item>;
+    for (const auto& entry : stock) {
+        Item& item = g_stock->emplace_back();
+        item.setType(entry.type);
+        item.setSerialno(QString::fromLatin1(entry.serial));
+        item.setNumber_of_items(entry.count);
+    }
     return 0;
 }
 
@@ -40,19 +55,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     DBItemCollection& collection = *g_collection;
     collection.groups().setEntries(*g_groups);
-    const struct
-    {
-        int type;
-        const char* serial;
-        int count;
-    } stock[] = { { 0, "4711", 5 }, { 1, "4711", 1 }, { 2, "12", 0 }, { 3, "2147483647", 2147483647 }, { 7, "3", 3 } };
-    for (const auto& entry : stock) {
-        auto item = std::make_unique<Item>();
-        item->setType(entry.type);
-        item->setSerialno(QString::fromLatin1(entry.serial));
-        item->setNumber_of_items(entry.count);
-        collection.addItem(std::move(item));
-    }
+    for (const Item& item : *g_stock)
+        collection.addItem(std::make_unique<Item>(item));
     const int before = collection.count();
 
     QBuffer input;

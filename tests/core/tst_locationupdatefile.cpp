@@ -53,6 +53,7 @@ private Q_SLOTS:
     void applying_data();
     void applying();
     void movedAndCopiedItems();
+    void laterLinesSeeEarlierOnes();
 };
 
 void TestLocationUpdateFile::lineForms_data()
@@ -305,6 +306,32 @@ void TestLocationUpdateFile::movedAndCopiedItems()
     QCOMPARE(updater.removedItems().size(), size_t(1));
     QCOMPARE(updater.removedItems().front().get(), drill);
     QCOMPARE(drill->name(), QStringLiteral("Drill"));
+}
+
+void TestLocationUpdateFile::laterLinesSeeEarlierOnes()
+{
+    // Each line finds the items as the lines before it left them: copies they made, with the
+    // serial numbers that follow one another, and not the item a move emptied.
+    TestSettings settings(ProgramVariant::Stockvane);
+    DBItemCollection collection;
+    collection.groups().setEntries({ QStringLiteral("Store"), QStringLiteral("A"), QStringLiteral("B") });
+    for (const auto& [type, serial, count] : { std::tuple{ 1, "4711", 5 }, { 1, "0012", 3 } }) {
+        auto item = std::make_unique<Item>();
+        item->setType(type);
+        item->setSerialno(QLatin1StringView(serial));
+        item->setNumber_of_items(count);
+        item->setDate(OldDate);
+        collection.addItem(std::move(item));
+    }
+    QByteArray bytes = "S;2;12;4\nS;0;4712;1\nF;1;2;4711;5\nI;2;4711;1\nI;1;4711;1\nS;0;004712;2\nF;2;0;4711;1\n";
+    QBuffer buffer(&bytes);
+    QVERIFY(buffer.open(QIODevice::ReadOnly));
+    LocationUpdater updater(collection);
+    QCOMPARE(updater.applyAll(readLocationUpdates(buffer).records), 6);
+    QCOMPARE(state(collection),
+             QStringLiteral("1:0012:3 2:4712:4* 0:4713:1* 2:4711:5* 0:4714:2* 0:4711:1*"));
+    QCOMPARE(updater.failures().size(), size_t(1));
+    QCOMPARE(updater.failures()[0].source.number, 5);
 }
 
 QTEST_GUILESS_MAIN(TestLocationUpdateFile)
