@@ -4,6 +4,7 @@
 #include "ItemListView.h"
 #include "ItemListViewColumns.h"
 
+#include "DBItemCollection.h"
 #include "Settings.h"
 
 #include <QFontMetrics>
@@ -97,6 +98,15 @@ int ItemListView::fittedWidth(int column) const
         content = QFontMetrics(font()).horizontalAdvance(QLatin1StringView(sample)) + margins;
     if (column == PictureColumn || column == ReceiptColumn || column == DocumentColumn)
         content = std::max(iconSize().width(), 16) + margins;
+    // The group column shows the groups' names beside the branch marks: room for the longest,
+    // up to a third of a usual screen.
+    if (column == GroupColumn && m_collection) {
+        const QFontMetrics metrics(font());
+        int widest = 0;
+        for (const QString& name : m_collection->groups().entries())
+            widest = std::max(widest, metrics.horizontalAdvance(name));
+        content = std::min(widest + indentation() + margins, 320);
+    }
     return std::max({ Columns[column].width, content, header()->sectionSizeHint(column) });
 }
 

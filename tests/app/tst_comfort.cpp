@@ -272,12 +272,14 @@ void TestComfort::quickFilterOnAGeneratedRegister()
 void TestComfort::linkCheckRelinksMovedFiles()
 {
     // The pictures were moved from the database's folder into a folder with subfolders; one
-    // name is there twice.
+    // name is there twice, and two different links (two cameras' p1.jpg) share another name.
     const QString folder = m_work->filePath(QStringLiteral("home"));
     const QString moved = m_work->filePath(QStringLiteral("moved"));
-    const QString path = makeRegister(folder, { QStringLiteral("Sofa"), QStringLiteral("Lamp"), QStringLiteral("Rug") },
+    const QString path = makeRegister(folder, { QStringLiteral("Sofa"), QStringLiteral("Lamp"), QStringLiteral("Rug"),
+                                                QStringLiteral("Chair") },
                                       [](Item& item, int i) {
-                                          item.setPhotolink(QStringLiteral("pictures/p%1.jpg").arg(i));
+                                          item.setPhotolink(i == 3 ? QStringLiteral("camera2/p1.jpg")
+                                                                   : QStringLiteral("pictures/p%1.jpg").arg(i));
                                           item.setWww(QStringLiteral("https://example.invalid/%1").arg(i));
                                           if (i == 1)
                                               item.setDocument(QStringLiteral("docs/manual.pdf"));
@@ -298,10 +300,11 @@ void TestComfort::linkCheckRelinksMovedFiles()
     };
     Item* sofa = named(QStringLiteral("Sofa"));
     Item* rug = named(QStringLiteral("Rug"));
+    Item* lamp = named(QStringLiteral("Lamp"));
 
-    // Three missing pictures; the document is there and the web links are not checked.
+    // Four missing pictures; the document is there and the web links are not checked.
     LinkCheckDialog dialog(window.collection(), window.listView(), &window);
-    QCOMPARE(dialog.missingCount(), 3);
+    QCOMPARE(dialog.missingCount(), 4);
     auto* tree = dialog.findChild<QTreeWidget*>(QStringLiteral("missingLinksTreeWidget"));
     auto* relink = dialog.findChild<QPushButton*>(QStringLiteral("relinkPushButton"));
     QVERIFY(!relink->isEnabled());
@@ -320,7 +323,8 @@ void TestComfort::linkCheckRelinksMovedFiles()
     relink->click();
     QCOMPARE(sofa->photolink(), moved + QStringLiteral("/2020/p0.jpg"));
     QCOMPARE(rug->photolink(), QStringLiteral("pictures/p2.jpg"));
-    QCOMPARE(dialog.missingCount(), 1);
+    QCOMPARE(lamp->photolink(), QStringLiteral("pictures/p1.jpg"));
+    QCOMPARE(dialog.missingCount(), 3);
     QVERIFY(DBItemCollection::isModified());
 
     // One step to undo.
