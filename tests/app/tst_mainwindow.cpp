@@ -32,19 +32,6 @@
 
 namespace {
 
-bool copyTree(const QString& from, const QString& to)
-{
-    QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString file = it.next();
-        const QString target = to + file.mid(from.size());
-        QDir().mkpath(QFileInfo(target).path());
-        if (!QFile::copy(file, target))
-            return false;
-    }
-    return true;
-}
-
 QStringList actionTexts(const QMenu* menu)
 {
     QStringList texts;

@@ -23,23 +23,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-namespace {
-
-bool copyTree(const QString& from, const QString& to)
-{
-    QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString file = it.next();
-        const QString target = to + file.mid(from.size());
-        QDir().mkpath(QFileInfo(target).path());
-        if (!QFile::copy(file, target))
-            return false;
-    }
-    return true;
-}
-
-} // namespace
-
 class TestCsvCommands : public QObject
 {
     Q_OBJECT

@@ -3,6 +3,9 @@
 #include "Settings.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QFileInfo>
 #include <QFile>
 #include <QSettings>
 
@@ -45,4 +48,17 @@ void TestSettings::clear()
 QString sourceFile(const QString& relativePath)
 {
     return qEnvironmentVariable("HESTIVA_SOURCE_DIR") + u'/' + relativePath;
+}
+
+bool copyTree(const QString& from, const QString& to)
+{
+    QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString file = it.next();
+        const QString target = to + file.mid(from.size());
+        QDir().mkpath(QFileInfo(target).path());
+        if (!QFile::copy(file, target))
+            return false;
+    }
+    return true;
 }

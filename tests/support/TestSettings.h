@@ -26,3 +26,7 @@ private:
 
 // A file below the source tree (tests/data/...).
 QString sourceFile(const QString& relativePath);
+
+// Copies every file below from into the same place below to (a copy of the program's data, so
+// that a test writes nothing into the tree).
+bool copyTree(const QString& from, const QString& to);
