@@ -210,7 +210,7 @@ void ItemListView::createGroupRows(DBItemCollection* collection)
     }
 }
 
-void ItemListView::fillItemRows(DBItemCollection* collection)
+void ItemListView::fillItemRows(DBItemCollection* collection, bool tellUnknown)
 {
     m_collection = collection;
     if (!collection)
@@ -252,7 +252,7 @@ void ItemListView::fillItemRows(DBItemCollection* collection)
     else
         warmUpFilter();
     // Said once for them all, not once for each.
-    if (!unknown.isEmpty())
+    if (tellUnknown && !unknown.isEmpty())
         MessageBoxes::warning(this, tr("Fejl - type"),
                               tr("ITEMS_IN_UNKNOWN_GROUP %1 %2")
                                   .arg(unknown.size())
@@ -319,7 +319,7 @@ void ItemListView::rebuildList()
     DBItemCollection* collection = m_collection;
     clearRows();
     createGroupRows(collection);
-    fillItemRows(collection);
+    fillItemRows(collection, false);
     ViewAll(true);
 }
 

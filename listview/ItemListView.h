@@ -81,7 +81,9 @@ public:
     void saveColumnWidths();
 
     void createGroupRows(DBItemCollection* collection);
-    void fillItemRows(DBItemCollection* collection);
+    // tellUnknown: items of groups beyond the list are told in one box (at a load, not at every
+    // rebuild after an undo or a location update).
+    void fillItemRows(DBItemCollection* collection, bool tellUnknown = true);
     void addItemRow(Item* item, bool select);
     void updateItemRow(QTreeWidgetItem* row, Item* item);
     void clearRows();
