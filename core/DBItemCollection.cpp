@@ -128,9 +128,9 @@ void DBItemCollection::putItems(std::vector<std::unique_ptr<Item>> items)
 
 void DBItemCollection::setListUnsaved(ListKind kind, const QStringList& entries)
 {
-    list(kind).setEntries(entries);
     if (!m_unsavedLists.contains(kind))
-        m_unsavedLists.append(kind);
+        m_unsavedLists.insert(kind, list(kind).entries());
+    list(kind).setEntries(entries);
 }
 
 bool DBItemCollection::hasUnsavedLists() const
@@ -144,11 +144,11 @@ bool DBItemCollection::saveChangedLists()
     if (m_databaseDir.isEmpty())
         return true;
     bool saved = true;
-    const QList<ListKind> kinds = std::exchange(m_unsavedLists, {});
-    for (const ListKind kind : kinds) {
-        if (!saveLookupList(kind, list(kind).entries())) {
+    const QMap<ListKind, QStringList> unsaved = std::exchange(m_unsavedLists, {});
+    for (auto written = unsaved.cbegin(); written != unsaved.cend(); ++written) {
+        if (!writeLookupList(written.key(), list(written.key()).entries(), written.value())) {
             saved = false;
-            m_unsavedLists.append(kind);
+            m_unsavedLists.insert(written.key(), written.value());
         }
     }
     return saved;

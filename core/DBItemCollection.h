@@ -5,6 +5,7 @@
 #include "ProgramVariant.h"
 
 #include <QCoreApplication>
+#include <QMap>
 #include <QString>
 
 #include <memory>
@@ -172,6 +173,8 @@ public:
     static quint64 modificationCount();
 
 private:
+    // Writes a list whose file held the entries before; the other languages' files follow.
+    bool writeLookupList(ListKind kind, const QStringList& entries, const QStringList& before);
     template<typename Key>
     void sortBy(Key key);
     bool parseDatabase(QByteArray data, const QString& path);
@@ -211,8 +214,9 @@ private:
     // The file whose header named a newer format than this program knows, and that version.
     QString m_newerFormatFile;
     QString m_newerFormatVersion;
-    // The lists replaced in memory and not yet written.
-    QList<ListKind> m_unsavedLists;
+    // The lists replaced in memory and not yet written, each with the entries its file holds:
+    // the other languages' files follow from those, not from what memory held last.
+    QMap<ListKind, QStringList> m_unsavedLists;
 };
 
 // The format version number of the last database file loaded in this process: 100 without a

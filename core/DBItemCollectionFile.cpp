@@ -685,10 +685,14 @@ bool DBItemCollection::saveLookupLists(const QString& folder)
 
 bool DBItemCollection::saveLookupList(ListKind kind, const QStringList& entries)
 {
+    return writeLookupList(kind, entries, list(kind).entries());
+}
+
+bool DBItemCollection::writeLookupList(ListKind kind, const QStringList& entries, const QStringList& before)
+{
     if (!m_databaseDir.isEmpty() && refuseLockedFolder(m_databaseDir))
         return false;
     LookupList& target = list(kind);
-    const QStringList before = target.entries();
     target.setEntries(entries);
     if (m_databaseDir.isEmpty())
         return true;

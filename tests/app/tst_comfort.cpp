@@ -180,7 +180,9 @@ void TestComfort::undoRedoFollowsTheSavedState()
     QCOMPARE(window.collection()->count(), 2);
 
     // A list edit is written at once and leaves the database as saved; undone, the list is
-    // changed again, and Save writes it.
+    // changed again, and Save writes it, in the other language's file too.
+    const QString otherGroups = QFileInfo(path).path() + QStringLiteral("/groups/groups.no.txt");
+    QVERIFY(writeFile(otherGroups, "Stue\r\nKj\xf8kken\r\nTom\r\n"));
     window.SetupGroups();
     auto* editor = window.findChild<QDialog*>(QStringLiteral("Setup Groups"));
     QVERIFY(editor);
@@ -200,6 +202,9 @@ void TestComfort::undoRedoFollowsTheSavedState()
     QVERIFY(groups.open(QIODevice::ReadOnly));
     QVERIFY(!groups.readAll().contains("Loft"));
     groups.close();
+    QFile other(otherGroups);
+    QVERIFY(other.open(QIODevice::ReadOnly));
+    QCOMPARE(other.readAll(), QByteArray("Stue\r\nKj\xf8kken\r\nTom\r\n"));
 
     // Back at the saved state after a step undone and redone, quitting asks nothing.
     m_boxes.clear();
