@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <bit>
+
 using namespace CsvFields;
 
 namespace {
@@ -121,37 +123,39 @@ QString normalised(const QString& text)
 
 HeaderNames::HeaderNames(const QList<QStringList>& labelLists)
 {
-    // The names every product knows are gathered once; the sets share them until labels are
+    static_assert(FieldCount <= 32, "a name's fields are bits of 32");
+    auto add = [](QHash<QString, quint32>& fields, const QString& name, int field) {
+        if (!name.isEmpty())
+            fields[name] |= 1u << field;
+    };
+    // The names every product knows are gathered once; the maps share them until labels are
     // added.
-    static const std::array<QSet<QString>, FieldCount> defaults = [] {
-        std::array<QSet<QString>, FieldCount> names;
+    static const QHash<QString, quint32> defaults = [&add] {
+        QHash<QString, quint32> fields;
         for (int field = 0; field < FieldCount; ++field) {
             for (const char* language : Languages)
-                names[field].insert(normalised(defaultCaption(field, language)));
+                add(fields, normalised(defaultCaption(field, language)), field);
             for (const char* name : FileNames[field]) {
                 if (*name)
-                    names[field].insert(QString::fromLatin1(name));
+                    add(fields, QString::fromLatin1(name), field);
             }
         }
         const QStringList none;
         for (const char* language : Languages) {
             const QStringList cells = header(none, language);
             for (int field = 0; field < FieldCount; ++field)
-                names[field].insert(normalised(cells[field]));
+                add(fields, normalised(cells[field]), field);
         }
-        return names;
+        return fields;
     }();
-    m_names = defaults;
+    m_fields = defaults;
     for (const QStringList& labels : labelLists) {
-        for (int field = 0; field < FieldCount; ++field) {
-            const QString label = normalised(labelText(labels, field));
-            if (!label.isEmpty())
-                m_names[field].insert(label);
-        }
+        for (int field = 0; field < FieldCount; ++field)
+            add(m_fields, normalised(labelText(labels, field)), field);
         for (const char* language : Languages) {
             const QStringList cells = header(labels, language);
             for (int field = 0; field < FieldCount; ++field)
-                m_names[field].insert(normalised(cells[field]));
+                add(m_fields, normalised(cells[field]), field);
         }
     }
 }
@@ -161,7 +165,7 @@ bool HeaderNames::isExportHeader(const QStringList& cells) const
     if (cells.size() != FieldCount)
         return false;
     for (int field = 0; field < FieldCount; ++field) {
-        if (!m_names[field].contains(normalised(cells[field])))
+        if (!(m_fields.value(normalised(cells[field])) & (1u << field)))
             return false;
     }
     return true;
@@ -170,27 +174,23 @@ bool HeaderNames::isExportHeader(const QStringList& cells) const
 QList<int> HeaderNames::guess(const QStringList& cells) const
 {
     QList<int> fields(cells.size(), -1);
-    std::array<bool, FieldCount> taken{};
+    QList<quint32> named(cells.size(), 0);
+    for (int column = 0; column < cells.size(); ++column)
+        named[column] = m_fields.value(normalised(cells[column]));
+    quint32 taken = 0;
     // A cell that names its own position's field keeps it; the others take the first free one.
     for (int column = 0; column < cells.size() && column < FieldCount; ++column) {
-        if (m_names[column].contains(normalised(cells[column]))) {
+        if (named[column] & (1u << column)) {
             fields[column] = column;
-            taken[column] = true;
+            taken |= 1u << column;
         }
     }
     for (int column = 0; column < cells.size(); ++column) {
-        if (fields[column] >= 0)
+        const quint32 free = named[column] & ~taken;
+        if (fields[column] >= 0 || !free)
             continue;
-        const QString cell = normalised(cells[column]);
-        if (cell.isEmpty())
-            continue;
-        for (int field = 0; field < FieldCount; ++field) {
-            if (!taken[field] && m_names[field].contains(cell)) {
-                fields[column] = field;
-                taken[field] = true;
-                break;
-            }
-        }
+        fields[column] = std::countr_zero(free);
+        taken |= 1u << fields[column];
     }
     return fields;
 }

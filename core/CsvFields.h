@@ -3,6 +3,7 @@
 #include "ProgramVariant.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QList>
 #include <QSet>
 #include <QString>
@@ -74,7 +75,8 @@ public:
     QList<int> guess(const QStringList& cells) const;
 
 private:
-    std::array<QSet<QString>, FieldCount> m_names;
+    // Every name, normalised, with the fields it names (bit n for field n).
+    QHash<QString, quint32> m_fields;
 };
 
 // The field-label lists that name the product's fields in the three languages: those of the

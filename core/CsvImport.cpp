@@ -321,14 +321,13 @@ CsvImport::Plan CsvImport::prepare(const File& file, const Mapping& mapping, con
     plan.groups.reserve(size_t(file.records.size()));
     plan.locations.reserve(size_t(file.records.size()));
     // What a problem calls a column: its header cell, or without a header its number.
-    QStringList captions;
-    for (qsizetype column = 0; column < columns; ++column) {
+    auto caption = [&file, &mapping](qsizetype column) {
         const QString cell = mapping.hasHeader && !file.records.isEmpty()
             ? file.records.front().fields.value(column).trimmed()
             : QString();
         // A copy of its own: the header cell may refer to the file's text.
-        captions.append(cell.isEmpty() ? tr("CSV_COLUMN %1").arg(column + 1) : QString(cell.constData(), cell.size()));
-    }
+        return cell.isEmpty() ? tr("CSV_COLUMN %1").arg(column + 1) : QString(cell.constData(), cell.size());
+    };
 
     for (qsizetype r = firstDataRecord(file, mapping.hasHeader); r < file.records.size(); ++r) {
         const Csv::Record& record = file.records[r];
@@ -371,8 +370,8 @@ CsvImport::Plan CsvImport::prepare(const File& file, const Mapping& mapping, con
                 continue;
             const QString& cell = cells[column];
             const QStringView trimmed = QStringView(cell).trimmed();
-            auto fail = [&reasons, &captions, column](const QString& why) {
-                reasons.append(captions[column] + QStringLiteral(": ") + why);
+            auto fail = [&reasons, &caption, column](const QString& why) {
+                reasons.append(caption(column) + QStringLiteral(": ") + why);
             };
             switch (field) {
             case CsvFields::Price:

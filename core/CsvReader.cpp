@@ -2,6 +2,7 @@
 
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <array>
 
 namespace Csv {
@@ -112,30 +113,83 @@ QList<Record> parse(QStringView text, QChar delimiter, bool referToText, qsizety
     return records;
 }
 
+namespace {
+
+// The number of fields of each of the first records, read as parse() reads them (quotes
+// respected, wholly empty lines skipped), without making the fields.
+qsizetype countFields(QStringView text, char16_t separator, qsizetype* counts, qsizetype maxRecords)
+{
+    const qsizetype size = text.size();
+    const char16_t* chars = text.utf16();
+    qsizetype i = 0;
+    qsizetype records = 0;
+    while (i < size && records < maxRecords) {
+        qsizetype fields = 1;
+        bool quotedField = false;
+        bool emptyField = true;
+        for (;;) {
+            if (i < size && chars[i] == u'"') {
+                quotedField = true;
+                ++i;
+                while (i < size) {
+                    if (chars[i] == u'"') {
+                        if (i + 1 < size && chars[i + 1] == u'"') {
+                            i += 2;
+                            continue;
+                        }
+                        ++i;
+                        break;
+                    }
+                    ++i;
+                }
+            }
+            const qsizetype start = i;
+            while (i < size && chars[i] != separator && chars[i] != u'\n' && chars[i] != u'\r')
+                ++i;
+            emptyField = emptyField && i == start;
+            if (i < size && chars[i] == separator) {
+                ++i;
+                ++fields;
+                continue;
+            }
+            if (i < size) {
+                if (chars[i] == u'\r' && i + 1 < size && chars[i + 1] == u'\n')
+                    ++i;
+                ++i;
+            }
+            break;
+        }
+        if (fields == 1 && emptyField && !quotedField)
+            continue;
+        counts[records++] = fields;
+    }
+    return records;
+}
+
+} // namespace
+
 QChar detectDelimiter(QStringView text)
 {
     // Enough of the text for a few records; a quoted field may run long.
     constexpr qsizetype Sample = 64 * 1024;
+    constexpr qsizetype Records = 21;
     const QStringView sample = text.left(Sample);
     constexpr std::array<char16_t, 3> candidates{ u';', u',', u'\t' };
     QChar best = u';';
     int bestAgreeing = 0;
     qsizetype bestFields = 1;
+    std::array<qsizetype, Records> counts{};
     for (const char16_t candidate : candidates) {
+        qsizetype records = countFields(sample, candidate, counts.data(), Records);
         // The first records tell; the last of a cut sample may be cut itself.
-        QList<Record> records = parse(sample, QChar(candidate), true, 21);
-        if (records.size() > 1 && (records.size() == 21 || text.size() > Sample))
-            records.removeLast();
-        if (records.isEmpty())
+        if (records > 1 && (records == Records || text.size() > Sample))
+            --records;
+        if (records == 0)
             continue;
-        const qsizetype fields = records.front().fields.size();
+        const qsizetype fields = counts[0];
         if (fields < 2)
             continue;
-        int agreeing = 0;
-        for (const Record& record : records) {
-            if (record.fields.size() == fields)
-                ++agreeing;
-        }
+        const int agreeing = int(std::count(counts.begin(), counts.begin() + records, fields));
         if (agreeing > bestAgreeing || (agreeing == bestAgreeing && fields > bestFields)) {
             best = QChar(candidate);
             bestAgreeing = agreeing;
