@@ -685,7 +685,9 @@ bool DBItemCollection::saveLookupLists(const QString& folder)
 
 bool DBItemCollection::saveLookupList(ListKind kind, const QStringList& entries)
 {
-    return writeLookupList(kind, entries, list(kind).entries());
+    // A copy: the list's own entries change as it is written.
+    const QStringList before = list(kind).entries();
+    return writeLookupList(kind, entries, before);
 }
 
 bool DBItemCollection::writeLookupList(ListKind kind, const QStringList& entries, const QStringList& before)

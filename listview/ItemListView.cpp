@@ -133,6 +133,7 @@ ItemListView::ItemListView(QWidget* parent)
     header()->setStretchLastSection(true);
     setSortingEnabled(true);
     sortByColumn(GroupColumn, Qt::AscendingOrder);
+    connect(header(), &QHeaderView::sortIndicatorChanged, this, &ItemListView::resortAllRows);
     for (int column = 0; column < ColumnCount; ++column)
         headerItem()->setTextAlignment(column, funiQListViewItem::columnAlignment(column));
     restoreColumnWidths();
@@ -159,6 +160,8 @@ ItemListView::ItemListView(QWidget* parent)
 
 ItemListView::~ItemListView()
 {
+    // Rows the filter took out are the list's to delete, as the others are.
+    restoreAllRows();
     if (m_widthSaveTimer->isActive())
         saveChosenColumnWidths();
 }
@@ -215,6 +218,7 @@ void ItemListView::fillItemRows(DBItemCollection* collection, bool tellUnknown)
     m_collection = collection;
     if (!collection)
         return;
+    restoreAllRows();
 
     // The rows are built detached from the list and handed to their group rows in one piece per
     // group, with sorting off: one by one, each row would be sorted into place and announced to
@@ -272,6 +276,7 @@ void ItemListView::addItemRow(Item* item, bool select)
     row->item = item;
     group->addChild(row);
     group->setHidden(false);
+    pinRow(row);
     m_currentRow = row;
     // A new row shows where it went: its group opens and the row is selected and in view.
     if (select)
@@ -297,16 +302,23 @@ void ItemListView::updateItemRow(QTreeWidgetItem* row, Item* item)
             return;
         if (m_currentRow == row)
             m_currentRow = nullptr;
+        forgetRow(row);
         delete row;
         dropUnknownGroupRowWhenEmpty();
         addItemRow(item, true);
         return;
     }
+    // The row may move in the list order: its place among the rows the filter took out is found
+    // again when they go back.
+    forgetRow(row);
     fillCells(static_cast<funiQListViewItem*>(row), *item);
+    pinRow(row);
 }
 
 void ItemListView::clearRows()
 {
+    restoreAllRows();
+    m_pinnedRows.clear();
     m_groupRows.clear();
     m_unknownGroupRow = nullptr;
     m_currentRow = nullptr;
@@ -585,9 +597,14 @@ void ItemListView::ViewAll(bool showall)
     if (topLevelItemCount() == 0)
         return;
     renameHeaders();
-    if (showall)
-        expandAll();
-    else
+    if (showall) {
+        // Only group rows have rows below them. Opening the whole tree would also mark every item
+        // row as opened, which the view then carries as one index per row through every layout
+        // and every row taken out; and laid out once, later, rather than once per group.
+        scheduleDelayedItemsLayout();
+        for (int group = 0; group < topLevelItemCount(); ++group)
+            topLevelItem(group)->setExpanded(true);
+    } else
         collapseAll();
 }
 
@@ -635,9 +652,10 @@ Item* ItemListView::currentRowItem() const
 
 void ItemListView::dropUnknownGroupRowWhenEmpty()
 {
-    if (m_unknownGroupRow && m_unknownGroupRow->childCount() == 0) {
+    if (m_unknownGroupRow && rowCountOf(m_unknownGroupRow) == 0) {
         if (m_currentRow == m_unknownGroupRow)
             m_currentRow = nullptr;
+        m_allRows.remove(m_unknownGroupRow);
         delete m_unknownGroupRow;
         m_unknownGroupRow = nullptr;
     }

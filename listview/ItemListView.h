@@ -3,8 +3,10 @@
 #include "Item.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QIcon>
 #include <QPersistentModelIndex>
+#include <QSet>
 #include <QTreeWidget>
 
 #include <array>
@@ -168,6 +170,21 @@ private:
     // Filters every row again, or (everyRow false) only those a narrower text can still find.
     void applyFilter(bool everyRow = true);
     void refilter();
+    // Puts every row the filter took out back into its group, in list order.
+    void restoreAllRows();
+    // All item rows of a group, also those the filter took out, given the rows it has now.
+    QList<QTreeWidgetItem*> allRowsOf(QTreeWidgetItem* group, const QList<QTreeWidgetItem*>& inList) const;
+    int rowCountOf(QTreeWidgetItem* group) const;
+    // Whether row a comes before row b in the list's sort order.
+    bool rowBefore(const QTreeWidgetItem* a, const QTreeWidgetItem* b) const;
+    void resortAllRows(int column, Qt::SortOrder order);
+    // A row added or changed while a filter is typed stays shown until the text changes.
+    void pinRow(const QTreeWidgetItem* row);
+    // A row about to be deleted or to change its place: no longer kept or pinned.
+    void forgetRow(QTreeWidgetItem* row);
+    QHash<QTreeWidgetItem*, QList<QTreeWidgetItem*>> m_allRows;
+    QSet<const QTreeWidgetItem*> m_pinnedRows;
+    bool m_resorting = false;
     quint32 shownColumnMask() const;
     void warmUpFilter();
     void warmUpStep();

@@ -1,12 +1,24 @@
 // The item list's quick filter.
+//
+// Rows the filter hides are taken out of their group rows rather than hidden. A view hides a
+// row by keeping a persistent index for it and looks every row up in that set at each layout:
+// with a large register hidden, that costs more than the filtering itself. A group with rows
+// taken out keeps all its rows, in list order, in m_allRows; they go back in one piece when the
+// filter lets them, and before any change that removes or refills rows.
 
 #include "ItemListView.h"
 
 #include "funiQListViewItem.h"
 
 #include <QHeaderView>
+#include <QItemSelection>
 #include <QSet>
+#include <QSignalBlocker>
 #include <QTimer>
+
+#include <algorithm>
+#include <functional>
+#include <optional>
 
 namespace {
 
@@ -17,19 +29,99 @@ template <typename Visit> void forEachGroup(const QTreeWidget& list, Visit visit
         visit(list.topLevelItem(group));
 }
 
-void setFilteredOut(QTreeWidgetItem* row, bool out)
+funiQListViewItem* cellsOf(QTreeWidgetItem* row)
 {
-    if (row->type() != funiQListViewItem::RowType) {
-        if (row->isHidden() != out)
-            row->setHidden(out);
-        return;
-    }
-    auto* cells = static_cast<funiQListViewItem*>(row);
-    if (cells->filteredOut == out)
-        return;
-    cells->filteredOut = out;
-    row->setHidden(out);
+    return row && row->type() == funiQListViewItem::RowType ? static_cast<funiQListViewItem*>(row) : nullptr;
 }
+
+QList<QTreeWidgetItem*> childrenOf(const QTreeWidgetItem* group)
+{
+    QList<QTreeWidgetItem*> rows;
+    rows.reserve(group->childCount());
+    for (int child = 0; child < group->childCount(); ++child)
+        rows.append(group->child(child));
+    return rows;
+}
+
+void markKept(const QList<QTreeWidgetItem*>& rows, bool kept)
+{
+    for (QTreeWidgetItem* row : rows) {
+        if (funiQListViewItem* cells = cellsOf(row))
+            cells->kept = kept;
+    }
+}
+
+// Keeps the view from sorting rows while they are taken out and put back in list order, without
+// the full sort that switching sorting on again would otherwise make.
+class SortPause
+{
+public:
+    explicit SortPause(QTreeWidget& list)
+        : m_list(list)
+        , m_sorting(list.isSortingEnabled())
+        , m_column(list.header()->sortIndicatorSection())
+        , m_order(list.header()->sortIndicatorOrder())
+    {
+        if (m_sorting)
+            m_list.setSortingEnabled(false);
+    }
+    ~SortPause()
+    {
+        if (!m_sorting)
+            return;
+        const QSignalBlocker blocker(m_list.header());
+        // Switched on for no column the view sorts nothing; then the column is put back.
+        m_list.header()->setSortIndicator(-1, m_order);
+        m_list.setSortingEnabled(true);
+        m_list.header()->setSortIndicator(m_column, m_order);
+    }
+    SortPause(const SortPause&) = delete;
+    SortPause& operator=(const SortPause&) = delete;
+
+private:
+    QTreeWidget& m_list;
+    bool m_sorting;
+    int m_column;
+    Qt::SortOrder m_order;
+};
+
+// Rows taken out of a group and put back lose their selection and the current mark. Both are
+// noted first and given back to the rows that are in the list again, without the list telling
+// anyone, since for those rows nothing changed; rows left out stay deselected.
+class SelectionKeeper
+{
+public:
+    explicit SelectionKeeper(QTreeWidget& list)
+        : m_list(list)
+        , m_current(list.currentItem())
+        , m_selected(list.selectedItems())
+    {
+    }
+
+    void restore(const std::function<QModelIndex(QTreeWidgetItem*)>& indexOf)
+    {
+        auto shown = [this](const QTreeWidgetItem* row) {
+            return row->treeWidget() == &m_list && !row->isHidden() && !(row->parent() && row->parent()->isHidden());
+        };
+        if (m_current && shown(m_current)) {
+            const QSignalBlocker blocker(&m_list);
+            m_list.setCurrentItem(m_current, 0, QItemSelectionModel::NoUpdate);
+        }
+        QItemSelection selection;
+        for (QTreeWidgetItem* row : std::as_const(m_selected)) {
+            if (shown(row)) {
+                const QModelIndex index = indexOf(row);
+                selection.select(index, index);
+            }
+        }
+        m_list.selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    }
+
+private:
+    QTreeWidget& m_list;
+    QTreeWidgetItem* m_current;
+    QList<QTreeWidgetItem*> m_selected;
+};
 
 // Rows whose folded texts are made per step of the warm-up.
 constexpr int WarmUpRows = 4000;
@@ -41,6 +133,8 @@ void ItemListView::setFilterText(const QString& text)
     if (text == m_filterText)
         return;
     m_filterText = text;
+    // Rows added or changed under the last text were shown whatever it said; a new text decides.
+    m_pinnedRows.clear();
     applyFilter(false);
 }
 
@@ -99,54 +193,198 @@ QString ItemListView::filterText() const
     return m_filterText;
 }
 
+bool ItemListView::rowBefore(const QTreeWidgetItem* a, const QTreeWidgetItem* b) const
+{
+    // As the view sorts: ascending by the rows' order, descending by its reverse.
+    const int column = sortColumn();
+    const bool ascending = header()->sortIndicatorOrder() == Qt::AscendingOrder;
+    const funiQListViewItem* first = cellsOf(const_cast<QTreeWidgetItem*>(a));
+    const funiQListViewItem* second = cellsOf(const_cast<QTreeWidgetItem*>(b));
+    if (!first || !second)
+        return false;
+    return ascending ? first->lessThan(*second, column, true) : second->lessThan(*first, column, false);
+}
+
+QList<QTreeWidgetItem*> ItemListView::allRowsOf(QTreeWidgetItem* group, const QList<QTreeWidgetItem*>& inList) const
+{
+    const auto kept = m_allRows.constFind(group);
+    if (kept == m_allRows.constEnd())
+        return inList;
+    // Rows added to the group since its rows were kept go to their places in list order.
+    QList<QTreeWidgetItem*> rows = *kept;
+    for (QTreeWidgetItem* row : inList) {
+        funiQListViewItem* cells = cellsOf(row);
+        if (!cells || cells->kept)
+            continue;
+        // The list is always sorted (while rows move it only looks unsorted).
+        const auto place = std::upper_bound(rows.begin(), rows.end(), row, [this](const QTreeWidgetItem* a,
+                                                                                   const QTreeWidgetItem* b) {
+            return rowBefore(a, b);
+        });
+        rows.insert(place, row);
+        cells->kept = true;
+    }
+    return rows;
+}
+
+void ItemListView::restoreAllRows()
+{
+    if (m_allRows.isEmpty())
+        return;
+    SelectionKeeper selection(*this);
+    {
+        SortPause pause(*this);
+        const QSignalBlocker blocker(this);
+        for (auto group = m_allRows.keyBegin(); group != m_allRows.keyEnd(); ++group) {
+            const QList<QTreeWidgetItem*> rows = allRowsOf(*group, (*group)->takeChildren());
+            markKept(rows, false);
+            for (QTreeWidgetItem* row : rows) {
+                if (funiQListViewItem* cells = cellsOf(row))
+                    cells->filteredOut = false;
+            }
+            (*group)->addChildren(rows);
+        }
+        m_allRows.clear();
+    }
+    selection.restore([this](QTreeWidgetItem* row) { return indexFromItem(row); });
+}
+
+int ItemListView::rowCountOf(QTreeWidgetItem* group) const
+{
+    const auto kept = m_allRows.constFind(group);
+    return kept == m_allRows.constEnd() ? group->childCount() : int(kept->size());
+}
+
+void ItemListView::resortAllRows(int column, Qt::SortOrder order)
+{
+    // A header click sorts the rows the view has; the ones taken out are sorted with them.
+    if (m_allRows.isEmpty() || m_resorting)
+        return;
+    m_resorting = true;
+    restoreAllRows();
+    sortItems(column, order);
+    applyFilter();
+    m_resorting = false;
+}
+
+void ItemListView::pinRow(const QTreeWidgetItem* row)
+{
+    if (row && !m_filterText.isEmpty())
+        m_pinnedRows.insert(row);
+}
+
+void ItemListView::forgetRow(QTreeWidgetItem* row)
+{
+    m_pinnedRows.remove(row);
+    funiQListViewItem* cells = cellsOf(row);
+    if (!cells || !cells->kept)
+        return;
+    cells->kept = false;
+    for (auto kept = m_allRows.begin(); kept != m_allRows.end(); ++kept) {
+        if (kept->removeOne(row))
+            return;
+    }
+}
+
 void ItemListView::applyFilter(bool everyRow)
 {
     const QString needle = m_filterText.toCaseFolded();
     // A text that holds the one filtered by before (a letter typed on) can only find rows that
-    // one found: the rows it hid stay hidden without being searched again.
+    // one found: the rows it took out stay out without being searched again.
     const bool narrowing = !everyRow && !m_appliedFilter.isEmpty() && needle.contains(m_appliedFilter);
     m_appliedFilter = needle;
     const quint32 shownColumns = shownColumnMask();
-    // Rows the filter hides are deselected, so that no command acts on a row nobody sees.
-    const QList<QTreeWidgetItem*> selected = selectedItems();
 
     int shown = 0;
     int total = 0;
+    std::optional<SelectionKeeper> selection;
+    std::optional<SortPause> pause;
+    std::optional<QSignalBlocker> blocker;
     forEachGroup(*this, [&](QTreeWidgetItem* group) {
-        const int children = group->childCount();
-        total += children;
+        const bool kept = m_allRows.contains(group);
+        const QList<QTreeWidgetItem*> inList = childrenOf(group);
+        const QList<QTreeWidgetItem*>& rows = kept ? m_allRows[group] : inList;
+        const bool groupMatches
+            = !needle.isEmpty() && (shownColumns & 1u) && group->text(GroupColumn).toCaseFolded().contains(needle);
+        bool changed = false;
+        int matches = 0;
+        auto decide = [&](QTreeWidgetItem* row) {
+            funiQListViewItem* cells = cellsOf(row);
+            if (!cells) {
+                ++matches;
+                return;
+            }
+            const bool match = needle.isEmpty() || groupMatches || m_pinnedRows.contains(row)
+                || (!(narrowing && cells->filteredOut) && cells->shownTextContains(shownColumns, needle));
+            changed = changed || cells->filteredOut == match;
+            cells->filteredOut = !match;
+            matches += match ? 1 : 0;
+        };
+        for (QTreeWidgetItem* row : rows)
+            decide(row);
+        // Rows added since the group's rows were kept are decided on as well.
+        int added = 0;
+        if (kept) {
+            for (QTreeWidgetItem* row : inList) {
+                if (const funiQListViewItem* cells = cellsOf(row); cells && !cells->kept) {
+                    decide(row);
+                    ++added;
+                }
+            }
+        }
+        total += int(rows.size()) + added;
+        shown += matches;
+
+        if (changed || added > 0) {
+            if (!selection) {
+                selection.emplace(*this);
+                pause.emplace(*this);
+                blocker.emplace(this);
+            }
+            // Taken out whole and put back in one piece: the view then lays the group out once.
+            const QList<QTreeWidgetItem*> all = allRowsOf(group, group->takeChildren());
+            QList<QTreeWidgetItem*> showing;
+            showing.reserve(matches);
+            for (QTreeWidgetItem* row : all) {
+                const funiQListViewItem* cells = cellsOf(row);
+                if (!cells || !cells->filteredOut)
+                    showing.append(row);
+            }
+            if (showing.size() == all.size()) {
+                markKept(all, false);
+                m_allRows.remove(group);
+            } else {
+                markKept(all, true);
+                m_allRows.insert(group, all);
+            }
+            group->addChildren(showing);
+        }
+
         // A group row that is empty is a deleted group whose place the others keep: shown
         // only while items still belong to it.
-        bool groupShown = children > 0 || !group->text(GroupColumn).isEmpty();
-        if (!needle.isEmpty()) {
-            const bool groupMatches = (shownColumns & 1u) && group->text(GroupColumn).toCaseFolded().contains(needle);
-            int matches = 0;
-            for (int child = 0; child < children; ++child) {
-                QTreeWidgetItem* row = group->child(child);
-                const auto* cells
-                    = row->type() == funiQListViewItem::RowType ? static_cast<const funiQListViewItem*>(row) : nullptr;
-                const bool match = groupMatches
-                    || (cells && !(narrowing && cells->filteredOut) && cells->shownTextContains(shownColumns, needle));
-                // Only rows whose state changes are told, since each call costs the view work.
-                setFilteredOut(row, !match);
-                matches += match ? 1 : 0;
-            }
-            shown += matches;
-            groupShown = matches > 0;
-        } else {
-            for (int child = 0; child < children; ++child)
-                setFilteredOut(group->child(child), false);
-            shown += children;
-        }
+        const bool groupShown = needle.isEmpty() ? rowCountOf(group) > 0 || !group->text(GroupColumn).isEmpty()
+                                                 : matches > 0;
         if (group->isHidden() == groupShown)
             group->setHidden(!groupShown);
     });
 
-    for (QTreeWidgetItem* row : selected) {
-        if (row->isHidden() || (row->parent() && row->parent()->isHidden()))
-            row->setSelected(false);
+    if (selection) {
+        blocker.reset();
+        pause.reset();
+        selection->restore([this](QTreeWidgetItem* row) { return indexFromItem(row); });
     }
-    if (m_currentRow && (m_currentRow->isHidden() || (m_currentRow->parent() && m_currentRow->parent()->isHidden())))
+    // Rows in a group the filter hid are deselected, so that no command acts on a row nobody sees.
+    forEachGroup(*this, [](QTreeWidgetItem* group) {
+        if (!group->isHidden())
+            return;
+        for (int child = 0; child < group->childCount(); ++child) {
+            if (group->child(child)->isSelected())
+                group->child(child)->setSelected(false);
+        }
+    });
+    if (m_currentRow
+        && (m_currentRow->treeWidget() != this || m_currentRow->isHidden()
+            || (m_currentRow->parent() && m_currentRow->parent()->isHidden())))
         m_currentRow = nullptr;
     Q_EMIT filterApplied(shown, total);
 }

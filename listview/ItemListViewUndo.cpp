@@ -50,6 +50,8 @@ void ItemListView::addRowsOf(const QList<Item*>& items)
 
 void ItemListView::removeRowsOf(const QList<Item*>& items)
 {
+    // Rows the filter took out can be among them: all are in the list while rows go.
+    restoreAllRows();
     const QSet<Item*> gone(items.begin(), items.end());
     QList<QTreeWidgetItem*> rows;
     for (QTreeWidgetItemIterator it(this); *it; ++it) {
@@ -62,8 +64,10 @@ void ItemListView::removeRowsOf(const QList<Item*>& items)
     {
         // The view moves its current row as rows go; the list follows it once, at the end.
         const QSignalBlocker blocker(this);
-        for (QTreeWidgetItem* row : rows)
+        for (QTreeWidgetItem* row : rows) {
+            m_pinnedRows.remove(row);
             delete row;
+        }
         dropUnknownGroupRowWhenEmpty();
     }
     refilter();
@@ -81,6 +85,7 @@ void ItemListView::removeRowsOf(const QList<Item*>& items)
 
 void ItemListView::refillRowsOf(const QList<Item*>& items)
 {
+    restoreAllRows();
     QHash<Item*, QTreeWidgetItem*> rows;
     const QSet<Item*> wanted(items.begin(), items.end());
     for (QTreeWidgetItemIterator it(this); *it; ++it) {

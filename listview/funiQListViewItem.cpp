@@ -152,13 +152,17 @@ QString funiQListViewItem::cellText(int column) const
 bool funiQListViewItem::operator<(const QTreeWidgetItem& other) const
 {
     const QTreeWidget* list = treeWidget();
+    return lessThan(other, list ? list->sortColumn() : 0,
+                    !list || list->header()->sortIndicatorOrder() == Qt::AscendingOrder);
+}
+
+bool funiQListViewItem::lessThan(const QTreeWidgetItem& other, int column, bool ascending) const
+{
     const bool otherSortsLast = other.type() == RowType && static_cast<const funiQListViewItem&>(other).sortsLast;
     if (sortsLast != otherSortsLast) {
         // Descending order puts the larger rows first, so the last row then counts as smallest.
-        const bool ascending = !list || list->header()->sortIndicatorOrder() == Qt::AscendingOrder;
         return sortsLast != ascending;
     }
-    const int column = list ? list->sortColumn() : 0;
     const funiQListViewItem* mine = cellsOf(*this);
     const funiQListViewItem* theirs = cellsOf(other);
     // Group rows show nothing but their names.

@@ -38,6 +38,8 @@ public:
     // date, texts case-insensitively in the alphabetical order of the user's language. Group
     // rows sort by their names whatever the column.
     bool operator<(const QTreeWidgetItem& other) const override;
+    // The same for a given sort column and order, also for rows not in a list.
+    bool lessThan(const QTreeWidgetItem& other, int column, bool ascending) const;
 
     // A row is a group row when it is marked expandable, as the list marks its group rows.
     static bool isGroupRow(const QTreeWidgetItem* row);
@@ -52,6 +54,9 @@ public:
     // Whether the quick filter hides the row: kept here, since asking the view is slow once
     // many rows are hidden.
     bool filteredOut = false;
+    // Whether the row is in the list of all its group's rows that the list keeps while the
+    // quick filter has taken some of them out.
+    bool kept = false;
 
     // The column alignments of the list (header and cells).
     static Qt::Alignment columnAlignment(int column);

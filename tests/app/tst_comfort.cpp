@@ -267,10 +267,29 @@ void TestComfort::quickFilterOnAGeneratedRegister()
     QCOMPARE(window.collection()->count(), 298);
     QCOMPARE(count->text(), QStringLiteral("FILTER_COUNT 28 298"));
 
-    // Escape shows everything again.
+    // Sorted by name, the delete undone and a new item added while the filter is typed: the rows
+    // it hides are sorted with the others, the restored ones come back, the new one is shown.
+    list.sortByColumn(ItemListView::NameColumn, Qt::DescendingOrder);
+    action(window, "EditUndo")->trigger();
+    QCOMPARE(count->text(), QStringLiteral("FILTER_COUNT 30 300"));
+    auto extra = std::make_unique<Item>();
+    extra->setName(QStringLiteral("Bord"));
+    list.addItemRow(window.collection()->addItem(std::move(extra)), true);
+    QVERIFY(list.currentItem() && list.currentItem()->text(ItemListView::NameColumn) == QStringLiteral("Bord"));
+    QVERIFY(!list.currentItem()->isHidden());
+
+    // Escape shows everything again, each group in the order chosen.
     QTest::keyClick(box, Qt::Key_Escape);
     QVERIFY(box->text().isEmpty());
-    QCOMPARE(visibleItemRows(list).size(), 298);
+    const QList<QTreeWidgetItem*> all = visibleItemRows(list);
+    QCOMPARE(all.size(), 301);
+    QSet<QString> shownNames;
+    for (qsizetype i = 0; i < all.size(); ++i) {
+        shownNames.insert(all[i]->text(ItemListView::NameColumn));
+        if (i > 0 && all[i]->parent() == all[i - 1]->parent())
+            QVERIFY2(!(*all[i - 1] < *all[i]), qPrintable(all[i]->text(ItemListView::NameColumn)));
+    }
+    QCOMPARE(shownNames.size(), 301);
     QVERIFY(!count->isVisible());
 }
 
