@@ -170,8 +170,9 @@ private:
     QStringList m_formAtFill;
     // Set by the Cancel button, which closes without asking.
     bool m_discarding = false;
-    // The pictures as read for the labels, so that each is decoded once while its Item is shown.
-    PictureCache m_pictures;
+    // The pictures as read for the labels, so that each is decoded once while its Item is shown:
+    // two each of the item shown, the one before and the two read ahead.
+    PictureCache m_pictures{8};
     // Whether the last step went back (Previous), for reading ahead in the same direction.
     bool m_steppedBack = false;
 };

@@ -27,6 +27,9 @@ using namespace ItemDialogDetail;
 
 namespace {
 
+// How many items ahead the dialog reads pictures while one is shown.
+constexpr int PicturesAhead = 2;
+
 constexpr char PicturePathKey[] = "PicturePath";
 constexpr char ReceiptPathKey[] = "ReceiptPath";
 constexpr char DocumentPathKey[] = "DocumentPath";
@@ -303,11 +306,6 @@ void ItemDialog::prefetchNeighbour()
 {
     if (!m_currentItem || m_ownedItem)
         return;
-    bool atEdge = false;
-    const Item* neighbour = m_steppedBack ? m_collection->previousItem(m_currentItem, atEdge)
-                                          : m_collection->nextItem(m_currentItem, atEdge);
-    if (atEdge || !neighbour)
-        return;
     const QWidget* page = m_ui->primaryTabWidget->currentWidget();
     auto prefetch = [this](const QString& link, const QLabel* label) {
         if (!isPictureFile(link) || !label->isVisible())
@@ -317,10 +315,21 @@ void ItemDialog::prefetchNeighbour()
         if (full.isValid())
             m_pictures.prefetch(path, (QSizeF(shownSize(full, label->size())) * label->devicePixelRatioF()).toSize());
     };
-    // The photo for its page when that is shown, else for the thumbnail beside the date.
-    prefetch(neighbour->photolink(), page == m_ui->picturePage ? m_ui->pixmapPictureLabel : m_ui->ImageIconTextLabel);
-    if (page == m_ui->receiptPage)
-        prefetch(neighbour->receipt(), m_ui->pixmapReceipt);
+    // The next two items in the direction of the last step: read side by side, so that clicking
+    // on without pause waits at most for what is left of the second one. The photo for its page
+    // when that is shown, else for the thumbnail beside the date.
+    Item* neighbour = m_currentItem;
+    for (int ahead = 0; ahead < PicturesAhead; ++ahead) {
+        bool atEdge = false;
+        neighbour = m_steppedBack ? m_collection->previousItem(neighbour, atEdge)
+                                  : m_collection->nextItem(neighbour, atEdge);
+        if (atEdge || !neighbour)
+            return;
+        prefetch(neighbour->photolink(),
+                 page == m_ui->picturePage ? m_ui->pixmapPictureLabel : m_ui->ImageIconTextLabel);
+        if (page == m_ui->receiptPage)
+            prefetch(neighbour->receipt(), m_ui->pixmapReceipt);
+    }
 }
 
 void ItemDialog::clearPicturePage()
