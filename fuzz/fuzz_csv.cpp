@@ -10,41 +10,13 @@
 #include "CsvImport.h"
 #include "CsvWriter.h"
 #include "DBItemCollection.h"
-#include "UiReporter.h"
-
-#include <QBuffer>
+#include "FuzzSupport.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 
 namespace {
-
-class QuietReporter final : public UiReporter
-{
-public:
-    void critical(const QString&, const QString&) override
-    {
-    }
-    void warning(const QString&, const QString&) override
-    {
-    }
-    void beginBusy() override
-    {
-    }
-    void endBusy() override
-    {
-    }
-};
-
-bool sameStoredTexts(const Item& a, const Item& b)
-{
-    for (int f = 0; f < Item::Extra1; ++f) {
-        if (a.textView(Item::TextField(f)) != b.textView(Item::TextField(f)))
-            return false;
-    }
-    return a.type() == b.type() && a.number_of_items() == b.number_of_items() && a.location() == b.location();
-}
 
 QuietReporter* g_reporter = nullptr;
 DBItemCollection* g_collection = nullptr;
@@ -123,18 +95,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
 
     DBItemCollection& reloaded = *g_reloaded;
-    {
-        QBuffer buffer(g_saved);
-        buffer.open(QIODevice::WriteOnly | QIODevice::Truncate);
-        if (!collection.writeDatabase(buffer))
-            std::abort();
-    }
-    if (!reloaded.loadFromData(*g_saved) || reloaded.count() != collection.count())
-        std::abort();
-    for (int i = 0; i < collection.count(); ++i) {
-        if (!sameStoredTexts(*collection.at(i), *reloaded.at(i)))
-            std::abort();
-    }
+    checkSurvivesSave(collection, reloaded, *g_saved);
 
     collection.clear();
     reloaded.clear();
