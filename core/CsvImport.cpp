@@ -515,9 +515,11 @@ int CsvImport::apply(Plan& plan, DBItemCollection& collection, const Resolution&
     }
     // Stock articles without a number are numbered on from the highest, as new ones are.
     if (!unnumbered.empty()) {
-        qint64 next = collection.nextSerialNumberBase();
-        for (Item* item : unnumbered)
-            item->setSerialno(QString::number(++next));
+        QString number = collection.highestSerialNumber();
+        for (Item* item : unnumbered) {
+            number = DBItemCollection::nextSerialNumber(number);
+            item->setSerialno(number);
+        }
     }
     plan = Plan();
     if (count > 0)

@@ -265,20 +265,60 @@ int DBItemCollection::maxLocation() const
     return result;
 }
 
-qint64 DBItemCollection::nextSerialNumberBase() const
+namespace {
+
+// The digits of a whole number of zero or more ("+12", " 0012 " give "12"); empty for other text.
+QStringView wholeNumberDigits(QStringView text)
+{
+    text = text.trimmed();
+    if (text.startsWith(u'+'))
+        text = text.mid(1);
+    if (text.isEmpty() || !std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; }))
+        return {};
+    while (text.size() > 1 && text.front() == u'0')
+        text = text.mid(1);
+    return text;
+}
+
+} // namespace
+
+QString DBItemCollection::highestSerialNumber() const
 {
     if (m_items.empty()) {
         const qint64 start
             = openSettings()->value(Setting::StartSerialNumber, Setting::StartSerialNumberDefault).toLongLong();
         if (start != 0)
-            return start;
+            return QString::number(start);
     }
-    qint64 result = 0;
-    for (size_t i = 0; i < m_items.size(); ++i) {
-        const qint64 serial = m_items[i]->textView(Item::Serialno).toLongLong();
-        result = i == 0 ? serial : std::max(result, serial);
+    // Without leading zeros, a longer number is the higher one; of two as long, the one that
+    // sorts later.
+    QStringView highest = u"0";
+    for (const auto& item : m_items) {
+        const QStringView digits = wholeNumberDigits(item->textView(Item::Serialno));
+        if (digits.size() > highest.size() || (digits.size() == highest.size() && digits > highest))
+            highest = digits;
     }
-    return result;
+    return highest.toString();
+}
+
+QString DBItemCollection::nextSerialNumber(const QString& number)
+{
+    // Only the start setting can be below zero, and then it is within 64 bits.
+    bool isInteger = false;
+    const qint64 negative = number.toLongLong(&isInteger);
+    if (isInteger && negative < 0)
+        return QString::number(negative + 1);
+    QString digits = wholeNumberDigits(number).toString();
+    if (digits.isEmpty())
+        return QStringLiteral("1");
+    qsizetype i = digits.size() - 1;
+    for (; i >= 0 && digits[i] == u'9'; --i)
+        digits[i] = u'0';
+    if (i < 0)
+        digits.prepend(u'1');
+    else
+        digits[i] = QChar(digits[i].unicode() + 1);
+    return digits;
 }
 
 template<typename Key>

@@ -154,8 +154,13 @@ public:
     double total(int group, bool usePriceToday, bool usePrice) const;
     int maxGroup() const;
     int maxLocation() const;
-    // The highest serial number (or the start setting); callers add 1 for a new item.
-    qint64 nextSerialNumberBase() const;
+    // The highest serial number that is a whole number, as digits (or the start setting when
+    // there are no items): new stock articles are numbered on from it with nextSerialNumber.
+    // Serial numbers that are not whole numbers, or are below zero, count as 0.
+    QString highestSerialNumber() const;
+    // The number one above, counted in decimal digits: a number of any length comes out one
+    // higher, never wrapped round to a negative or repeated number.
+    static QString nextSerialNumber(const QString& number);
 
     // Sorts by a list column: 0 group, 1 name, 2 product, 5 value, 9 date, 10 location.
     void sort(int key);

@@ -591,8 +591,9 @@ Item* LocationUpdater::addCopy(const Item& source, int location, int count, bool
         // move that empties an item leaves its serial number on the item the units went to, so
         // the highest stays the highest.
         if (!m_serialBase)
-            m_serialBase = m_collection.nextSerialNumberBase();
-        copy->setSerialno(QString::number(++*m_serialBase));
+            m_serialBase = m_collection.highestSerialNumber();
+        *m_serialBase = DBItemCollection::nextSerialNumber(*m_serialBase);
+        copy->setSerialno(*m_serialBase);
     }
     Item* added = m_collection.addItem(std::move(copy));
     if (!added)

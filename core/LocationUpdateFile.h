@@ -155,7 +155,7 @@ private:
     QHash<QString, std::vector<Item*>> m_bySerial;
     int m_indexing = 0;
     // The highest serial number, once a copy with a new serial number needed it.
-    std::optional<qint64> m_serialBase;
+    std::optional<QString> m_serialBase;
     int m_succeeded = 0;
     std::vector<LocationUpdateFailure> m_failures;
     std::vector<std::unique_ptr<Item>> m_removed;

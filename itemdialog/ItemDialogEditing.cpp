@@ -291,7 +291,7 @@ void ItemDialog::copy_slot()
     setOwnedItem(std::make_unique<Item>(*m_currentItem));
     m_ownedIsCopy = true;
     if (isStockvane())
-        m_ui->serialnoLineEdit->setText(QString::number(m_collection->nextSerialNumberBase() + 1));
+        m_ui->serialnoLineEdit->setText(DBItemCollection::nextSerialNumber(m_collection->highestSerialNumber()));
     for (QPushButton* button :
          { m_ui->CopyPushButton, m_ui->seachPushButton, m_ui->PrevPushButton, m_ui->NextPushButton })
         button->setEnabled(false);
@@ -330,7 +330,7 @@ void ItemDialog::newItem_slot()
     if (isStockvane()) {
         if (!openSettings()->value(QLatin1StringView(EnableCountKey), true).toBool())
             ui.numberOfItemsLineEdit->setEnabled(false);
-        ui.serialnoLineEdit->setText(QString::number(m_collection->nextSerialNumberBase() + 1));
+        ui.serialnoLineEdit->setText(DBItemCollection::nextSerialNumber(m_collection->highestSerialNumber()));
         ui.locationComboBox->setCurrentText(QString());
     }
     ui.buyQDateEdit->setDate(QDate::currentDate());

@@ -67,9 +67,8 @@ void AutomakeItems::on_pushButtonMakeItems_clicked()
     const QString today = QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy"));
     const QString name = m_ui->nameLineEdit->text();
     // The batch follows on from the highest number in the database, one number per item. Worked
-    // out once, since each new item is the highest so far, and counted in 64 bits, so that the
-    // numbers stay distinct past the largest int.
-    const qint64 base = m_collection->nextSerialNumberBase();
+    // out once, since each new item is the highest so far.
+    QString number = m_collection->highestSerialNumber();
     // A batch of hundreds of rows takes a moment.
     const WaitCursor wait;
     std::vector<std::unique_ptr<Item>> items;
@@ -78,7 +77,8 @@ void AutomakeItems::on_pushButtonMakeItems_clicked()
         item->setNumber_of_items(1);
         item->setDate(today);
         item->setType(0);
-        item->setSerialno(QString::number(base + 1 + i));
+        number = DBItemCollection::nextSerialNumber(number);
+        item->setSerialno(number);
         item->setName(name);
         items.push_back(std::move(item));
     }

@@ -136,16 +136,21 @@ void TestCollection::figures()
 void TestCollection::serialNumbers()
 {
     DBItemCollection collection;
-    QCOMPARE(collection.nextSerialNumberBase(), 0);
+    QCOMPARE(collection.highestSerialNumber(), QStringLiteral("0"));
     m_settings->setValue(Setting::StartSerialNumber, 5000);
-    QCOMPARE(collection.nextSerialNumberBase(), 5000);
+    QCOMPARE(collection.highestSerialNumber(), QStringLiteral("5000"));
     add(collection, 0, QStringLiteral("a"))->setSerialno(QStringLiteral("12"));
     add(collection, 0, QStringLiteral("b"))->setSerialno(QStringLiteral("abc"));
-    add(collection, 0, QStringLiteral("c"))->setSerialno(QStringLiteral("7"));
-    QCOMPARE(collection.nextSerialNumberBase(), 12);
-    // Numbers past what an int holds count too.
-    add(collection, 0, QStringLiteral("d"))->setSerialno(QStringLiteral("3000000000"));
-    QCOMPARE(collection.nextSerialNumberBase(), qint64(3000000000));
+    add(collection, 0, QStringLiteral("c"))->setSerialno(QStringLiteral("-70"));
+    QCOMPARE(collection.highestSerialNumber(), QStringLiteral("12"));
+    QCOMPARE(DBItemCollection::nextSerialNumber(QStringLiteral("12")), QStringLiteral("13"));
+    QCOMPARE(DBItemCollection::nextSerialNumber(QStringLiteral("-3")), QStringLiteral("-2"));
+    // Numbers past what 64 bits hold count too, and the next one is still one higher: never
+    // wrapped round to a negative number or back to one already given.
+    add(collection, 0, QStringLiteral("d"))->setSerialno(QStringLiteral("9223372036854775807"));
+    QCOMPARE(DBItemCollection::nextSerialNumber(collection.highestSerialNumber()), QStringLiteral("9223372036854775808"));
+    add(collection, 0, QStringLiteral("e"))->setSerialno(QStringLiteral(" 0099999999999999999999"));
+    QCOMPARE(DBItemCollection::nextSerialNumber(collection.highestSerialNumber()), QStringLiteral("100000000000000000000"));
 }
 
 void TestCollection::sorting_data()

@@ -151,7 +151,7 @@ void TestInstallData::demoDatabases()
         if (product == ProgramVariant::Stockvane) {
             // Stock numbers are numbered one after the other.
             QCOMPARE(serials.size(), collection.count());
-            QCOMPARE(collection.nextSerialNumberBase() - collection.count() + 1,
+            QCOMPARE(collection.highestSerialNumber().toInt() - collection.count() + 1,
                      std::min_element(serials.begin(), serials.end(), [](const QString& a, const QString& b) {
                          return a.toInt() < b.toInt();
                      })->toInt());
